@@ -1,0 +1,61 @@
+# Baralune: `make run` starts the program, `make test` runs every test.
+BUILD     ?= build
+SANITIZE  ?= $(BUILD)/sanitize
+FUZZ      ?= $(BUILD)/fuzz
+JOBS      ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+REPORT    ?= $(BUILD)/sample-reading.rtf
+
+.PHONY: all deps configure build run test test-main test-sanitize fuzz bench format clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run.sh $(BUILD)
+
+test: test-main test-sanitize fuzz
+
+test-main: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(SANITIZE)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DBARALUNE_SANITIZE=ON -DBARALUNE_BENCH=OFF
+
+test-sanitize: deps $(SANITIZE)/build.ninja
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE no-sanitize
+
+$(FUZZ)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBARALUNE_FUZZ=ON -DBARALUNE_TESTS=OFF -DBARALUNE_BENCH=OFF
+
+fuzz: deps $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS)
+	tools/run-fuzzers.sh $(FUZZ)
+
+# Repaints the card faces, backs, icon and cursor in assets/ (committed PNG files).
+.PHONY: artwork
+artwork: build
+	$(BUILD)/bin/paint-cards assets
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do $$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

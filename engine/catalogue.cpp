@@ -1,0 +1,231 @@
+#include "catalogue.h"
+
+#include <stdexcept>
+
+#include "catalogue_texts.h"
+
+namespace baralune {
+
+TextTable<41> CardName;
+TextTable<41> CardKeywords;
+TextTable<41> CardTimePeriod;
+TextTable<41> CardDescription;
+TextTable<4> SpreadDescription;
+TextTable<4> ThreeCardPositions;
+TextTable<10> NineCardPositions;
+TextTable<8> HorseshoePositions;
+TextTable<22> RomanyPositions;
+
+namespace {
+
+struct CardFacts {
+  std::string_view name;
+  std::string_view keywords;
+  std::string_view timePeriod;
+};
+
+// Names keep their quirks on purpose: two spaces in the Four and Five of Clubs, the Aces'
+// differing forms, the shared keyword line of the Three and Six of Spades.
+constexpr CardFacts kCards[kDeckSize] = {
+    {"Ace of Clubs (Ace)",
+     "Action, success, leadership, courageous and energetic.",
+     "1st week of the spring season."},  // 0
+    {"Two of Clubs (Dos)",
+     "Crossroads, overcoming obstacles, indecisive and challenging.",
+     "2nd week of the spring season."},  // 1
+    {"Three of Clubs (Tres)",
+     "Change, flexibility, development, traveling and ambitious.",
+     "3rd week of the spring season."},  // 2
+    {"Four of Clubs  (Cuatro)",
+     "Happiness, joy, rest, warm and supportive.",
+     "4th week of the spring season."},  // 3
+    {"Five of Clubs  (Cinco)",
+     "Challenging, energetic, promising, independent and powerful.",
+     "5th week of the spring season."},  // 4
+    {"Six of Clubs (Seis)",
+     "Victory, success, energetic, confident and enterprising.",
+     "6th week of the spring season."},  // 5
+    {"Seven of Clubs (Siete)",
+     "Difficulties, hardship, defender, strong and powerful.",
+     "7th week of the spring season."},  // 6
+    {"Ten of Clubs (Sota)",
+     "Helpful, sympathetic, dependable, reliable and emotional.",
+     "10th week of the spring season."},  // 7
+    {"Queen of Clubs (Rey)",
+     "Powerful, determined, strong-willed, social and leadership.",
+     "12th week of the spring season."},  // 8
+    {"Knight of Clubs (Caballo)",
+     "Courageous, heroic, enthusiastic, flexible and dynamic.",
+     "11th week of the spring season."},  // 9
+    {"Ace of Diamonds (As/El Oré)",
+     "Financial aid, patient, persevering, powerful and simple.",
+     "1st week of fall."},  // 10
+    {"Two of Diamonds (Dos)",
+     "Juggling, flexibility, adaptable, playful and carefree.",
+     "2nd week of fall."},  // 11
+    {"Three of Diamonds (Tres)",
+     "Recognition, financial increment, promotion, flexibility and job scopes.",
+     "3rd week of fall."},  // 12
+    {"Four of Diamonds (Cuatro)",
+     "Greedy, possessive, self control, financial stability and social status.",
+     "4th week of fall."},  // 13
+    {"Five of Diamonds (Cinco)",
+     "Crisis, financial instability, isolation, depressed and deprivation.",
+     "5th week of fall."},  // 14
+    {"Six of Diamonds (Seis)",
+     "Generous, helpful, financial gain, caring and responsible.",
+     "6th week of fall."},  // 15
+    {"Seven of Diamonds (Siete)",
+     "Patient, persevering, determination, reassessing nature and successful.",
+     "7th week of fall."},  // 16
+    {"Ten of Diamonds (Sota)",
+     "Prosperous, wealthy, family bound, enterprising and excellent communicator.",
+     "10th week of fall."},  // 17
+    {"Queen of Diamonds (Rey)",
+     "Motherly figure, sensitive, warm, understanding and emotional.",
+     "12th week of fall."},  // 18
+    {"Knight of Diamonds (Caballo)",
+     "Negotiator, strong, reliable, strong and stubborn.",
+     "11th week of fall."},  // 19
+    {"Ace of Hearts (As/La Copeta)",
+     "Love, fulfillment, sensitive, emotional and confident.",
+     "1st week of the summer season."},  // 20
+    {"Two of Hearts (Dos)",
+     "Warm hearted, attraction, devotion, sensitive and understanding.",
+     "2nd week of the summer season."},  // 21
+    {"Three of Hearts (Tres)",
+     "Joy, happiness, romance, comfort and sensitive.",
+     "3rd week of the summer season."},  // 22
+    {"Four of Hearts (Cuatro)",
+     "Apathy, frustrated, dissatisfied, unfulfilled and emotional.",
+     "4th week of the summer season."},  // 23
+    {"Five of Hearts (Cinco)",
+     "Grief, sorrow, worried, depressed and disappointment.",
+     "5th week of the summer season."},  // 24
+    {"Six of Hearts (Seis)",
+     "Nostalgic, homesick, isolate, inflexible and helpful.",
+     "6th week of the summer season."},  // 25
+    {"Seven of Hearts (Siete)",
+     "Warm hearted, sensitive, cooperative, romantic and understanding.",
+     "7th week of the summer season."},  // 26
+    {"Ten of Hearts (Sota)",
+     "Committed, lovable, sympathetic, friendly and cheerful.",
+     "10th week of the summer season."},  // 27
+    {"Queen of Hearts (Rey)",
+     "Warm, sensitive, understanding, healer and lovable.",
+     "12th week of the summer season."},  // 28
+    {"Knight of Hearts (Caballo)",
+     "Warm, sensitive, charismatic, love and romantic.",
+     "11th week of the summer season."},  // 29
+    {"Ace of Spades",
+     "Misfortunes, determination, challenge, death and stubborn.",
+     "1st week of the winter season."},  // 30
+    {"Two of Spades (Dos)",
+     "Stalemate, tension, indecisive, argumentative and impractical.",
+     "2nd week of the winter season."},  // 31
+    {"Three of Spades (Tres)",
+     "Independent, self-destructive, conflicts, separation and starting a new phase of life.",
+     "3rd week of the winter season."},  // 32
+    {"Four of Spades (Cuatro)",
+     "Stagnancy, illness, discouragement, weakness and challenges.",
+     "4th week of the winter season."},  // 33
+    {"Five of Spades (Cinco)",
+     "Quarrelsome, argumentative, independent, humiliated and angry.",
+     "5th week of the winter season."},  // 34
+    {"Six of Spades (Seis)",
+     "Independent, self-destructive, conflicts, separation and starting a new phase of life.",
+     "6th week of the winter season."},  // 35
+    {"Seven of Spades (Siete)",
+     "Timid, coward, sly, cunning and manipulative.",
+     "7th week of the winter season."},  // 36
+    {"Ten of Spades (Sota)",
+     "New beginning, realization, end of bad habits, painful parting and prosperous.",
+     "10th week of the winter season."},  // 37
+    {"Queen of Spades (Rey)",
+     "Independent, volatile, dynamic, restless and carefree.",
+     "12th week of the winter season."},  // 38
+    {"Knight of Spades (Caballo)",
+     "Deceit, worries, depressions, intelligent and careful.",
+     "11th week of the winter season."},  // 39
+};
+
+constexpr std::string_view kThreeCard[] = {
+    "Card 1 relates to your past experiences and also indicates your present situation.",
+    "Card 2 represents your current influences and also focuses on the actual question, "
+    "problem or situation.",
+    "Card 3 indicates the final outcome or result.",
+};
+
+constexpr std::string_view kNineCard[] = {
+    "Card 1 represents your past.",    "Card 2 represents your past.",
+    "Card 3 represents your past.",    "Card 4 represents your present.",
+    "Card 5 represents your present.", "Card 6 represents your present.",
+    "Card 7 represents your future.",  "Card 8 represents your future.",
+    "Card 9 represents your future.",
+};
+
+constexpr std::string_view kHorseshoe[] = {
+    "Card 1 gives an overview of the situation.",
+    "Card 2 tells you about the different choices and alternatives of your action.",
+    "Card 3 reflects the stability or the instability of the concerned situation.",
+    "Card 4 reflects the challenges.",
+    "Card 5  tells you about the different hindrances or obstacles which you have to overcome.",
+    "Card 6 reveals to you who are your real friends and rivals.",
+    "Card 7 represents the final outcome.",
+};
+
+template <std::size_t Slots, std::size_t N>
+void Fill(TextTable<Slots>& table, const std::string_view (&texts)[N]) {
+  static_assert(N < Slots, "a position table keeps one spare slot");
+  for (std::size_t i = 0; i < N; ++i) table.Set(static_cast<int>(i), texts[i]);
+}
+
+void FillRomany() {
+  for (int p = 1; p <= 21; ++p) {
+    const char* meaning = p <= 7    ? ": represent the past."
+                          : p <= 14 ? ": represent the present."
+                                    : ": reflects the future.";
+    RomanyPositions.Set(p - 1, "Card " + std::to_string(p) + meaning);
+  }
+}
+
+}  // namespace
+
+void LoadCatalogue() {
+  for (int k = 0; k < kDeckSize; ++k) {
+    CardName.Set(k, kCards[k].name);
+    CardKeywords.Set(k, kCards[k].keywords);
+    CardTimePeriod.Set(k, kCards[k].timePeriod);
+    CardDescription.Set(k, texts::kCardDescriptions[static_cast<std::size_t>(k)]);
+  }
+  for (int s = 0; s < kSpreadCount; ++s) {
+    SpreadDescription.Set(s, texts::kSpreadDescriptions[static_cast<std::size_t>(s)]);
+  }
+  Fill(ThreeCardPositions, kThreeCard);
+  Fill(NineCardPositions, kNineCard);
+  Fill(HorseshoePositions, kHorseshoe);
+  FillRomany();
+}
+
+int CardCount(SpreadIndex spread) {
+  switch (spread) {
+    case 0: return 3;
+    case 1: return 9;
+    case 2: return 7;
+    default: return 21;
+  }
+}
+
+bool IsKnownSpread(SpreadIndex spread) { return spread >= 0 && spread < kSpreadCount; }
+
+const std::string& PositionMeaning(SpreadIndex spread, int position) {
+  switch (spread) {
+    case 0: return ThreeCardPositions[position - 1];
+    case 1: return NineCardPositions[position - 1];
+    case 2: return HorseshoePositions[position - 1];
+    case 3: return RomanyPositions[position - 1];
+    default: throw std::out_of_range("no positions for spread " + std::to_string(spread));
+  }
+}
+
+}  // namespace baralune

@@ -1,0 +1,20 @@
+#pragma once
+#include <vector>
+
+#include "reading_windows.h"
+#include "types.h"
+
+namespace baralune {
+
+inline constexpr richtext::Rgb kReportRed{128, 0, 0};
+inline constexpr richtext::Rgb kReportBlack{0, 0, 0};
+inline constexpr richtext::Rgb kReportTeal{0, 128, 128};
+inline constexpr richtext::Rgb kReportPurple{128, 0, 128};
+
+// Writes the whole reading for `hand` into the report box: header, spread part, one block per
+// position, the special interpretations that fired, closing. `display` and `pictures` may be
+// null; their steps are then left out.
+void WriteReport(SpreadIndex spread, const std::vector<CardIndex>& hand,
+                 richtext::RichTextBox& box, SpreadDisplay* display, ReportPictures* pictures);
+
+}  // namespace baralune

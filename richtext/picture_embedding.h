@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "picture.h"
+#include "rich_text_box.h"
+
+namespace richtext {
+
+// Twips per screen pixel, horizontally and vertically: 15 at 96 dots per inch, and where there
+// is no screen.
+struct ScreenTwips {
+  int x = 15;
+  int y = 15;
+};
+
+// Two hexadecimal digits for a byte, with a leading zero ("0A" for 10); the embedding writes
+// them in lower case.
+std::string ByteToHex(std::uint8_t byte);
+
+// The RTF picture group of a bitmap: "{\pict\wmetafile8\picwW\pichH\picwgoalGW\pichgoalGH "
+// then the metafile's bytes as lower-case hex, 39 bytes (78 digits) a line, each line
+// preceded by CR LF, then CR LF and "}". Empty when the picture cannot be recorded as a
+// metafile (see RecordBitmapMetafile).
+std::string PictureToRtf(const Picture& picture, ScreenTwips twips = {});
+
+// Inserts the picture at the caret of the box, working through the box's text and RTF only.
+// Afterwards the caret stands just behind the picture (and behind any text that was
+// selected, which stays after the picture) with an empty selection.
+// Returns false when the picture cannot be recorded or the box refuses the RTF; the box then
+// holds no marker and no picture, and the selected text is selected again.
+bool InsertPicture(RichTextBox& box, const Picture& picture, ScreenTwips twips = {});
+
+}  // namespace richtext

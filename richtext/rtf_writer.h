@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+#include "document.h"
+
+namespace richtext {
+
+// Standard RTF (code page 1252, Verdana, the box's 8.25 pt font as \fs16) that Word, WordPad
+// and LibreOffice open. Pictures are written back exactly as they were read.
+std::string WriteRtf(const Document& doc);
+
+}  // namespace richtext

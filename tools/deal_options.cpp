@@ -1,0 +1,76 @@
+#include "deal_options.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "catalogue.h"
+
+namespace baralune {
+
+const char* const kDealUsage =
+    "Usage: baralune-deal --spread N [--out FILE] [--text]\n"
+    "Deals one reading and writes its report as RTF (or plain text with --text).\n"
+    "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
+    "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index or name)\n"
+    "  --out FILE    write the report to FILE instead of standard output\n"
+    "  --text        write the report's plain text instead of RTF\n"
+    "  --help        show this help\n"
+    "  --version     show the version\n";
+
+namespace {
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+}  // namespace
+
+std::optional<SpreadIndex> ParseSpread(const std::string& text) {
+  if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kSpreadCount) {
+    return static_cast<SpreadIndex>(text[0] - '0');
+  }
+  for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
+    if (Lower(text) == Lower(std::string(kSpreads[s].listText))) return s;
+  }
+  return std::nullopt;
+}
+
+DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
+  DealOptions options;
+  bool haveSpread = false;
+  auto fail = [](std::string message) { return DealOptionsResult{std::nullopt, std::move(message)}; };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
+    if (arg == "--help" || arg == "-h") {
+      options.action = DealOptions::Action::Help;
+      return {options, {}};
+    }
+    if (arg == "--version") {
+      options.action = DealOptions::Action::Version;
+      return {options, {}};
+    }
+    if (arg == "--text") {
+      options.plainText = true;
+    } else if (arg == "--spread") {
+      const std::string* v = value();
+      if (!v) return fail("--spread needs a value");
+      const auto spread = ParseSpread(*v);
+      if (!spread) return fail("unknown spread '" + *v + "'");
+      options.spread = *spread;
+      haveSpread = true;
+    } else if (arg == "--out") {
+      const std::string* v = value();
+      if (!v || v->empty()) return fail("--out needs a file name");
+      options.outPath = *v;
+    } else {
+      return fail("unknown argument '" + arg + "'");
+    }
+  }
+  if (!haveSpread) return fail("no spread given");
+  return {options, {}};
+}
+
+}  // namespace baralune

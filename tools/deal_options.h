@@ -1,0 +1,32 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "types.h"
+
+namespace baralune {
+
+// What the headless dealer was asked to do.
+struct DealOptions {
+  enum class Action { Deal, Help, Version };
+  Action action = Action::Deal;
+  SpreadIndex spread = 0;
+  std::string outPath;  // empty: standard output
+  bool plainText = false;
+};
+
+struct DealOptionsResult {
+  std::optional<DealOptions> options;
+  std::string error;  // one line, set when options is empty
+};
+
+// Parses the arguments after the program name.
+DealOptionsResult ParseDealOptions(const std::vector<std::string>& args);
+
+// The spread named by an index "0".."3" or by its list text, case-insensitive.
+std::optional<SpreadIndex> ParseSpread(const std::string& text);
+
+extern const char* const kDealUsage;
+
+}  // namespace baralune
