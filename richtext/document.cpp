@@ -16,7 +16,8 @@ std::size_t Document::ParagraphIndexAt(std::size_t pos) const {
 
 bool Document::IsConsistent() const {
   if (formats.size() != chars.size()) return false;
-  const auto breaks = static_cast<std::size_t>(std::count(chars.begin(), chars.end(), kParagraphBreak));
+  const auto breaks =
+      static_cast<std::size_t>(std::count(chars.begin(), chars.end(), kParagraphBreak));
   if (paragraphs.size() != breaks + 1) return false;
   const auto pictureChars =
       static_cast<std::size_t>(std::count(chars.begin(), chars.end(), kPictureChar));
@@ -53,15 +54,22 @@ std::u32string DecodeUtf8(std::string_view utf8) {
       ++i;
       continue;
     }
+    // Sequence length, payload bits of the lead byte and the smallest value of that length.
     std::size_t length = 0;
     char32_t c = 0;
     char32_t min = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, c = lead & 0x1F, min = 0x80;
+      length = 2;
+      c = lead & 0x1F;
+      min = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, c = lead & 0x0F, min = 0x800;
+      length = 3;
+      c = lead & 0x0F;
+      min = 0x800;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, c = lead & 0x07, min = 0x10000;
+      length = 4;
+      c = lead & 0x07;
+      min = 0x10000;
     }
     bool valid = length != 0 && i + length <= utf8.size();
     for (std::size_t k = 1; valid && k < length; ++k) {

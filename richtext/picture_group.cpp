@@ -24,7 +24,9 @@ constexpr std::array<std::uint8_t, 256> MakeNibbles() {
 }
 constexpr std::array<std::uint8_t, 256> kNibbles = MakeNibbles();
 
-std::uint8_t NibbleOf(char c) { return kNibbles[static_cast<unsigned char>(c)]; }
+std::uint8_t NibbleOf(char c) {
+  return kNibbles[static_cast<unsigned char>(c)];
+}
 
 int ClampToInt(std::int64_t value) {
   if (value < 0) return 0;
@@ -33,9 +35,9 @@ int ClampToInt(std::int64_t value) {
 }
 
 bool IsPictureKind(std::string_view word) {
-  static constexpr std::array<std::string_view, 9> kKinds = {
-      "dibitmap", "emfblip", "jpegblip", "macpict", "pmmetafile",
-      "pngblip",  "wbitmap", "wmetafile", "svgblip"};
+  static constexpr std::array<std::string_view, 9> kKinds = {"dibitmap", "emfblip",    "jpegblip",
+                                                             "macpict",  "pmmetafile", "pngblip",
+                                                             "wbitmap",  "wmetafile",  "svgblip"};
   for (std::string_view kind : kKinds) {
     if (word == kind) return true;
   }

@@ -18,8 +18,8 @@ struct PictureGroupInfo {
   int height = 0;         // \pich
   int goalWidthTwips = 0;
   int goalHeightTwips = 0;
-  std::size_t hexDigits = 0;   // hex digits of picture data
-  std::string_view binary;     // \bin data, when the group holds its data that way
+  std::size_t hexDigits = 0;  // hex digits of picture data
+  std::string_view binary;    // \bin data, when the group holds its data that way
 };
 
 // Reads one picture group, "{\pict ... }" with its braces, checking that its data is whole

@@ -40,11 +40,15 @@ std::u32string InsertableText(std::string_view utf8) {
   return text;
 }
 
-std::ptrdiff_t Offset(std::size_t pos) { return static_cast<std::ptrdiff_t>(pos); }
+std::ptrdiff_t Offset(std::size_t pos) {
+  return static_cast<std::ptrdiff_t>(pos);
+}
 
 }  // namespace
 
-std::string RichTextBox::Text() const { return EncodeUtf8(doc_.chars); }
+std::string RichTextBox::Text() const {
+  return EncodeUtf8(doc_.chars);
+}
 
 void RichTextBox::SetText(std::string_view utf8) {
   Document fresh;
@@ -113,8 +117,8 @@ void RichTextBox::RemoveRange(std::size_t pos, std::size_t length) {
 }
 
 void RichTextBox::InsertAt(std::size_t pos, std::u32string_view text) {
-  const auto breaks = static_cast<std::size_t>(
-      std::count(text.begin(), text.end(), Document::kParagraphBreak));
+  const auto breaks =
+      static_cast<std::size_t>(std::count(text.begin(), text.end(), Document::kParagraphBreak));
   if (breaks > 0) {
     // Both halves of a split paragraph keep its alignment.
     const std::size_t paragraph = ParagraphOf(pos);
@@ -160,7 +164,9 @@ void RichTextBox::SetSelAlignment(Alignment alignment) {
   if (changed) Touch();
 }
 
-std::string RichTextBox::TextRTF() const { return WriteRtf(doc_); }
+std::string RichTextBox::TextRTF() const {
+  return WriteRtf(doc_);
+}
 
 bool RichTextBox::SetTextRTF(std::string_view rtf, std::string* error) {
   RtfReadResult result = ReadRtf(rtf, &doc_);
@@ -198,6 +204,8 @@ bool RichTextBox::SaveFile(const std::string& path, std::string* error) const {
   return true;
 }
 
-void RichTextBox::Touch() { ++revision_; }
+void RichTextBox::Touch() {
+  ++revision_;
+}
 
 }  // namespace richtext

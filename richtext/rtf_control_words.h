@@ -6,12 +6,12 @@ namespace richtext {
 
 // What the reader does with a control word.
 enum class RtfAction : std::uint8_t {
-  None,            // unknown or without effect here
-  SkipGroup,       // a destination whose content is not document text
-  ColorTable,      // \colortbl
-  Picture,         // \pict
-  ShapePicture,    // \shppict: its picture is the one to take
-  Red,             // colour table components
+  None,          // unknown or without effect here
+  SkipGroup,     // a destination whose content is not document text
+  ColorTable,    // \colortbl
+  Picture,       // \pict
+  ShapePicture,  // \shppict: its picture is the one to take
+  Red,           // colour table components
   Green,
   Blue,
   Color,           // \cf
@@ -23,10 +23,10 @@ enum class RtfAction : std::uint8_t {
   AlignLeft,
   AlignCenter,
   AlignRight,
-  Break,         // \par, \line, ...
-  Character,     // a word standing for one character, e.g. \emdash
-  Unicode,       // \u
-  UnicodeSkip,   // \uc
+  Break,        // \par, \line, ...
+  Character,    // a word standing for one character, e.g. \emdash
+  Unicode,      // \u
+  UnicodeSkip,  // \uc
 };
 
 struct RtfControlWord {

@@ -31,8 +31,12 @@ struct GroupState {
   std::size_t openOffset = 0;
 };
 
-constexpr bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-constexpr bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+constexpr bool IsHighSurrogate(char32_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(char32_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 std::uint8_t ClampByte(std::int64_t value) {
   return static_cast<std::uint8_t>(std::clamp<std::int64_t>(value, 0, 255));
@@ -57,8 +61,8 @@ class PicturePool {
     }
     auto it = std::lower_bound(byLength_.begin(), byLength_.end(),
                                std::pair<std::size_t, std::size_t>{group.size(), 0});
-    for (std::size_t tried = 0; it != byLength_.end() && it->first == group.size() &&
-                                tried < kMaxReuseCandidates;
+    for (std::size_t tried = 0;
+         it != byLength_.end() && it->first == group.size() && tried < kMaxReuseCandidates;
          ++it, ++tried) {
       if (Matches(pictures[it->second], group)) {
         next_ = it->second + 1;
@@ -83,8 +87,7 @@ class PicturePool {
 // Builds a document from the tokens of an RTF text.
 class RtfDocumentReader {
  public:
-  RtfDocumentReader(std::string_view rtf, const Document* previous)
-      : rtf_(rtf), pool_(previous) {
+  RtfDocumentReader(std::string_view rtf, const Document* previous) : rtf_(rtf), pool_(previous) {
     const std::size_t expected = previous ? previous->size() + 64 : rtf.size() / 4;
     doc_.chars.reserve(expected);
     doc_.formats.reserve(expected);

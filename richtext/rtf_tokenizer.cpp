@@ -14,9 +14,15 @@ constexpr bool HasByte(std::uint64_t word, std::uint64_t pattern) {
   return ((x - kOnes) & ~x & kHighBits) != 0;
 }
 
-constexpr bool IsSpecial(char c) { return c == '\\' || c == '{' || c == '}'; }
-constexpr bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsSpecial(char c) {
+  return c == '\\' || c == '{' || c == '}';
+}
+constexpr bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -125,8 +131,7 @@ bool RtfTokenizer::ReadControlWord(RtfToken& token) {
   std::size_t i = start + 1;
   while (i < rtf_.size() && IsLetter(rtf_[i])) {
     if (i - start > kMaxControlWordLength) {
-      return Fail("control word longer than " + std::to_string(kMaxControlWordLength) +
-                      " letters",
+      return Fail("control word longer than " + std::to_string(kMaxControlWordLength) + " letters",
                   start);
     }
     ++i;

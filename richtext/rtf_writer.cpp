@@ -92,9 +92,7 @@ class BodyWriter {
     wordOpen_ = true;
     previousBackslash_ = false;
   }
-  void Number(int value) {
-    out_ += std::to_string(value);
-  }
+  void Number(int value) { out_ += std::to_string(value); }
   // Plain text after a control word needs the delimiting space.
   void Literal(char c) {
     if (wordOpen_) out_ += ' ';

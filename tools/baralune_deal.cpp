@@ -11,15 +11,24 @@
 #include "reading.h"
 #include "rich_text_box.h"
 #include "site.h"
+#if BARALUNE_CARD_PICTURES
+#include "card_picture_embedder.h"
+#endif
 
 namespace {
 
 class HeadlessWindows : public baralune::ReadingWindows {
  public:
   richtext::RichTextBox& ReportBox() override { return box_; }
+#if BARALUNE_CARD_PICTURES
+  baralune::ReportPictures* CardPictures() override { return &pictures_; }
+#endif
 
  private:
   richtext::RichTextBox box_;
+#if BARALUNE_CARD_PICTURES
+  baralune::CardPictureEmbedder pictures_;  // no screen: 15 twips a pixel
+#endif
 };
 
 // The plain text of the report with pictures left out.

@@ -1,0 +1,31 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "picture.h"
+
+namespace baralune {
+
+// One of the two lists of card faces, in card-index order: entry k + 1 shows card k. Entries
+// are addressed by position; the keys ("1.jpg" .. "52.jpg", skipping the missing ranks) are
+// kept for completeness and never used for look-up.
+class CardImageList {
+ public:
+  static const CardImageList& Large();  // IMG: 71 x 96 faces for the spread layouts
+  static const CardImageList& Small();  // IMG2: 40 x 50 faces for the report
+
+  int Count() const { return static_cast<int>(images_.size()); }
+  // 1-based, as the lists are read; throws std::out_of_range outside 1..Count().
+  const QImage& Image(int entry) const;
+  QString Key(int entry) const;
+  // The entry as a 24-bit picture with its size in HIMETRIC at 96 dots per inch.
+  richtext::Picture Picture(int entry) const;
+
+ private:
+  CardImageList(const QString& folder, int width, int height);
+  std::vector<QImage> images_;
+  std::vector<richtext::Picture> pictures_;
+};
+
+}  // namespace baralune
