@@ -27,41 +27,29 @@ struct CardFacts {
 // Names keep their quirks on purpose: two spaces in the Four and Five of Clubs, the Aces'
 // differing forms, the shared keyword line of the Three and Six of Spades.
 constexpr CardFacts kCards[kDeckSize] = {
-    {"Ace of Clubs (Ace)",
-     "Action, success, leadership, courageous and energetic.",
+    {"Ace of Clubs (Ace)", "Action, success, leadership, courageous and energetic.",
      "1st week of the spring season."},  // 0
-    {"Two of Clubs (Dos)",
-     "Crossroads, overcoming obstacles, indecisive and challenging.",
+    {"Two of Clubs (Dos)", "Crossroads, overcoming obstacles, indecisive and challenging.",
      "2nd week of the spring season."},  // 1
-    {"Three of Clubs (Tres)",
-     "Change, flexibility, development, traveling and ambitious.",
+    {"Three of Clubs (Tres)", "Change, flexibility, development, traveling and ambitious.",
      "3rd week of the spring season."},  // 2
-    {"Four of Clubs  (Cuatro)",
-     "Happiness, joy, rest, warm and supportive.",
+    {"Four of Clubs  (Cuatro)", "Happiness, joy, rest, warm and supportive.",
      "4th week of the spring season."},  // 3
-    {"Five of Clubs  (Cinco)",
-     "Challenging, energetic, promising, independent and powerful.",
+    {"Five of Clubs  (Cinco)", "Challenging, energetic, promising, independent and powerful.",
      "5th week of the spring season."},  // 4
-    {"Six of Clubs (Seis)",
-     "Victory, success, energetic, confident and enterprising.",
+    {"Six of Clubs (Seis)", "Victory, success, energetic, confident and enterprising.",
      "6th week of the spring season."},  // 5
-    {"Seven of Clubs (Siete)",
-     "Difficulties, hardship, defender, strong and powerful.",
+    {"Seven of Clubs (Siete)", "Difficulties, hardship, defender, strong and powerful.",
      "7th week of the spring season."},  // 6
-    {"Ten of Clubs (Sota)",
-     "Helpful, sympathetic, dependable, reliable and emotional.",
+    {"Ten of Clubs (Sota)", "Helpful, sympathetic, dependable, reliable and emotional.",
      "10th week of the spring season."},  // 7
-    {"Queen of Clubs (Rey)",
-     "Powerful, determined, strong-willed, social and leadership.",
+    {"Queen of Clubs (Rey)", "Powerful, determined, strong-willed, social and leadership.",
      "12th week of the spring season."},  // 8
-    {"Knight of Clubs (Caballo)",
-     "Courageous, heroic, enthusiastic, flexible and dynamic.",
+    {"Knight of Clubs (Caballo)", "Courageous, heroic, enthusiastic, flexible and dynamic.",
      "11th week of the spring season."},  // 9
-    {"Ace of Diamonds (As/El Oré)",
-     "Financial aid, patient, persevering, powerful and simple.",
+    {"Ace of Diamonds (As/El Oré)", "Financial aid, patient, persevering, powerful and simple.",
      "1st week of fall."},  // 10
-    {"Two of Diamonds (Dos)",
-     "Juggling, flexibility, adaptable, playful and carefree.",
+    {"Two of Diamonds (Dos)", "Juggling, flexibility, adaptable, playful and carefree.",
      "2nd week of fall."},  // 11
     {"Three of Diamonds (Tres)",
      "Recognition, financial increment, promotion, flexibility and job scopes.",
@@ -72,8 +60,7 @@ constexpr CardFacts kCards[kDeckSize] = {
     {"Five of Diamonds (Cinco)",
      "Crisis, financial instability, isolation, depressed and deprivation.",
      "5th week of fall."},  // 14
-    {"Six of Diamonds (Seis)",
-     "Generous, helpful, financial gain, caring and responsible.",
+    {"Six of Diamonds (Seis)", "Generous, helpful, financial gain, caring and responsible.",
      "6th week of fall."},  // 15
     {"Seven of Diamonds (Siete)",
      "Patient, persevering, determination, reassessing nature and successful.",
@@ -81,71 +68,52 @@ constexpr CardFacts kCards[kDeckSize] = {
     {"Ten of Diamonds (Sota)",
      "Prosperous, wealthy, family bound, enterprising and excellent communicator.",
      "10th week of fall."},  // 17
-    {"Queen of Diamonds (Rey)",
-     "Motherly figure, sensitive, warm, understanding and emotional.",
+    {"Queen of Diamonds (Rey)", "Motherly figure, sensitive, warm, understanding and emotional.",
      "12th week of fall."},  // 18
-    {"Knight of Diamonds (Caballo)",
-     "Negotiator, strong, reliable, strong and stubborn.",
+    {"Knight of Diamonds (Caballo)", "Negotiator, strong, reliable, strong and stubborn.",
      "11th week of fall."},  // 19
-    {"Ace of Hearts (As/La Copeta)",
-     "Love, fulfillment, sensitive, emotional and confident.",
+    {"Ace of Hearts (As/La Copeta)", "Love, fulfillment, sensitive, emotional and confident.",
      "1st week of the summer season."},  // 20
-    {"Two of Hearts (Dos)",
-     "Warm hearted, attraction, devotion, sensitive and understanding.",
+    {"Two of Hearts (Dos)", "Warm hearted, attraction, devotion, sensitive and understanding.",
      "2nd week of the summer season."},  // 21
-    {"Three of Hearts (Tres)",
-     "Joy, happiness, romance, comfort and sensitive.",
+    {"Three of Hearts (Tres)", "Joy, happiness, romance, comfort and sensitive.",
      "3rd week of the summer season."},  // 22
-    {"Four of Hearts (Cuatro)",
-     "Apathy, frustrated, dissatisfied, unfulfilled and emotional.",
+    {"Four of Hearts (Cuatro)", "Apathy, frustrated, dissatisfied, unfulfilled and emotional.",
      "4th week of the summer season."},  // 23
-    {"Five of Hearts (Cinco)",
-     "Grief, sorrow, worried, depressed and disappointment.",
+    {"Five of Hearts (Cinco)", "Grief, sorrow, worried, depressed and disappointment.",
      "5th week of the summer season."},  // 24
-    {"Six of Hearts (Seis)",
-     "Nostalgic, homesick, isolate, inflexible and helpful.",
+    {"Six of Hearts (Seis)", "Nostalgic, homesick, isolate, inflexible and helpful.",
      "6th week of the summer season."},  // 25
-    {"Seven of Hearts (Siete)",
-     "Warm hearted, sensitive, cooperative, romantic and understanding.",
+    {"Seven of Hearts (Siete)", "Warm hearted, sensitive, cooperative, romantic and understanding.",
      "7th week of the summer season."},  // 26
-    {"Ten of Hearts (Sota)",
-     "Committed, lovable, sympathetic, friendly and cheerful.",
+    {"Ten of Hearts (Sota)", "Committed, lovable, sympathetic, friendly and cheerful.",
      "10th week of the summer season."},  // 27
-    {"Queen of Hearts (Rey)",
-     "Warm, sensitive, understanding, healer and lovable.",
+    {"Queen of Hearts (Rey)", "Warm, sensitive, understanding, healer and lovable.",
      "12th week of the summer season."},  // 28
-    {"Knight of Hearts (Caballo)",
-     "Warm, sensitive, charismatic, love and romantic.",
+    {"Knight of Hearts (Caballo)", "Warm, sensitive, charismatic, love and romantic.",
      "11th week of the summer season."},  // 29
-    {"Ace of Spades",
-     "Misfortunes, determination, challenge, death and stubborn.",
+    {"Ace of Spades", "Misfortunes, determination, challenge, death and stubborn.",
      "1st week of the winter season."},  // 30
-    {"Two of Spades (Dos)",
-     "Stalemate, tension, indecisive, argumentative and impractical.",
+    {"Two of Spades (Dos)", "Stalemate, tension, indecisive, argumentative and impractical.",
      "2nd week of the winter season."},  // 31
     {"Three of Spades (Tres)",
      "Independent, self-destructive, conflicts, separation and starting a new phase of life.",
      "3rd week of the winter season."},  // 32
-    {"Four of Spades (Cuatro)",
-     "Stagnancy, illness, discouragement, weakness and challenges.",
+    {"Four of Spades (Cuatro)", "Stagnancy, illness, discouragement, weakness and challenges.",
      "4th week of the winter season."},  // 33
-    {"Five of Spades (Cinco)",
-     "Quarrelsome, argumentative, independent, humiliated and angry.",
+    {"Five of Spades (Cinco)", "Quarrelsome, argumentative, independent, humiliated and angry.",
      "5th week of the winter season."},  // 34
     {"Six of Spades (Seis)",
      "Independent, self-destructive, conflicts, separation and starting a new phase of life.",
      "6th week of the winter season."},  // 35
-    {"Seven of Spades (Siete)",
-     "Timid, coward, sly, cunning and manipulative.",
+    {"Seven of Spades (Siete)", "Timid, coward, sly, cunning and manipulative.",
      "7th week of the winter season."},  // 36
     {"Ten of Spades (Sota)",
      "New beginning, realization, end of bad habits, painful parting and prosperous.",
      "10th week of the winter season."},  // 37
-    {"Queen of Spades (Rey)",
-     "Independent, volatile, dynamic, restless and carefree.",
+    {"Queen of Spades (Rey)", "Independent, volatile, dynamic, restless and carefree.",
      "12th week of the winter season."},  // 38
-    {"Knight of Spades (Caballo)",
-     "Deceit, worries, depressions, intelligent and careful.",
+    {"Knight of Spades (Caballo)", "Deceit, worries, depressions, intelligent and careful.",
      "11th week of the winter season."},  // 39
 };
 
@@ -209,22 +177,33 @@ void LoadCatalogue() {
 
 int CardCount(SpreadIndex spread) {
   switch (spread) {
-    case 0: return 3;
-    case 1: return 9;
-    case 2: return 7;
-    default: return 21;
+    case 0:
+      return 3;
+    case 1:
+      return 9;
+    case 2:
+      return 7;
+    default:
+      return 21;
   }
 }
 
-bool IsKnownSpread(SpreadIndex spread) { return spread >= 0 && spread < kSpreadCount; }
+bool IsKnownSpread(SpreadIndex spread) {
+  return spread >= 0 && spread < kSpreadCount;
+}
 
 const std::string& PositionMeaning(SpreadIndex spread, int position) {
   switch (spread) {
-    case 0: return ThreeCardPositions[position - 1];
-    case 1: return NineCardPositions[position - 1];
-    case 2: return HorseshoePositions[position - 1];
-    case 3: return RomanyPositions[position - 1];
-    default: throw std::out_of_range("no positions for spread " + std::to_string(spread));
+    case 0:
+      return ThreeCardPositions[position - 1];
+    case 1:
+      return NineCardPositions[position - 1];
+    case 2:
+      return HorseshoePositions[position - 1];
+    case 3:
+      return RomanyPositions[position - 1];
+    default:
+      throw std::out_of_range("no positions for spread " + std::to_string(spread));
   }
 }
 

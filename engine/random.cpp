@@ -28,11 +28,17 @@ float RandomGenerator::Next() {
   return static_cast<float>(engine_() >> 40) * kScale;
 }
 
-void RandomGenerator::ReseedFromClock() { engine_.seed(Mix(engine_() ^ Mix(clock_()))); }
+void RandomGenerator::ReseedFromClock() {
+  engine_.seed(Mix(engine_() ^ Mix(clock_())));
+}
 
-void RandomGenerator::Seed(std::uint64_t seed) { engine_.seed(seed); }
+void RandomGenerator::Seed(std::uint64_t seed) {
+  engine_.seed(seed);
+}
 
-void RandomGenerator::SetClock(Clock clock) { clock_ = clock ? std::move(clock) : SystemTicks; }
+void RandomGenerator::SetClock(Clock clock) {
+  clock_ = clock ? std::move(clock) : SystemTicks;
+}
 
 RandomGenerator& SharedRandom() {
   static RandomGenerator generator;

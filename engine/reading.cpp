@@ -10,7 +10,9 @@ namespace baralune {
 SpreadIndex CurrentSpreadIndex = 0;
 std::vector<CardIndex> Hand;
 
-std::vector<CardIndex> DrawFromSharedRandom(int n) { return DrawHand(n, SharedRandom()); }
+std::vector<CardIndex> DrawFromSharedRandom(int n) {
+  return DrawHand(n, SharedRandom());
+}
 
 void RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw) {
   const int n = CardCount(spreadIndex);

@@ -14,7 +14,7 @@ inline constexpr richtext::Rgb kReportPurple{128, 0, 128};
 // Writes the whole reading for `hand` into the report box: header, spread part, one block per
 // position, the special interpretations that fired, closing. `display` and `pictures` may be
 // null; their steps are then left out.
-void WriteReport(SpreadIndex spread, const std::vector<CardIndex>& hand,
-                 richtext::RichTextBox& box, SpreadDisplay* display, ReportPictures* pictures);
+void WriteReport(SpreadIndex spread, const std::vector<CardIndex>& hand, richtext::RichTextBox& box,
+                 SpreadDisplay* display, ReportPictures* pictures);
 
 }  // namespace baralune

@@ -12,8 +12,8 @@ inline constexpr int kSpecialRuleCount = 12;
 
 // A card combination and the sentence it earns when every named card is drawn.
 struct SpecialRule {
-  int number;                          // 1..12: evaluation and printing order
-  std::vector<CardIndex> cards;        // required cards, in table order
+  int number;                    // 1..12: evaluation and printing order
+  std::vector<CardIndex> cards;  // required cards, in table order
   std::string_view sentence;
 };
 

@@ -13,10 +13,11 @@ struct Rgb {
 enum class Alignment : std::uint8_t { Left, Center, Right };
 
 // Character attributes the report uses; the font is the box's own and never changes.
+// Four bytes, so that the per-character attribute arrays fill and copy as plain words.
 struct CharFormat {
   Rgb color;
-  bool bold = false;
-  bool underline = false;
+  bool bold : 1 = false;
+  bool underline : 1 = false;
   friend bool operator==(const CharFormat&, const CharFormat&) = default;
 };
 

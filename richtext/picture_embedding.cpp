@@ -44,16 +44,12 @@ void AppendHexLines(std::string& out, std::span<const std::uint8_t> bytes) {
   }
 }
 
-// One pass over `text` into one reserved string: the document's RTF is large and read twice
-// per picture, so repeated in-place replacement would cost far more.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(from); at != std::string_view::npos;
-       at = text.find(from, at + from.size())) {
-    ++count;
-  }
-  std::string out;
-  out.reserve(text.size() - count * from.size() + count * to.size());
+// One pass over `text` into `out`: the document's RTF is large and read twice per picture,
+// so repeated in-place replacement would cost far more.
+void ReplaceAll(std::string_view text, std::string_view from, std::string_view to,
+                std::string& out) {
+  out.clear();
+  out.reserve(text.size() + to.size());
   std::size_t done = 0;
   for (std::size_t at = text.find(from); at != std::string_view::npos;
        at = text.find(from, at + from.size())) {
@@ -62,7 +58,6 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     done = at + from.size();
   }
   out.append(text.substr(done));
-  return out;
 }
 
 // Removes every `what` in one pass, in place: the text only shrinks, so no second copy of the
@@ -145,7 +140,12 @@ bool InsertPicture(RichTextBox& box, const Picture& picture, ScreenTwips twips) 
     return false;
   };
 
-  std::string rtf = ReplaceAll(box.TextRTF(), kStartMarkerRtf, group);
+  // A report grows to about a megabyte and goes through here twice per picture: keeping the
+  // working buffers spares mapping fresh memory for every picture.
+  thread_local std::string exported;
+  thread_local std::string rtf;
+  box.WriteTextRTF(exported);
+  ReplaceAll(exported, kStartMarkerRtf, group, rtf);
   if (!box.SetTextRTF(rtf)) return undo();
   const std::ptrdiff_t behindPicture = box.Find(kEndMarker);
   EraseAll(rtf, kEndMarkerRtf);

@@ -168,12 +168,18 @@ std::string RichTextBox::TextRTF() const {
   return WriteRtf(doc_);
 }
 
+void RichTextBox::WriteTextRTF(std::string& out) const {
+  WriteRtf(doc_, out);
+}
+
 bool RichTextBox::SetTextRTF(std::string_view rtf, std::string* error) {
-  RtfReadResult result = ReadRtf(rtf, &doc_);
+  RtfReadResult result = ReadRtf(rtf, &doc_, std::move(spare_));
   if (!result.document) {
     if (error) *error = std::move(result.error);
     return false;
   }
+  // The old content's buffers serve the next read.
+  spare_ = std::move(doc_);
   doc_ = std::move(*result.document);
   selStart_ = 0;
   selLength_ = 0;

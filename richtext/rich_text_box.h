@@ -42,6 +42,8 @@ class RichTextBox {
   // Whole document as RTF. Setting it replaces the content only when the RTF is read
   // without error; otherwise the box stays as it was and `error` (if given) says why.
   std::string TextRTF() const;
+  // The same RTF into `out`, whose buffer is reused: cheaper for a large document read often.
+  void WriteTextRTF(std::string& out) const;
   bool SetTextRTF(std::string_view rtf, std::string* error = nullptr);
 
   // 0-based position of the first occurrence of `utf8` in the plain text, or -1.
@@ -66,6 +68,7 @@ class RichTextBox {
   void ChangeSelectionFormat(Change change);
 
   Document doc_;
+  Document spare_;  // buffers kept from the previous content for the next RTF read
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
   CharFormat insertionFormat_;

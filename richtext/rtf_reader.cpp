@@ -72,6 +72,18 @@ class PicturePool {
     return nullptr;
   }
 
+  // The next expected picture when its group stands at `offset` of `rtf`, byte for byte.
+  // Comparing the stored bytes is far cheaper than tokenizing the hex again.
+  std::shared_ptr<const EmbeddedPicture> TakeExpectedAt(std::string_view rtf, std::size_t offset) {
+    if (!previous_ || next_ >= previous_->pictures.size()) return nullptr;
+    const auto& picture = previous_->pictures[next_];
+    if (!picture || !Matches(picture, rtf.substr(offset, picture->rtfGroup.size()))) {
+      return nullptr;
+    }
+    ++next_;
+    return picture;
+  }
+
  private:
   static bool Matches(const std::shared_ptr<const EmbeddedPicture>& picture,
                       std::string_view group) {
@@ -87,7 +99,11 @@ class PicturePool {
 // Builds a document from the tokens of an RTF text.
 class RtfDocumentReader {
  public:
-  RtfDocumentReader(std::string_view rtf, const Document* previous) : rtf_(rtf), pool_(previous) {
+  RtfDocumentReader(std::string_view rtf, const Document* previous, Document storage)
+      : rtf_(rtf), pool_(previous), doc_(std::move(storage)) {
+    doc_.chars.clear();
+    doc_.formats.clear();
+    doc_.pictures.clear();
     const std::size_t expected = previous ? previous->size() + 64 : rtf.size() / 4;
     doc_.chars.reserve(expected);
     doc_.formats.reserve(expected);
@@ -100,6 +116,9 @@ class RtfDocumentReader {
 
   // Handles one token; false with error() set when the document cannot be read.
   bool OnToken(const RtfToken& token);
+  // Called on a group start at `offset`: when a picture of the previous document stands there
+  // unchanged, takes it whole and returns the offset just behind its group, else 0.
+  std::size_t TakeKnownPicture(std::size_t offset);
   Document TakeDocument() { return std::move(doc_); }
   const std::string& error() const { return error_; }
 
@@ -229,6 +248,20 @@ bool RtfDocumentReader::OnGroupEnd(const RtfToken& token) {
   if (!closed.pictureGroup) return true;
   return AddPicture(rtf_.substr(closed.openOffset, token.offset + 1 - closed.openOffset),
                     closed.openOffset);
+}
+
+std::size_t RtfDocumentReader::TakeKnownPicture(std::size_t offset) {
+  // Only where a picture group would become a picture: in text, outside any skipped part.
+  if (stack_.empty() || state().destination != Destination::Text) return 0;
+  std::shared_ptr<const EmbeddedPicture> picture = pool_.TakeExpectedAt(rtf_, offset);
+  if (!picture) return 0;
+  fallbackToSkip_ = 0;  // a brace ends the fallback text
+  state().onlyWords = false;
+  const std::size_t end = offset + picture->rtfGroup.size();
+  FlushSurrogate();
+  Push(Document::kPictureChar, state().format);
+  doc_.pictures.push_back(std::move(picture));
+  return end;
 }
 
 bool RtfDocumentReader::AddPicture(std::string_view group, std::size_t offset) {
@@ -364,7 +397,23 @@ void RtfDocumentReader::OnControlSymbol(char symbol) {
 }
 
 void RtfDocumentReader::OnText(std::string_view text) {
-  for (char c : text) {
+  const auto printable = [](char c) { return c >= 0x20 && c < 0x7F; };
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // Runs of printable ASCII, most of a report's text, go in whole.
+    if (pendingHigh_ == 0 && printable(text[i])) {
+      std::size_t end = i + 1;
+      while (end < text.size() && printable(text[end])) ++end;
+      doc_.chars.append(text.begin() + static_cast<std::ptrdiff_t>(i),
+                        text.begin() + static_cast<std::ptrdiff_t>(end));
+      const std::size_t at = doc_.formats.size();
+      doc_.formats.resize(at + (end - i));
+      std::fill(doc_.formats.begin() + static_cast<std::ptrdiff_t>(at), doc_.formats.end(),
+                state().format);
+      i = end;
+      continue;
+    }
+    const char c = text[i++];
     if (c == '\r' || c == '\n') continue;
     EmitChar(Cp1252ToUnicode(static_cast<unsigned char>(c)));
   }
@@ -409,16 +458,22 @@ bool IsTrailingFiller(char c) {
 
 }  // namespace
 
-RtfReadResult ReadRtf(std::string_view rtf, const Document* previous) {
+RtfReadResult ReadRtf(std::string_view rtf, const Document* previous, Document storage) {
   RtfReadResult result;
   if (rtf.substr(0, 5) != "{\\rtf") {
     result.error = RtfError("not RTF: the text must start with {\\rtf", 0);
     return result;
   }
   RtfTokenizer tokenizer(rtf);
-  RtfDocumentReader reader(rtf, previous);
+  RtfDocumentReader reader(rtf, previous, std::move(storage));
   RtfToken token;
   while (tokenizer.Next(token)) {
+    if (token.kind == RtfTokenKind::GroupStart && previous) {
+      if (const std::size_t end = reader.TakeKnownPicture(token.offset)) {
+        tokenizer.SkipOpenGroup(end);
+        continue;
+      }
+    }
     if (!reader.OnToken(token)) {
       result.error = reader.error();
       return result;

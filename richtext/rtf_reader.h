@@ -16,6 +16,9 @@ struct RtfReadResult {
 // malformed input; such input yields an error instead of a document.
 // A picture group identical byte for byte to one of `previous`'s pictures shares that
 // picture instead of being decoded again, which keeps re-reading a report cheap.
-RtfReadResult ReadRtf(std::string_view rtf, const Document* previous = nullptr);
+// `storage` lends its buffers to the new document, so that reading a document again and
+// again need not allocate.
+RtfReadResult ReadRtf(std::string_view rtf, const Document* previous = nullptr,
+                      Document storage = {});
 
 }  // namespace richtext

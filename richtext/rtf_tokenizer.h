@@ -42,6 +42,12 @@ class RtfTokenizer {
 
   // The next token, or false at the end of the document or on error (see error()).
   bool Next(RtfToken& token);
+  // Leaves the group just opened, whose closing brace ends before `end`, unread: the next
+  // token starts at `end`.
+  void SkipOpenGroup(std::size_t end) {
+    pos_ = end - base_;
+    --depth_;
+  }
   const std::string& error() const { return error_; }
   std::size_t position() const { return pos_; }
   std::size_t depth() const { return depth_; }

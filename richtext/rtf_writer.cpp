@@ -79,6 +79,8 @@ class BodyWriter {
         out_ += doc_.pictures[picture++]->rtfGroup;
         wordOpen_ = false;
         previousBackslash_ = false;
+      } else if (IsPlain(c)) {
+        i = WritePlainRun(i) - 1;
       } else {
         WriteChar(c);
       }
@@ -87,6 +89,29 @@ class BodyWriter {
   }
 
  private:
+  // Printable ASCII that RTF takes as it is; most of a report is made of it.
+  static bool IsPlain(char32_t c) {
+    return c >= 0x20 && c < 0x7F && c != U'\\' && c != U'{' && c != U'}' && c != U'\'';
+  }
+
+  // Writes the plain characters from `first` on that share its format; returns the index
+  // of the first character not written.
+  std::size_t WritePlainRun(std::size_t first) {
+    std::size_t end = first + 1;
+    while (end < doc_.chars.size() && IsPlain(doc_.chars[end]) &&
+           doc_.formats[end] == doc_.formats[first]) {
+      ++end;
+    }
+    if (wordOpen_) out_ += ' ';
+    wordOpen_ = false;
+    previousBackslash_ = false;
+    const std::size_t at = out_.size();
+    out_.resize(at + (end - first));
+    for (std::size_t k = first; k < end; ++k)
+      out_[at + k - first] = static_cast<char>(doc_.chars[k]);
+    return end;
+  }
+
   void Word(std::string_view word) {
     out_ += word;
     wordOpen_ = true;
@@ -205,9 +230,15 @@ class BodyWriter {
 }  // namespace
 
 std::string WriteRtf(const Document& doc) {
+  std::string out;
+  WriteRtf(doc, out);
+  return out;
+}
+
+void WriteRtf(const Document& doc, std::string& out) {
   std::size_t pictureBytes = 0;
   for (const auto& picture : doc.pictures) pictureBytes += picture->rtfGroup.size();
-  std::string out;
+  out.clear();
   out.reserve(256 + pictureBytes + doc.chars.size() * 2);
   out += kHeader;
   const ColorTable colors(doc);
@@ -215,7 +246,6 @@ std::string WriteRtf(const Document& doc) {
   out += kBodyStart;
   BodyWriter(doc, colors, out).Write();
   out += '}';
-  return out;
 }
 
 }  // namespace richtext

@@ -102,7 +102,8 @@ TEST_F(CatalogueTest, GypsyDescriptionIsAParagraphThenOneLineBreakThenItsClosing
   EXPECT_EQ(text.find('\n', breakAt + 2), std::string::npos);
   EXPECT_EQ(text.substr(breakAt + 2),
             "In order to generate a reading, the cards need to be placed side by side.");
-  for (int s = 0; s < 3; ++s) EXPECT_EQ(SpreadDescription[s].find_first_of("\r\n"), std::string::npos);
+  for (int s = 0; s < 3; ++s)
+    EXPECT_EQ(SpreadDescription[s].find_first_of("\r\n"), std::string::npos);
 }
 
 TEST_F(CatalogueTest, NamesKeepTheirQuirks) {
@@ -121,8 +122,8 @@ TEST_F(CatalogueTest, TimePeriodFollowsSuitAndSpanishRankNumbering) {
                            "the winter season."};
   const char* weeks[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "10th", "12th", "11th"};
   for (int k = 0; k < kDeckSize; ++k) {
-    EXPECT_EQ(CardTimePeriod[k],
-              std::string(weeks[k % 10]) + " week of " + seasons[k / 10]) << "card " << k;
+    EXPECT_EQ(CardTimePeriod[k], std::string(weeks[k % 10]) + " week of " + seasons[k / 10])
+        << "card " << k;
   }
 }
 

@@ -66,8 +66,8 @@ TEST(ReadingTest, DisplayAndPicturesAreFilledPositionByPosition) {
 
 TEST(ReadingTest, ASecondReadingReplacesTheFirstCompletely) {
   RecordingWindows windows;
-  RunReading(3, windows, Fixed({39, 32, 34, 4, 6, 36, 29, 26, 30, 37, 24, 33, 35, 19, 27, 20,
-                                0, 15, 21, 22, 25}));
+  RunReading(3, windows, Fixed({39, 32, 34, 4,  6,  36, 29, 26, 30, 37, 24,
+                                33, 35, 19, 27, 20, 0,  15, 21, 22, 25}));
   EXPECT_TRUE(AnySpecialInterpretation());
   RunReading(0, windows, Fixed({1, 2, 3}));
   EXPECT_FALSE(AnySpecialInterpretation());

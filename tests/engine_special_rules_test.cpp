@@ -74,11 +74,11 @@ TEST(SpecialRulesTest, ClearingForgetsTheEarlierReading) {
 }
 
 TEST(SpecialRulesTest, AFullHandCanFireEveryRuleOnceInOrder) {
-  const std::vector<int> all = Evaluate({39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29,
-                                         26, 30, 37, 24, 33, 35, 21, 19, 0, 15});
+  const std::vector<int> all =
+      Evaluate({39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29, 26, 30, 37, 24, 33, 35, 21, 19, 0, 15});
   EXPECT_EQ(all.size(), 11u);  // 21 positions cannot also hold the Six of Clubs for rule 12
-  const std::vector<int> withTwelve = Evaluate({39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29,
-                                                26, 30, 37, 24, 33, 35, 21, 19, 0, 15, 5});
+  const std::vector<int> withTwelve = Evaluate(
+      {39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29, 26, 30, 37, 24, 33, 35, 21, 19, 0, 15, 5});
   EXPECT_EQ(withTwelve, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 

@@ -12,8 +12,7 @@ inline std::string ColorName(richtext::Rgb c) {
   if (c == richtext::Rgb{0, 0, 0}) return "black";
   if (c == richtext::Rgb{0, 128, 128}) return "teal";
   if (c == richtext::Rgb{128, 0, 128}) return "purple";
-  return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) +
-         ")";
+  return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
 inline std::string DumpReport(const richtext::RichTextBox& box) {

@@ -108,7 +108,9 @@ TEST(RichTextBox, ReplacingASelectionMergesParagraphsAndDropsPictures) {
   Append(box, "cd\nef");
   box.SetSelStart(1);
   box.SetSelLength(5);  // "b\n<pic>cd"
-  EXPECT_EQ(box.SelText(), "b\n\uFFFC" "cd");
+  EXPECT_EQ(box.SelText(),
+            "b\n\uFFFC"
+            "cd");
   box.SetSelText("X");
   EXPECT_EQ(box.Text(), "aX\nef");
   EXPECT_TRUE(box.document().pictures.empty());

@@ -11,7 +11,9 @@ Document Read(std::string_view rtf) {
   return result.document ? std::move(*result.document) : Document{};
 }
 
-std::string TextOf(std::string_view rtf) { return EncodeUtf8(Read(rtf).chars); }
+std::string TextOf(std::string_view rtf) {
+  return EncodeUtf8(Read(rtf).chars);
+}
 
 TEST(RtfForeign, SkipsDestinationsThatAreNotText) {
   EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\stylesheet{\\s1 Normal;}}"
@@ -25,7 +27,8 @@ TEST(RtfForeign, SkipsDestinationsThatAreNotText) {
 TEST(RtfForeign, ReadsWhitespaceControlWordsAndSymbols) {
   EXPECT_EQ(TextOf("{\\rtf1 a\r\nb\\line c\\tab d\\~e\\emdash\\endash\\lquote\\rquote"
                    "\\ldblquote\\rdblquote\\bullet f\\-g\\_h\\\\\\{\\}\\unknownword i}"),
-            "ab\nc\td\u00a0e\u2014\u2013\u2018\u2019\u201c\u201d\u2022f" "g\u2011h\\{}i");
+            "ab\nc\td\u00a0e\u2014\u2013\u2018\u2019\u201c\u201d\u2022f"
+            "g\u2011h\\{}i");
   // The space after a control word is its delimiter; a second one is text.
   EXPECT_EQ(TextOf("{\\rtf1\\b  x\\b0\\'e9\\'80\\'9d}"), " x\u00e9\u20ac\u009d");
 }
@@ -33,17 +36,23 @@ TEST(RtfForeign, ReadsWhitespaceControlWordsAndSymbols) {
 TEST(RtfForeign, UnicodeFallbackIsSkippedByTheUcCount) {
   EXPECT_EQ(TextOf("{\\rtf1\\uc1\\u233 e x}"), "\u00e9 x");
   EXPECT_EQ(TextOf("{\\rtf1\\uc2\\u233\\'65\\'65x}"), "\u00e9x");
-  EXPECT_EQ(TextOf("{\\rtf1\\uc0\\u233 e}"), "\u00e9" "e");
+  EXPECT_EQ(TextOf("{\\rtf1\\uc0\\u233 e}"),
+            "\u00e9"
+            "e");
   // A control word and \bin with its data each count as one skipped character.
   EXPECT_EQ(TextOf("{\\rtf1\\uc2\\u233\\par\\bin3 {}\\x}"), "\u00e9x");
   // A brace ends the fallback early; \uc is scoped to its group.
-  EXPECT_EQ(TextOf("{\\rtf1\\uc3{\\u233 a}bc{\\uc0\\u233}d\\u233 xyzw}"), "\u00e9" "bc\u00e9" "d\u00e9w");
+  EXPECT_EQ(TextOf("{\\rtf1\\uc3{\\u233 a}bc{\\uc0\\u233}d\\u233 xyzw}"),
+            "\u00e9"
+            "bc\u00e9"
+            "d\u00e9w");
 }
 
 TEST(RtfForeign, ColoursAndCharacterFormats) {
   const Document doc = Read(
       "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-      "\\cf1 r{\\cf2\\b\\ul b}\\cf9 k\\cf0\\b\\uldb u\\ul0 n\\b0 p\\ul\\ulnone q\\cf2\\b\\ul\\plain z}");
+      "\\cf1 r{\\cf2\\b\\ul b}\\cf9 k\\cf0\\b\\uldb u\\ul0 n\\b0 p\\ul\\ulnone "
+      "q\\cf2\\b\\ul\\plain z}");
   ASSERT_EQ(EncodeUtf8(doc.chars), "rbkunpqz");
   const CharFormat red{{255, 0, 0}, false, false};
   const CharFormat blueBoldUl{{0, 0, 255}, true, true};

@@ -16,7 +16,9 @@ struct Malformed {
   std::size_t offset;
 };
 
-void PrintTo(const Malformed& input, std::ostream* out) { *out << input.name; }
+void PrintTo(const Malformed& input, std::ostream* out) {
+  *out << input.name;
+}
 
 std::vector<Malformed> MalformedInputs() {
   return {
@@ -90,8 +92,7 @@ TEST(RtfPathological, HostileInputsFinish) {
   std::string colours = "{\\rtf1{\\colortbl ;";
   std::string body;
   for (int i = 0; i < 20000; ++i) {
-    colours += "\\red" + std::to_string(i % 256) + "\\green" + std::to_string(i / 256) +
-               "\\blue0;";
+    colours += "\\red" + std::to_string(i % 256) + "\\green" + std::to_string(i / 256) + "\\blue0;";
     body += "\\cf" + std::to_string(i + 1) + " x{\\pict " +
             std::string(20, "0123456789abcdef"[i % 16]) + "}";
   }

@@ -113,9 +113,9 @@ TEST(RtfRoundTrip, ForeignDocumentsReachAFixedPointAfterOneRound) {
 
 TEST(Utf8, DecodesValidTextAndReplacesEveryInvalidByte) {
   EXPECT_EQ(DecodeUtf8("a\u00e9\u20ac\U0001F0A1"), U"a\u00e9\u20ac\U0001F0A1");
-  EXPECT_EQ(DecodeUtf8("\xc0\xaf"), U"\uFFFD\uFFFD");        // overlong
+  EXPECT_EQ(DecodeUtf8("\xc0\xaf"), U"\uFFFD\uFFFD");            // overlong
   EXPECT_EQ(DecodeUtf8("\xed\xa0\x80"), U"\uFFFD\uFFFD\uFFFD");  // surrogate
-  EXPECT_EQ(DecodeUtf8("\xe2\x82"), U"\uFFFD\uFFFD");         // cut short
+  EXPECT_EQ(DecodeUtf8("\xe2\x82"), U"\uFFFD\uFFFD");            // cut short
   EXPECT_EQ(EncodeUtf8(U"a\u00e9\u20ac\U0001F0A1"), "a\u00e9\u20ac\U0001F0A1");
 }
 

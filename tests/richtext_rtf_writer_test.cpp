@@ -22,8 +22,8 @@ std::string RtfOf(std::string_view text) {
 }
 
 TEST(RtfWriter, EmptyDocumentIsTheBarePreamble) {
-  EXPECT_EQ(WriteRtf(Document{}), std::string(kPreamble) +
-                                      "{\\colortbl ;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 }");
+  EXPECT_EQ(WriteRtf(Document{}),
+            std::string(kPreamble) + "{\\colortbl ;}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 }");
 }
 
 TEST(RtfWriter, ColourTableListsColoursInOrderOfFirstUseWithBlackExplicit) {
@@ -52,8 +52,7 @@ TEST(RtfWriter, FormatAndAlignmentChangesAreWrittenOnlyWhenTheyChange) {
   box.SetSelAlignment(Alignment::Center);
   box.SetSelText("c\n");
   box.SetSelAlignment(Alignment::Right);
-  EXPECT_EQ(Body(box.TextRTF()),
-            "\\cf1\\b B\\ul U\\par\r\n\\qc\\b0\\ulnone c\\par\r\n\\qr}");
+  EXPECT_EQ(Body(box.TextRTF()), "\\cf1\\b B\\ul U\\par\r\n\\qc\\b0\\ulnone c\\par\r\n\\qr}");
 }
 
 TEST(RtfWriter, EscapesSpecialCharacters) {

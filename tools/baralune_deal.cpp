@@ -21,7 +21,9 @@ class HeadlessWindows : public baralune::ReadingWindows {
  public:
   richtext::RichTextBox& ReportBox() override { return box_; }
 #if BARALUNE_CARD_PICTURES
-  baralune::ReportPictures* CardPictures() override { return &pictures_; }
+  baralune::ReportPictures* CardPictures() override {
+    return &pictures_;
+  }
 #endif
 
  private:

@@ -40,7 +40,9 @@ std::optional<SpreadIndex> ParseSpread(const std::string& text) {
 DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
   DealOptions options;
   bool haveSpread = false;
-  auto fail = [](std::string message) { return DealOptionsResult{std::nullopt, std::move(message)}; };
+  auto fail = [](std::string message) {
+    return DealOptionsResult{std::nullopt, std::move(message)};
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto value = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
