@@ -24,7 +24,7 @@ build: configure
 run: build
 	@tools/run.sh $(BUILD)
 
-test: test-main test-sanitize fuzz
+test: test-main fuzz test-sanitize
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
