@@ -60,7 +60,14 @@ TEST(ReportTest, EachSpreadMatchesItsReviewedReport) {
     SCOPED_TRACE("spread " + std::to_string(spread));
     BoxOnly windows;
     RunReading(spread, windows, Fixed(kHands[spread]));
-    const std::string dump = testing::DumpReport(windows.box);
+    // The site is a build setting; the reviewed copies name it by placeholder.
+    std::string dump = testing::DumpReport(windows.box);
+    for (const auto& [value, name] :
+         {std::pair{kSiteAddress, "<site address>"}, std::pair{kSiteName, "<site name>"}}) {
+      for (auto at = dump.find(value); at != std::string::npos; at = dump.find(value, at)) {
+        dump.replace(at, value.size(), name);
+      }
+    }
     if (std::getenv("BARALUNE_UPDATE_GOLDEN")) {
       std::ofstream(Golden(spread), std::ios::binary) << dump;
       continue;
