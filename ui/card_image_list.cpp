@@ -1,8 +1,10 @@
 #include "card_image_list.h"
 
 #include <array>
+
 #include <stdexcept>
 #include <string>
+#include "artwork_scale.h"
 
 namespace baralune {
 namespace {
@@ -32,6 +34,20 @@ std::vector<std::uint8_t> RgbOnWhite(const QImage& face) {
   return rgb;
 }
 
+QString FacePath(const QString& folder, int card) {
+  return QStringLiteral("%1/%2.png").arg(folder).arg(card, 2, 10, QLatin1Char('0'));
+}
+
+// A face from the resources at `size` pixels; a missing one is a build fault.
+QImage LoadFace(const QString& path, QSize size) {
+  QImage face(path);
+  if (face.isNull()) throw std::runtime_error("card picture missing: " + path.toStdString());
+  if (face.size() != size) {
+    face = face.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 }  // namespace
 
 const CardImageList& CardImageList::Large() {
@@ -44,20 +60,29 @@ const CardImageList& CardImageList::Small() {
   return list;
 }
 
-CardImageList::CardImageList(const QString& folder, int width, int height) {
+CardImageList::CardImageList(const QString& folder, int width, int height)
+    : folder_(folder), size_(width, height) {
   images_.reserve(kCards);
   pictures_.reserve(kCards);
   for (int card = 0; card < kCards; ++card) {
-    const QString path = QStringLiteral("%1/%2.png").arg(folder).arg(card, 2, 10, QLatin1Char('0'));
-    QImage face(path);
-    if (face.isNull()) throw std::runtime_error("card picture missing: " + path.toStdString());
-    if (face.size() != QSize(width, height)) {
-      face = face.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    face = face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage face = LoadFace(FacePath(folder, card), size_);
     pictures_.push_back(richtext::Picture::FromRgb(width, height, RgbOnWhite(face)));
     images_.push_back(std::move(face));
   }
+}
+
+const std::vector<QImage>& CardImageList::DoubleImages() const {
+  std::call_once(doubleLoaded_, [this] {
+    std::vector<QImage> faces;
+    faces.reserve(kCards);
+    for (int card = 0; card < kCards; ++card) {
+      QImage face = LoadFace(FacePath(folder_ + QStringLiteral("@2x"), card), size_ * 2);
+      face.setDevicePixelRatio(2);
+      faces.push_back(std::move(face));
+    }
+    doubleImages_ = std::move(faces);
+  });
+  return doubleImages_;
 }
 
 const QImage& CardImageList::Image(int entry) const {
@@ -66,6 +91,12 @@ const QImage& CardImageList::Image(int entry) const {
                             std::to_string(Count()));
   }
   return images_[static_cast<std::size_t>(entry - 1)];
+}
+
+const QImage& CardImageList::Image(int entry, qreal devicePixelRatio) const {
+  const QImage& single = Image(entry);  // bounds check
+  if (!WantsDoubleArtwork(devicePixelRatio)) return single;
+  return DoubleImages()[static_cast<std::size_t>(entry - 1)];
 }
 
 QString CardImageList::Key(int entry) const {

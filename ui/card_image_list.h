@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QString>
+#include <mutex>
 #include <vector>
 
 #include "picture.h"
@@ -18,14 +19,24 @@ class CardImageList {
   int Count() const { return static_cast<int>(images_.size()); }
   // 1-based, as the lists are read; throws std::out_of_range outside 1..Count().
   const QImage& Image(int entry) const;
+  // The entry for a screen of `devicePixelRatio`: from 1.5 up (see artwork_scale.h) the face
+  // painted at twice the pixels, marked with ratio 2 so its logical size is the list's size.
+  const QImage& Image(int entry, qreal devicePixelRatio) const;
   QString Key(int entry) const;
   // The entry as a 24-bit picture with its size in HIMETRIC at 96 dots per inch.
   richtext::Picture Picture(int entry) const;
 
  private:
   CardImageList(const QString& folder, int width, int height);
+  const std::vector<QImage>& DoubleImages() const;
+
+  QString folder_;
+  QSize size_;
   std::vector<QImage> images_;
   std::vector<richtext::Picture> pictures_;
+  // Loaded on first use: most screens never need them, and start-up stays as quick.
+  mutable std::once_flag doubleLoaded_;
+  mutable std::vector<QImage> doubleImages_;
 };
 
 }  // namespace baralune

@@ -1,0 +1,24 @@
+// Benchmark main for the windows: one QApplication, offscreen where there is no display.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "seams.h"
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  // No browser, no message box and no end of the process while measuring.
+  baralune::AppSeams().openUrl = [](const QUrl&) {};
+  baralune::AppSeams().messageBox = [](QWidget*, const QString&, QMessageBox::Icon,
+                                       QMessageBox::StandardButtons) { return QMessageBox::No; };
+  baralune::AppSeams().endProcess = [] {};
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

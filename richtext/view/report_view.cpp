@@ -1,0 +1,310 @@
+#include "report_view.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+
+namespace richtext {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+// A paragraph of at least this many underlined spaces is the report's rule.
+constexpr std::size_t kRuleMinimumSpaces = 16;
+const QString kPictureScheme = QStringLiteral("report-picture");
+const QString kLinkScheme = QStringLiteral("report-link");
+
+QColor ToColor(Rgb c) {
+  return {c.r, c.g, c.b};
+}
+
+QTextCharFormat ToCharFormat(const CharFormat& f) {
+  QTextCharFormat format;
+  format.setForeground(ToColor(f.color));
+  format.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+  format.setFontUnderline(f.underline);
+  return format;
+}
+
+Qt::Alignment ToAlignment(Alignment a) {
+  switch (a) {
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+QImage ToImage(const EmbeddedPicture& picture, int width, int height) {
+  if (picture.bitmap && picture.bitmap->width > 0 && picture.bitmap->height > 0 &&
+      picture.bitmap->rgb.size() >=
+          static_cast<std::size_t>(picture.bitmap->width) * picture.bitmap->height * 3) {
+    const Picture& p = *picture.bitmap;
+    QImage image(p.width, p.height, QImage::Format_RGB888);
+    for (int y = 0; y < p.height; ++y) {
+      std::copy_n(p.rgb.data() + static_cast<std::size_t>(y) * p.width * 3, p.width * 3,
+                  image.scanLine(y));
+    }
+    return image;
+  }
+  // A picture we cannot decode keeps its place as a pale box.
+  QImage blank(std::max(width, 1), std::max(height, 1), QImage::Format_RGB888);
+  blank.fill(QColor(230, 230, 230));
+  return blank;
+}
+
+bool IsRuleParagraph(const Document& doc, std::size_t first, std::size_t end) {
+  if (end - first < kRuleMinimumSpaces) return false;
+  for (std::size_t i = first; i < end; ++i) {
+    if (doc.chars[i] != U' ' || !doc.formats[i].underline) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QEvent::Type LinkNotifyEvent::EventType() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+LinkNotifyEvent::LinkNotifyEvent(QObject* sender, QEvent::Type mouseType, Qt::MouseButton button,
+                                 CharRange range)
+    : QEvent(EventType()),
+      m_sender(sender),
+      m_mouseType(mouseType),
+      m_button(button),
+      m_range(range) {}
+
+ReportView::ReportView(QWidget* parent) : QTextEdit(parent) {
+  setReadOnly(true);
+  setUndoRedoEnabled(false);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  viewport()->setMouseTracking(true);
+  setMouseTracking(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Dark, Qt::black);  // the colour of the rule
+  setPalette(p);
+}
+
+void ReportView::ShowDocument(const Document& document) {
+  m_shown = document;
+  Rebuild();
+  emit Change();
+}
+
+void ReportView::Rebuild() {
+  QTextDocument* qdoc = this->document();
+  qdoc->clear();
+  qdoc->setDefaultFont(font());
+  m_viewPositions.assign(m_shown.size() + 1, 0);
+
+  QTextCursor cursor(qdoc);
+  cursor.beginEditBlock();
+  std::size_t paragraph = 0;
+  std::size_t paragraphStart = 0;
+  auto blockFormatFor = [&](std::size_t first) {
+    QTextBlockFormat block;
+    const Alignment a =
+        paragraph < m_shown.paragraphs.size() ? m_shown.paragraphs[paragraph] : Alignment::Left;
+    block.setAlignment(ToAlignment(a));
+    std::size_t end = first;
+    while (end < m_shown.size() && m_shown.chars[end] != Document::kParagraphBreak) ++end;
+    if (IsRuleParagraph(m_shown, first, end)) {
+      block.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                        QTextLength(QTextLength::PercentageLength, 100));
+    }
+    return std::pair{block, IsRuleParagraph(m_shown, first, end)};
+  };
+  auto [firstBlock, firstIsRule] = blockFormatFor(0);
+  cursor.setBlockFormat(firstBlock);
+  bool inRule = firstIsRule;
+
+  std::size_t pictureIndex = 0;
+  int viewPos = 0;
+  std::size_t i = 0;
+  while (i < m_shown.size()) {
+    const char32_t c = m_shown.chars[i];
+    if (c == Document::kParagraphBreak) {
+      m_viewPositions[i] = viewPos;
+      ++paragraph;
+      paragraphStart = i + 1;
+      auto [block, isRule] = blockFormatFor(paragraphStart);
+      cursor.insertBlock(block, ToCharFormat(m_shown.formats[i]));
+      inRule = isRule;
+      ++viewPos;
+      ++i;
+      continue;
+    }
+    if (c == Document::kPictureChar) {
+      m_viewPositions[i] = viewPos;
+      QTextImageFormat image;
+      if (pictureIndex < m_shown.pictures.size() && m_shown.pictures[pictureIndex]) {
+        const EmbeddedPicture& pic = *m_shown.pictures[pictureIndex];
+        int w = pic.goalWidthTwips > 0 ? (pic.goalWidthTwips + 7) / kTwipsPerPixel
+                                       : (pic.bitmap ? pic.bitmap->width : 0);
+        int h = pic.goalHeightTwips > 0 ? (pic.goalHeightTwips + 7) / kTwipsPerPixel
+                                        : (pic.bitmap ? pic.bitmap->height : 0);
+        const QString name = kPictureScheme + QStringLiteral("://") + QString::number(pictureIndex);
+        qdoc->addResource(QTextDocument::ImageResource, QUrl(name), ToImage(pic, w, h));
+        image.setName(name);
+        image.setWidth(w);
+        image.setHeight(h);
+      }
+      cursor.insertImage(image);
+      ++pictureIndex;
+      ++viewPos;
+      ++i;
+      continue;
+    }
+    // A run of ordinary characters with one format.
+    const CharFormat& format = m_shown.formats[i];
+    std::size_t end = i;
+    while (end < m_shown.size() && m_shown.chars[end] != Document::kParagraphBreak &&
+           m_shown.chars[end] != Document::kPictureChar && m_shown.formats[end] == format) {
+      ++end;
+    }
+    QString run;
+    run.reserve(static_cast<qsizetype>(end - i));
+    for (std::size_t k = i; k < end; ++k) {
+      m_viewPositions[k] = viewPos;
+      const char32_t ch = m_shown.chars[k];
+      if (ch > 0xFFFF) {
+        const char32_t one[1] = {ch};
+        run += QString::fromUcs4(one, 1);
+        viewPos += 2;
+      } else {
+        run += QChar(static_cast<char16_t>(ch));
+        ++viewPos;
+      }
+    }
+    QTextCharFormat qformat = ToCharFormat(format);
+    // The rule is drawn by the paragraph; its spaces themselves stay plain.
+    if (inRule) qformat.setFontUnderline(false);
+    cursor.insertText(run, qformat);
+    i = end;
+  }
+  m_viewPositions[m_shown.size()] = viewPos;
+  cursor.endEditBlock();
+
+  m_links = m_autoUrlDetect ? FindWebAddresses(m_shown.chars) : std::vector<CharRange>{};
+  ApplyLinkFormats();
+  // A new report is read from its beginning.
+  setTextCursor(QTextCursor(qdoc));
+  ensureCursorVisible();
+}
+
+void ReportView::ApplyLinkFormats() {
+  QTextDocument* qdoc = document();
+  QTextCursor cursor(qdoc);
+  cursor.beginEditBlock();
+  for (std::size_t n = 0; n < m_links.size(); ++n) {
+    cursor.setPosition(ViewPosition(m_links[n].first));
+    cursor.setPosition(ViewPosition(m_links[n].end), QTextCursor::KeepAnchor);
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(kLinkScheme + QStringLiteral(":") + QString::number(n));
+    link.setFontUnderline(true);
+    link.setForeground(palette().color(QPalette::Link));
+    cursor.mergeCharFormat(link);
+  }
+  cursor.endEditBlock();
+}
+
+void ReportView::SetAutoUrlDetect(bool on) {
+  if (on == m_autoUrlDetect) return;
+  m_autoUrlDetect = on;
+  if (on) {
+    m_links = FindWebAddresses(m_shown.chars);
+    ApplyLinkFormats();
+    return;
+  }
+  // Give the former links their own formats back.
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  for (const CharRange& link : m_links) {
+    std::size_t i = link.first;
+    while (i < link.end) {
+      std::size_t end = i;
+      while (end < link.end && m_shown.formats[end] == m_shown.formats[i]) ++end;
+      cursor.setPosition(ViewPosition(i));
+      cursor.setPosition(ViewPosition(end), QTextCursor::KeepAnchor);
+      cursor.setCharFormat(ToCharFormat(m_shown.formats[i]));
+      i = end;
+    }
+  }
+  cursor.endEditBlock();
+  m_links.clear();
+}
+
+std::size_t ReportView::TextRange(std::size_t first, std::size_t end, char32_t* buffer,
+                                  std::size_t capacity) const {
+  const std::size_t size = m_shown.size();
+  end = std::min(end, size);
+  if (buffer == nullptr || first >= end) return 0;
+  const std::size_t count = std::min(end - first, capacity);
+  std::copy_n(m_shown.chars.data() + first, count, buffer);
+  return count;
+}
+
+int ReportView::ViewPosition(std::size_t documentPosition) const {
+  if (m_viewPositions.empty()) return 0;
+  return m_viewPositions[std::min(documentPosition, m_viewPositions.size() - 1)];
+}
+
+std::optional<CharRange> ReportView::LinkAt(QPoint viewportPoint) const {
+  if (m_links.empty()) return std::nullopt;
+  const QString href = anchorAt(viewportPoint);
+  const QString prefix = kLinkScheme + QStringLiteral(":");
+  if (!href.startsWith(prefix)) return std::nullopt;
+  bool ok = false;
+  const auto n = href.mid(prefix.size()).toULongLong(&ok);
+  if (!ok || n >= m_links.size()) return std::nullopt;
+  return m_links[n];
+}
+
+void ReportView::NotifyLink(QMouseEvent* event) {
+  if (!(m_eventMask & kLinkNotifications) || !m_autoUrlDetect || parentWidget() == nullptr) return;
+  const auto link = LinkAt(event->position().toPoint());
+  if (!link) return;
+  LinkNotifyEvent notification(this, event->type(), event->button(), *link);
+  QCoreApplication::sendEvent(parentWidget(), &notification);
+}
+
+void ReportView::mousePressEvent(QMouseEvent* event) {
+  m_pressedInside = true;
+  emit MouseDown();
+  NotifyLink(event);
+  QTextEdit::mousePressEvent(event);
+}
+
+void ReportView::mouseReleaseEvent(QMouseEvent* event) {
+  NotifyLink(event);
+  QTextEdit::mouseReleaseEvent(event);
+  emit MouseUp();
+  if (m_pressedInside && viewport()->rect().contains(event->position().toPoint())) emit Click();
+  m_pressedInside = false;
+}
+
+void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
+  NotifyLink(event);
+  QTextEdit::mouseDoubleClickEvent(event);
+}
+
+void ReportView::mouseMoveEvent(QMouseEvent* event) {
+  emit MouseMove();
+  NotifyLink(event);
+  viewport()->setCursor(LinkAt(event->position().toPoint()) ? Qt::PointingHandCursor
+                                                            : Qt::IBeamCursor);
+  QTextEdit::mouseMoveEvent(event);
+}
+
+}  // namespace richtext

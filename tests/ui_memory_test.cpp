@@ -1,0 +1,61 @@
+// Many readings in one process: every Deal builds a report window and every Back removes it,
+// so memory stays flat.
+#include <unistd.h>
+
+#include <QPixmapCache>
+#include <QPushButton>
+#include <fstream>
+
+#include "ui_test_support.h"
+
+namespace baralune::testing {
+namespace {
+
+long ResidentKiB() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0;
+  long resident = 0;
+  statm >> pages >> resident;
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+using MemoryTest = UiTest;
+
+#if defined(__SANITIZE_ADDRESS__)
+#define BARALUNE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BARALUNE_ASAN 1
+#endif
+#endif
+
+TEST_F(MemoryTest, AThousandDealAndBackCyclesLeaveMemoryFlat) {
+#ifdef BARALUNE_ASAN
+  GTEST_SKIP() << "under AddressSanitizer the resident size includes its quarantine of freed "
+                  "memory; the sanitizer's leak check covers this build";
+#endif
+  auto cycle = [this](int i) {
+    frmMain* main = Loaded<frmMain>("frmMain");
+    ASSERT_NE(main, nullptr);
+    MDI* report = DealAutomatic(main, i % 4);
+    ASSERT_NE(report, nullptr);
+    report->mnuBack_Click();
+    FlushDeletes();
+  };
+  // Qt's style keeps painted pieces in its pixmap cache (10 MiB by default); keep it small so
+  // that what is measured is Baralune's own memory.
+  QPixmapCache::setCacheLimit(512);
+  OpenMainWindow();
+  for (int i = 0; i < 60; ++i) cycle(i);
+  const long warm = ResidentKiB();
+  for (int i = 0; i < 1000; ++i) cycle(i);
+  const long after = ResidentKiB();
+  std::printf("resident memory: %ld KiB after warm-up, %ld KiB after 1000 more cycles\n", warm,
+              after);
+  // A report window that stayed behind would cost well over 100 KiB a cycle.
+  EXPECT_LT(after - warm, 16 * 1024);
+  EXPECT_EQ(QApplication::topLevelWidgets().size() < 20, true);
+}
+
+}  // namespace
+}  // namespace baralune::testing

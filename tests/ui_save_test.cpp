@@ -1,0 +1,101 @@
+// Saving the report: the dialog's request, the default extension, cancel, and failed writes
+// that are reported and never damage an existing file.
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QPushButton>
+#include <csignal>
+
+#include "ui_test_support.h"
+
+namespace baralune::testing {
+namespace {
+
+class SaveTest : public UiTest {
+ protected:
+  void SetUp() override {
+    report = DealAutomatic(OpenMainWindow(), 1);
+    ASSERT_NE(report, nullptr);
+  }
+  QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  QByteArray ReportRtf() { return QByteArray::fromStdString(report->ReportBox().TextRTF()); }
+
+  MDI* report = nullptr;
+};
+
+TEST_F(SaveTest, AsksForAnRtfFileWithTheProgramTitle) {
+  QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+  ASSERT_EQ(desktop.saveRequests.size(), 1u);
+  EXPECT_EQ(desktop.saveRequests[0].title, QStringLiteral("Baralune"));
+  EXPECT_EQ(desktop.saveRequests[0].filter, QStringLiteral("Rich Text Format | *.rtf"));
+  EXPECT_EQ(desktop.saveRequests[0].defaultSuffix, QStringLiteral("doc"));
+}
+
+TEST_F(SaveTest, ANameWithoutExtensionGetsDoc) {
+  desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("reading"));
+  report->cmdSave_Click();
+  EXPECT_FALSE(QFile::exists(desktop.saveAnswer));
+  const QByteArray saved = ReadFile(desktop.saveAnswer + QStringLiteral(".doc"));
+  EXPECT_TRUE(saved.startsWith("{\\rtf"));
+  EXPECT_EQ(saved, ReportRtf());
+  EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(SaveTest, ANameWithExtensionIsUsedAsItIs) {
+  desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("reading.rtf"));
+  report->cmdSave_Click();
+  EXPECT_EQ(ReadFile(desktop.saveAnswer), ReportRtf());
+  EXPECT_FALSE(QFile::exists(desktop.saveAnswer + QStringLiteral(".doc")));
+  // Saving again over it replaces it whole.
+  report->cmdSave_Click();
+  EXPECT_EQ(ReadFile(desktop.saveAnswer), ReportRtf());
+}
+
+TEST_F(SaveTest, CancelWritesNothingAndSaysNothing) {
+  desktop.saveAnswer.clear();
+  report->cmdSave_Click();
+  EXPECT_EQ(desktop.saveRequests.size(), 1u);
+  EXPECT_TRUE(desktop.messages.empty());
+  EXPECT_TRUE(QDir(desktop.dir.path()).entryList(QDir::Files).filter(".doc").isEmpty());
+}
+
+TEST_F(SaveTest, AMissingFolderIsReportedWithTheFileName) {
+  desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("no-such-folder/reading.rtf"));
+  report->cmdSave_Click();
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_TRUE(desktop.messages[0].text.contains(desktop.saveAnswer));
+  EXPECT_FALSE(QFile::exists(desktop.saveAnswer));
+}
+
+TEST_F(SaveTest, AFailedWriteKeepsTheOldFile) {
+  const QString path = desktop.dir.filePath(QStringLiteral("old.rtf"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old report");
+  }
+  ASSERT_GT(ReportRtf().size(), 4096);
+  // A file-size limit makes the write fail half way, even for root.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  desktop.saveAnswer = path;
+  report->cmdSave_Click();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_TRUE(desktop.messages[0].text.contains(path));
+  EXPECT_EQ(ReadFile(path), QByteArray("old report"));
+  // No half-written file is left beside it either.
+  EXPECT_EQ(QDir(desktop.dir.path()).entryList(QDir::Files).filter("old.rtf").size(), 1);
+}
+
+}  // namespace
+}  // namespace baralune::testing

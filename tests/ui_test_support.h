@@ -1,0 +1,123 @@
+#pragma once
+// Fakes for the desktop seams and helpers shared by the window tests.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "MDI.h"
+#include "frmMain.h"
+#include "program.h"
+#include "seams.h"
+
+namespace baralune::testing {
+
+struct Message {
+  QString text;
+  QMessageBox::Icon icon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Replaces every seam with a recording fake; restores the real ones when destroyed.
+class FakeDesktop {
+ public:
+  FakeDesktop() {
+    Seams& s = AppSeams();
+    s.messageBox = [this](QWidget*, const QString& text, QMessageBox::Icon icon,
+                          QMessageBox::StandardButtons buttons) {
+      messages.push_back({text, icon, buttons});
+      return buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+    };
+    s.saveFileName = [this](QWidget*, const SaveDialogRequest& request) {
+      saveRequests.push_back(request);
+      return saveAnswer;
+    };
+    s.openUrl = [this](const QUrl& url) { opened.push_back(url.toString()); };
+    s.today = [this] { return today; };
+    s.settings = [this] {
+      return std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
+                                         QSettings::IniFormat);
+    };
+    s.pause = [this](int ms) { pauses.push_back(ms); };
+    s.endProcess = [this] { ++endProcessCalls; };
+  }
+  ~FakeDesktop() { AppSeams() = RealSeams(); }
+  FakeDesktop(const FakeDesktop&) = delete;
+  FakeDesktop& operator=(const FakeDesktop&) = delete;
+
+  QTemporaryDir dir;
+  std::vector<Message> messages;
+  QMessageBox::StandardButton answer = QMessageBox::Ok;
+  std::vector<SaveDialogRequest> saveRequests;
+  QString saveAnswer;
+  std::vector<QString> opened;
+  QDate today{2026, 6, 15};
+  std::vector<int> pauses;
+  int endProcessCalls = 0;
+};
+
+// Lets Qt delete the windows that were closed.
+inline void FlushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Runs `open`, and `step` on the modal window that `open` brings up, once the event loop of the
+// modal window is running (`step` must close it). True when a new modal window came up.
+inline bool WithModal(const std::function<void()>& open,
+                      const std::function<void(QWidget*)>& step) {
+  QWidget* const before = QApplication::activeModalWidget();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == before) return;
+    seen = true;
+    step(modal);
+  });
+  open();
+  QCoreApplication::processEvents();  // the timer fires here if nothing modal came up
+  return seen;
+}
+
+template <typename Window>
+Window* Loaded(const char* name) {
+  return qobject_cast<Window*>(FindLoadedWindow(name));
+}
+
+// Every test starts with no windows and fake seams, and leaves no windows behind.
+class UiTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    QuitProgram();
+    FlushDeletes();
+  }
+
+  frmMain* OpenMainWindow() { return ShowNewMainWindow(); }
+
+  template <typename T>
+  static T* Child(QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  // Fills in a valid request on the main window and deals it in Automatic mode.
+  MDI* DealAutomatic(frmMain* main, int spread, const QString& name = QStringLiteral("Maria")) {
+    Child<QLineEdit>(main, "txtName")->setText(name);
+    Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
+    main->cmdCalculate_Click();
+    return Loaded<MDI>("MDI");
+  }
+
+  FakeDesktop desktop;
+};
+
+}  // namespace baralune::testing

@@ -1,0 +1,15 @@
+# The windows, tested with real widgets on Qt's offscreen platform: tests/ui_*_test.cpp.
+# (ui_card_images_test.cpp belongs to the artwork and has its own program.)
+if(TARGET baralune_ui)
+  find_package(Qt6 COMPONENTS Test REQUIRED)
+  file(GLOB ui_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ui_*_test.cpp)
+  list(FILTER ui_test_sources EXCLUDE REGEX "ui_card_images_test\\.cpp$")
+  add_executable(ui_tests ${ui_test_sources} ${CMAKE_CURRENT_LIST_DIR}/ui_test_main.cpp)
+  target_link_libraries(ui_tests PRIVATE baralune_ui Qt6::Test GTest::gtest baralune_warnings)
+  target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+  # The single-instance test starts the real program twice.
+  target_compile_definitions(ui_tests PRIVATE BARALUNE_PROGRAM="$<TARGET_FILE:baralune>")
+  add_dependencies(ui_tests baralune)
+  gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 600 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endif()

@@ -1,0 +1,317 @@
+#include "MDI.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+
+#include "artwork.h"
+#include "frmCartomancy.h"
+#include "frmMain.h"
+#include "help_links.h"
+#include "link_detection.h"
+#include "link_label.h"
+#include "look.h"
+#include "program.h"
+#include "report_view.h"
+#include "seams.h"
+
+namespace baralune {
+
+namespace {
+
+constexpr int kTopHeightTwips = 645;
+constexpr int kBottomHeightTwips = 525;
+constexpr int kRightWidthTwips = 4250;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFont(look::Font(8.25, true));
+  button->resize(look::Px(MDI::kButtonWidthTwips), look::Px(360));
+  button->move(0, look::Px(70));
+  look::SetButtonFace(button, look::Orange());
+  return button;
+}
+
+QWidget* MakePanel(QWidget* parent, const char* name, const QColor& color) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  look::FillBackground(panel, color);
+  return panel;
+}
+
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new LinkLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(look::TwipsRect(30, 0, 9105, 615));
+  label->setFont(look::Font(8.25, true, true));
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  look::SetTextColor(label, Qt::white);
+  // Opaque, so the advertisement label in front hides the one behind.
+  look::FillBackground(label, look::Background());
+  return label;
+}
+
+}  // namespace
+
+QString WithDefaultSuffix(const QString& path, const QString& suffix) {
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  return path + QLatin1Char('.') + suffix;
+}
+
+MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("MDI"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(look::WindowCaption());
+  setFont(look::Font());
+  look::FillBackground(this, look::Background());
+  CreateMenus();
+  CreateControls();
+  MDIForm_Load();
+}
+
+MDI::~MDI() {
+  MDIForm_Unload();
+}
+
+void MDI::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* save = file->addAction(QStringLiteral("&Save"));
+  save->setObjectName(QStringLiteral("mnuSave"));
+  connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
+  file->addSeparator();
+  QAction* back = file->addAction(QStringLiteral("&Back"));
+  back->setObjectName(QStringLiteral("mnuBack"));
+  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  file->addSeparator();
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  auto add = [this, help](const QString& text, const char* name, void (*open)()) {
+    QAction* action = help->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [open] { Guard(open); });
+  };
+  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
+  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
+  help->addSeparator();
+  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
+  help->addSeparator();
+  QAction* about = help->addAction(QStringLiteral("&About Software"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about, &QAction::triggered, this, [this] { Guard([this] { ShowAboutBox(this); }); });
+
+  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+  donate->setObjectName(QStringLiteral("mnuDonate"));
+  connect(donate, &QAction::triggered, this, [] { Guard(OpenDonatePage); });
+}
+
+void MDI::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+  auto* grid = new QGridLayout(client);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+
+  m_picTop = MakePanel(client, "picTop", look::Background());
+  m_picTop->setFixedHeight(look::Px(kTopHeightTwips));
+  m_cmdBack = MakeButton(m_picTop, "cmdBack", QStringLiteral("&Back"));
+  connect(m_cmdBack, &QPushButton::clicked, this, [this] { mnuBack_Click(); });
+
+  m_area = new QMdiArea(client);
+  m_area->setObjectName(QStringLiteral("mdiClient"));
+  m_area->setBackground(look::Background());
+  m_area->setFrameShape(QFrame::NoFrame);
+
+  m_picRight = MakePanel(client, "picRight", palette().color(QPalette::Base));
+  m_picRight->setFixedWidth(look::Px(kRightWidthTwips));
+  m_rtb = new richtext::ReportView(m_picRight);
+  m_rtb->setObjectName(QStringLiteral("RTB"));
+  m_rtb->setFont(look::Font());
+  // Fixed size: the report box does not follow the window.
+  m_rtb->setGeometry(look::TwipsRect(0, 0, 4230, 9255));
+  connect(m_rtb, &richtext::ReportView::Change, this, &MDI::RTB_Change);
+  connect(m_rtb, &richtext::ReportView::Click, this, &MDI::RTB_Click);
+  connect(m_rtb, &richtext::ReportView::MouseDown, this, &MDI::RTB_MouseDown);
+  connect(m_rtb, &richtext::ReportView::MouseMove, this, &MDI::RTB_MouseMove);
+  connect(m_rtb, &richtext::ReportView::MouseUp, this, &MDI::RTB_MouseUp);
+
+  m_picBottom = MakePanel(client, "picBottom", look::Background());
+  m_picBottom->setFixedHeight(look::Px(kBottomHeightTwips));
+  m_lblCobrand = MakeLink(m_picBottom, "lblCobrand", CoBrandText());
+  m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
+  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
+  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  m_cmdSave = MakeButton(m_picBottom, "cmdSave", QStringLiteral("&Save"));
+  m_cmdExit = MakeButton(m_picBottom, "cmdExit", QStringLiteral("E&xit"));
+  connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+  connect(m_cmdExit, &QPushButton::clicked, this, [this] { mnuExit_Click(); });
+
+  grid->addWidget(m_picTop, 0, 0, 1, 2);
+  grid->addWidget(m_area, 1, 0);
+  grid->addWidget(m_picRight, 1, 1);
+  grid->addWidget(m_picBottom, 2, 0, 1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
+
+  QWidget::setTabOrder(m_rtb, m_cmdBack);
+  QWidget::setTabOrder(m_cmdBack, m_cmdSave);
+  QWidget::setTabOrder(m_cmdSave, m_cmdExit);
+
+  // Design size of the client area; the window opens maximized.
+  client->resize(look::Px(9105), look::Px(5895));
+  resize(look::Px(9105), look::Px(5895) + menuBar()->sizeHint().height());
+}
+
+void MDI::MDIForm_Load() {
+  Guard([this] { EnableLinkDetection(m_rtb, m_picRight); });
+  Guard([this] { LoadSpreadDisplay(); });
+}
+
+void MDI::LoadSpreadDisplay() {
+  if (m_cartomancy != nullptr) return;
+  m_cartomancy = new frmCartomancy();
+  m_child = m_area->addSubWindow(m_cartomancy, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                   Qt::WindowCloseButtonHint);
+  m_child->setObjectName(QStringLiteral("frmCartomancyFrame"));
+  m_child->setWindowTitle(m_cartomancy->windowTitle());
+  m_child->setWindowIcon(QIcon(QPixmap::fromImage(ProgramIconImage())));
+  m_child->move(0, 0);
+  m_child->adjustSize();
+  m_child->show();
+}
+
+void MDI::MDIForm_Unload() {
+  if (m_unloaded) return;
+  m_unloaded = true;
+  Guard([] { DisableLinkDetection(); });
+}
+
+SpreadDisplay* MDI::Target::ObtainSpreadDisplay() {
+  m_owner.LoadSpreadDisplay();
+  return m_owner.m_cartomancy;
+}
+
+ReportPictures* MDI::Target::CardPictures() {
+  return &m_owner.m_pictures;
+}
+
+void MDI::RefreshReport() {
+  if (m_box.Revision() == m_shownRevision) return;
+  m_shownRevision = m_box.Revision();
+  m_rtb->ShowDocument(m_box.document());
+}
+
+void MDI::ShowReport() {
+  RefreshReport();
+  // Maximized; where no window manager maximizes, take the screen's free area ourselves.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    setGeometry(screen->availableGeometry());
+  }
+  showMaximized();
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void MDI::MDIForm_Resize() {
+  Guard([this] {
+    const int frame = frameGeometry().width() - geometry().width();
+    const int outerTwips = (width() + std::max(frame, 0)) * look::kTwipsPerPixel;
+    const int buttonTwips = kButtonWidthTwips;
+    m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
+    m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
+    m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
+  });
+}
+
+void MDI::ClearClipboard() {
+  Guard([] {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+  });
+}
+
+void MDI::cmdSave_Click() {
+  try {
+    SaveDialogRequest request;
+    request.title = look::AppTitle();
+    request.filter = QStringLiteral("Rich Text Format | *.rtf");
+    request.defaultSuffix = QStringLiteral("doc");
+    const QString chosen = AppSeams().saveFileName(this, request);
+    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
+    const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
+
+    // Written beside the target and renamed over it: a failed write leaves an existing file
+    // at that path as it was.
+    const std::string rtf = m_box.TextRTF();
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly)) {
+      error = file.errorString();
+    } else if (file.write(rtf.data(), static_cast<qint64>(rtf.size())) !=
+               static_cast<qint64>(rtf.size())) {
+      error = file.errorString();
+      file.cancelWriting();
+      file.commit();
+    } else if (!file.commit()) {
+      error = file.errorString();
+    }
+    if (!error.isEmpty()) {
+      ShowMessage(this,
+                  QStringLiteral("The report could not be saved to %1: %2")
+                      .arg(QDir::toNativeSeparators(path), error),
+                  QMessageBox::Information);
+    }
+  } catch (...) {
+    // Nothing was written over the old file; the report stays as it was.
+  }
+}
+
+MDI* LoadedReportWindow() {
+  if (auto* loaded = qobject_cast<MDI*>(FindLoadedWindow("MDI"))) return loaded;
+  return new MDI();
+}
+
+void MDI::mnuBack_Click() {
+  Guard([] { ShowNewMainWindow(); });
+  Guard([this] {
+    m_unloadingForBack = true;
+    close();
+  });
+}
+
+void MDI::mnuExit_Click() {
+  Guard([] { QuitProgram(); });
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+  // Unloading switches link detection off before anything else.
+  MDIForm_Unload();
+  // The user closing the report window ends the program; Back does not.
+  if (!m_unloadingForBack && !QuittingProgram()) Guard([] { QuitProgram(); });
+  MarkUnloaded(this);
+  event->accept();
+}
+
+}  // namespace baralune

@@ -1,0 +1,109 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <limits>
+
+#include "card_picture_embedder.h"
+#include "reading_windows.h"
+#include "rich_text_box.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace richtext {
+class ReportView;
+}
+
+namespace baralune {
+
+class frmCartomancy;
+class LinkLabel;
+
+// The report window: the report on the right, the spread display beside it, Back at the top,
+// Save and Exit at the bottom.
+class MDI : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MDI(QWidget* parent = nullptr);
+  ~MDI() override;
+
+  // What a reading writes into: the report box, the spread display and the card pictures.
+  ReadingWindows& ReadingTarget() { return m_target; }
+  richtext::RichTextBox& ReportBox() { return m_box; }
+  richtext::ReportView* RTB() const { return m_rtb; }
+  frmCartomancy* SpreadDisplayWindow() const { return m_cartomancy; }
+
+  // Shows the report box's content in the view if it changed since the last refresh.
+  void RefreshReport();
+  // Refreshes the report and shows the window maximized.
+  void ShowReport();
+
+  // The layout rule: Back and Exit at the same distance from the right edge, Save left of Exit.
+  void MDIForm_Resize();
+
+  void cmdSave_Click();
+  void mnuBack_Click();
+  void mnuExit_Click();
+
+  static constexpr int kButtonWidthTwips = 990;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  class Target : public ReadingWindows {
+   public:
+    explicit Target(MDI& owner) : m_owner(owner) {}
+    richtext::RichTextBox& ReportBox() override { return m_owner.m_box; }
+    SpreadDisplay* ObtainSpreadDisplay() override;
+    ReportPictures* CardPictures() override;
+
+   private:
+    MDI& m_owner;
+  };
+
+  void CreateMenus();
+  void CreateControls();
+  void MDIForm_Load();
+  void MDIForm_Unload();
+  void LoadSpreadDisplay();
+  // The report box's clipboard rule: any change or mouse action over it empties the clipboard.
+  void RTB_Change() { ClearClipboard(); }
+  void RTB_Click() { ClearClipboard(); }
+  void RTB_MouseDown() { ClearClipboard(); }
+  void RTB_MouseMove() { ClearClipboard(); }
+  void RTB_MouseUp() { ClearClipboard(); }
+  void ClearClipboard();
+
+  richtext::RichTextBox m_box;
+  CardPictureEmbedder m_pictures;
+  Target m_target{*this};
+  std::uint64_t m_shownRevision = std::numeric_limits<std::uint64_t>::max();
+
+  QWidget* m_picTop = nullptr;
+  QWidget* m_picRight = nullptr;
+  QWidget* m_picBottom = nullptr;
+  QPushButton* m_cmdBack = nullptr;
+  QPushButton* m_cmdSave = nullptr;
+  QPushButton* m_cmdExit = nullptr;
+  LinkLabel* m_lblCobrand = nullptr;
+  LinkLabel* m_lblFullBrand = nullptr;
+  richtext::ReportView* m_rtb = nullptr;
+  QMdiArea* m_area = nullptr;
+  QMdiSubWindow* m_child = nullptr;
+  frmCartomancy* m_cartomancy = nullptr;
+  bool m_unloaded = false;
+  bool m_unloadingForBack = false;
+};
+
+// The loaded report window, or a new one if none is loaded; a new one stays hidden until shown.
+MDI* LoadedReportWindow();
+
+// The file Save writes to: a name typed without an extension gets ".doc".
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
+
+}  // namespace baralune

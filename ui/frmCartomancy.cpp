@@ -1,0 +1,184 @@
+#include "frmCartomancy.h"
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <algorithm>
+
+#include "artwork.h"
+#include "card_image_list.h"
+#include "catalogue.h"
+#include "help_links.h"
+#include "link_label.h"
+#include "look.h"
+#include "site.h"
+
+namespace baralune {
+
+namespace {
+
+struct Point {
+  int left;
+  int top;
+};
+
+// Card box positions (left, top in twips) of each layout, position 1 first.
+const std::vector<Point> kThreeCard = {{3645, 720}, {4965, 720}, {6285, 720}};
+const std::vector<Point> kNineCard = {{3645, 720},  {4965, 720},  {6285, 720},
+                                      {3645, 2280}, {4965, 2280}, {6285, 2280},
+                                      {3645, 3840}, {4965, 3840}, {6285, 3840}};
+const std::vector<Point> kHorseshoe = {{1425, 720},  {2625, 2320}, {3825, 3920}, {5025, 5520},
+                                       {6225, 3920}, {7425, 2320}, {8505, 720}};
+const std::vector<Point> kRomany = {
+    {1365, 1110}, {2565, 1110}, {3765, 1110}, {4965, 1110}, {6165, 1110}, {7365, 1110},
+    {8565, 1110}, {1365, 3270}, {2565, 3270}, {3765, 3270}, {4965, 3270}, {6165, 3270},
+    {7365, 3270}, {8565, 3270}, {1365, 5430}, {2565, 5430}, {3765, 5430}, {4965, 5430},
+    {6165, 5430}, {7365, 5430}, {8565, 5430}};
+
+struct LayoutInfo {
+  const char* panelName;
+  int panelIndex;  // -1: not part of a control array
+  const char* boxName;
+  const std::vector<Point>* positions;
+  const char* title;
+  int titleLeft;
+  int titleWidth;
+};
+
+const LayoutInfo kLayouts[kSpreadCount] = {
+    {"picSpreadDisp", 1, "pic3Card", &kThreeCard, "3 Card Spread", 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", &kNineCard, "9 Card Spread", 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", &kHorseshoe, "Horseshoe Spread", 4282, 2430},
+    {"picRomanySpread", -1, "picRomany", &kRomany, "Gypsy / Romany Spread", 3892, 3210},
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                  const QFont& font, const QColor& color, int index = -1) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  if (index >= 0) label->setProperty("index", index);
+  label->setGeometry(rect);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignCenter);
+  look::SetTextColor(label, color);
+  return label;
+}
+
+}  // namespace
+
+frmCartomancy::frmCartomancy(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmCartomancy"));
+  setWindowTitle(QStringLiteral("Baralune v1.05"));
+  look::FillBackground(this, look::Background());
+  setFont(look::Font());
+  resize(look::Px(kClientWidthTwips), look::Px(600 + kPanelHeightTwips));
+
+  MakeLabel(this, "lblSoftwareCaption", look::AppTitle(), look::TwipsRect(2505, 120, 5985, 345),
+            look::Font(14.25, true), look::Orange());
+
+  for (SpreadIndex s = 0; s < kSpreadCount; ++s) BuildLayout(s);
+  // Stacked in spread order, so the Gypsy panel lies in front until a reading says otherwise.
+  m_front = kSpreadCount - 1;
+}
+
+void frmCartomancy::BuildLayout(SpreadIndex spread) {
+  const LayoutInfo& info = kLayouts[spread];
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QString::fromLatin1(info.panelName));
+  if (info.panelIndex >= 0) panel->setProperty("index", info.panelIndex);
+  panel->setGeometry(look::TwipsRect(0, 600, 10500, kPanelHeightTwips));
+  look::FillBackground(panel, look::Background());
+  m_panels[spread] = panel;
+
+  const QPixmap back = QPixmap::fromImage(CardBackImage());
+  const std::vector<Point>& positions = *info.positions;
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    auto* box = new QLabel(panel);
+    box->setObjectName(QString::fromLatin1(info.boxName));
+    box->setProperty("index", static_cast<int>(i));
+    box->setGeometry(look::TwipsRect(positions[i].left, positions[i].top, 1065, 1440));
+    box->setPixmap(back);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int number = static_cast<int>(i) + 1;
+    MakeLabel(box, "lblCardPosition", QString::number(number),
+              look::TwipsRect(0, 1100, number >= 10 ? 420 : 210, 345), look::Font(14.25, true),
+              QColor(0, 0, 255), static_cast<int>(i));
+    m_cardBoxes[spread].push_back(box);
+  }
+
+  MakeLabel(panel, "lblSpreadName", QString::fromLatin1(info.title),
+            look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270), look::Font(12, true),
+            QColor(0, 255, 255));
+
+  if (spread == 3) {
+    MakeLabel(panel, "lblRomany", QStringLiteral("PAST"), look::TwipsRect(5130, 720, 735, 270),
+              look::Font(12, true), look::Orange(), 0);
+    MakeLabel(panel, "lblRomany", QStringLiteral("PRESENT"), look::TwipsRect(4860, 2880, 1275, 270),
+              look::Font(12, true), look::Orange(), 1);
+    MakeLabel(panel, "lblRomany", QStringLiteral("FUTURE"), look::TwipsRect(4950, 5040, 1095, 270),
+              look::Font(12, true), look::Orange(), 2);
+  }
+
+  auto* bottom = new LinkLabel(
+      QStringLiteral("For Detailed Analysis Visit ") +
+          QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size())),
+      panel);
+  bottom->setObjectName(QStringLiteral("lblCaptionBottom"));
+  bottom->setProperty("index", static_cast<int>(spread));
+  bottom->setFont(look::Font(12, true));
+  // The site address is ours to choose; where the caption is wider than its place, the label
+  // grows evenly on both sides instead of cutting the address off.
+  QRect place = look::TwipsRect(1792, 7500, 7410, 270);
+  const int needed = bottom->fontMetrics().horizontalAdvance(bottom->text()) + 4;
+  if (needed > place.width()) {
+    const int grown = std::min(needed, look::Px(10500));
+    place.adjust(-(grown - place.width()) / 2, 0, (grown - place.width() + 1) / 2, 0);
+    if (place.left() < 0) place.moveLeft(0);
+  }
+  bottom->setGeometry(place);
+  bottom->setAlignment(Qt::AlignCenter);
+  look::SetTextColor(bottom, QColor(255, 128, 255));
+  connect(bottom, &LinkLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
+}
+
+QSize frmCartomancy::sizeHint() const {
+  return {look::Px(kClientWidthTwips), look::Px(600 + kPanelHeightTwips)};
+}
+
+void frmCartomancy::lblCaptionBottom_Click() {
+  OpenHomePage();
+}
+
+QLabel* frmCartomancy::CardBox(SpreadIndex spread, int position) const {
+  if (spread < 0 || spread >= kSpreadCount) return nullptr;
+  const auto& boxes = m_cardBoxes[spread];
+  if (position < 1 || position > static_cast<int>(boxes.size())) return nullptr;
+  return boxes[position - 1];
+}
+
+QWidget* frmCartomancy::LayoutPanel(SpreadIndex spread) const {
+  return spread >= 0 && spread < kSpreadCount ? m_panels[spread] : nullptr;
+}
+
+void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) {
+  QLabel* box = CardBox(spread, position);
+  if (box == nullptr) return;
+  box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1)));
+}
+
+void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {
+  QWidget* panel = LayoutPanel(spread);
+  if (panel == nullptr) return;
+  panel->raise();
+  m_front = spread;
+  // The window's outer height becomes the panel's height; the width stays.
+  const int height = look::Px(kPanelHeightTwips);
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    sub->resize(sub->width(), height);
+  } else {
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), height - frame);
+  }
+}
+
+}  // namespace baralune

@@ -1,0 +1,44 @@
+#pragma once
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "reading_windows.h"
+
+class QLabel;
+
+namespace baralune {
+
+// The spread display: one panel per spread, stacked, with the drawn faces laid out in the
+// spread's shape. A child of the report window; it shows card backs until a reading places
+// its cards.
+class frmCartomancy : public QWidget, public SpreadDisplay {
+  Q_OBJECT
+
+ public:
+  explicit frmCartomancy(QWidget* parent = nullptr);
+
+  void PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) override;
+  void BringLayoutToFront(SpreadIndex spread) override;
+
+  QSize sizeHint() const override;
+
+  // Card box of `position` (1-based) in the spread's layout; null outside the layout.
+  QLabel* CardBox(SpreadIndex spread, int position) const;
+  QWidget* LayoutPanel(SpreadIndex spread) const;
+  // The spread whose panel lies in front.
+  SpreadIndex FrontLayout() const { return m_front; }
+
+  static constexpr int kClientWidthTwips = 10995;
+  static constexpr int kPanelHeightTwips = 9000;
+
+ private:
+  void BuildLayout(SpreadIndex spread);
+  void lblCaptionBottom_Click();
+
+  std::array<QWidget*, kSpreadCount> m_panels{};
+  std::array<std::vector<QLabel*>, kSpreadCount> m_cardBoxes;
+  SpreadIndex m_front = 3;
+};
+
+}  // namespace baralune

@@ -1,0 +1,337 @@
+#include "frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "MDI.h"
+#include "catalogue.h"
+#include "frmManual.h"
+#include "help_links.h"
+#include "link_label.h"
+#include "look.h"
+#include "program.h"
+#include "reading.h"
+#include "seams.h"
+#include "site.h"
+
+namespace baralune {
+
+namespace {
+
+const QColor kDescriptionText(0xFF, 0xFF, 0xC0);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kCyan(0x00, 0xFF, 0xFF);
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeCaption(QWidget* parent, int index, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setProperty("index", index);
+  label->setFont(look::Font());
+  look::SetTextColor(label, kCyan);
+  label->move(look::Px(left), look::Px(top));
+  label->adjustSize();
+  return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setGeometry(rect);
+  frame->setFont(look::Font(8.25, true));
+  look::FillBackground(frame, look::Background());
+  look::SetTextColor(frame, kYellow);
+  return frame;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
+  auto* list = new QComboBox(parent);  // pick-only: not editable
+  list->setObjectName(QString::fromLatin1(name));
+  list->setGeometry(rect);
+  list->setFont(look::Font());
+  QPalette palette = list->palette();
+  for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
+    palette.setColor(role, look::Background());
+  }
+  for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+    palette.setColor(role, Qt::white);
+  }
+  list->setPalette(palette);
+  return list;
+}
+
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
+  auto* label = new LinkLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(rect);
+  label->setFont(look::Font(8.25, true, true));
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setWordWrap(true);
+  look::SetTextColor(label, Qt::white);
+  // Opaque, so the advertisement label in front hides the one behind.
+  look::FillBackground(label, look::Background());
+  return label;
+}
+
+}  // namespace
+
+QString WelcomeText() {
+  return QStringLiteral(
+      "Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish "
+      "playing cards predicting your fortune! Just enter your name and date of birth, make the "
+      "spread selection and get an instant reading!");
+}
+
+QString CoBrandText() {
+  return QStringLiteral(
+      "Co-brand this software for your site. Put your own name, address and logo on Baralune "
+      "and give it to your visitors. Click Here for more info on co-branding.");
+}
+
+QString FullBrandText() {
+  return QStringLiteral(
+      "Home Business Opportunity. Start your own Internet business and make money online. Get "
+      "this software fully branded for your website. Click here for more details.");
+}
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmMain"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(look::WindowCaption());
+  // A fixed window: no minimise or maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(look::Font());
+  look::FillBackground(this, look::Background());
+  CreateMenus();
+  CreateControls();
+  SetTabOrder();
+  Form_Load();
+}
+
+void frmMain::CreateMenus() {
+  m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  QAction* calculate = m_mnuFile->addAction(QStringLiteral("Deal The &Cards"));
+  calculate->setObjectName(QStringLiteral("mnuCalculate"));
+  connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
+  m_mnuFile->addSeparator();
+  QAction* exit = m_mnuFile->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
+
+  m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+  m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  auto add = [this](const QString& text, const char* name, void (*open)()) {
+    QAction* action = m_mnuHelp->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [open] { Guard(open); });
+  };
+  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
+  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
+  m_mnuHelp->addSeparator();
+  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
+  m_mnuHelp->addSeparator();
+  QAction* about = m_mnuHelp->addAction(QStringLiteral("&About Software"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about, &QAction::triggered, this, [this] { Guard([this] { ShowAboutBox(this); }); });
+
+  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+  donate->setObjectName(QStringLiteral("mnuDonate"));
+  connect(donate, &QAction::triggered, this, [] { Guard(OpenDonatePage); });
+}
+
+void frmMain::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
+  look::FillBackground(client, look::Background());
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto* label14 = MakeLink(client, "Label14",
+                           QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click "
+                                          "Here To Visit ") +
+                               FromView(kSiteAddress) + QStringLiteral(" Now"),
+                           look::TwipsRect(-7, 120, 9405, 195));
+  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+
+  m_lblSpreadDesc = new QLabel(client);
+  m_lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
+  m_lblSpreadDesc->setGeometry(look::TwipsRect(60, 600, 4245, 3015));
+  m_lblSpreadDesc->setFont(look::Font(8.25, true));
+  m_lblSpreadDesc->setWordWrap(true);
+  m_lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  look::SetTextColor(m_lblSpreadDesc, kDescriptionText);
+
+  QGroupBox* frame1 = MakeFrame(client, "Frame1", QStringLiteral("Personal Details"),
+                                look::TwipsRect(4400, 520, 4950, 1250));
+  MakeCaption(frame1, 0, QStringLiteral("Name"), 120, 405);
+  m_txtName = new QLineEdit(frame1);
+  m_txtName->setObjectName(QStringLiteral("txtName"));
+  m_txtName->setGeometry(look::TwipsRect(1395, 360, 3450, 285));
+  m_txtName->setFont(look::Font());
+  {
+    QPalette palette = m_txtName->palette();
+    palette.setColor(QPalette::Base, QColor(0xAD, 0x76, 0xEB));
+    palette.setColor(QPalette::Text, kYellow);
+    m_txtName->setPalette(palette);
+  }
+  MakeCaption(frame1, 1, QStringLiteral("Date of Birth"), 120, 855);
+  m_cboMonth = MakeList(frame1, "cboMonth", look::TwipsRect(1395, 810, 1400, 315));
+  m_cboDate = MakeList(frame1, "cboDate", look::TwipsRect(2970, 810, 700, 315));
+  m_cboYear = MakeList(frame1, "cboYear", look::TwipsRect(3840, 810, 1000, 315));
+
+  QGroupBox* frame2 = MakeFrame(client, "Frame2", QStringLiteral("Spread Selection"),
+                                look::TwipsRect(4400, 1917, 4950, 1250));
+  MakeCaption(frame2, 2, QStringLiteral("Select Spread"), 120, 360);
+  m_cboSpread = MakeList(frame2, "cboSpread", look::TwipsRect(1395, 300, 3450, 315));
+  MakeCaption(frame2, 3, QStringLiteral("Analyze Mode"), 120, 900);
+  m_optAuto = new QRadioButton(QStringLiteral("Automatic"), frame2);
+  m_optAuto->setObjectName(QStringLiteral("optAuto"));
+  m_optAuto->setGeometry(look::TwipsRect(1395, 840, 1335, 315));
+  m_optManual = new QRadioButton(QStringLiteral("Manual"), frame2);
+  m_optManual->setObjectName(QStringLiteral("optManual"));
+  m_optManual->setGeometry(look::TwipsRect(2985, 840, 1335, 315));
+  for (QRadioButton* option : {m_optAuto, m_optManual}) {
+    option->setFont(look::Font());
+    look::SetTextColor(option, kCyan);
+  }
+  m_optAuto->setChecked(true);
+
+  m_cmdCalculate = new QPushButton(QStringLiteral("Deal The Spanish &Cards"), client);
+  m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+  m_cmdCalculate->setGeometry(look::TwipsRect(4400, 3315, 4950, 330));
+  m_cmdCalculate->setFont(look::Font(8.25, true));
+  look::SetButtonFace(m_cmdCalculate, QColor(0xC0, 0xFF, 0xFF));
+  connect(m_cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
+
+  QGroupBox* fraFullBrand =
+      MakeFrame(client, "fraFullBrand", QString(), look::TwipsRect(23, 3720, 9345, 855));
+  m_lblCobrand =
+      MakeLink(fraFullBrand, "lblCobrand", CoBrandText(), look::TwipsRect(120, 165, 9105, 615));
+  m_lblFullBrand =
+      MakeLink(fraFullBrand, "lblFullBrand", FullBrandText(), look::TwipsRect(120, 165, 9105, 615));
+  // Created last, the full-brand label lies above the co-brand one.
+  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
+  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+
+  connect(m_cboSpread, &QComboBox::currentIndexChanged, this, [this] { cboSpread_Click(); });
+}
+
+void frmMain::SetTabOrder() {
+  QWidget::setTabOrder(m_txtName, m_cboMonth);
+  QWidget::setTabOrder(m_cboMonth, m_cboDate);
+  QWidget::setTabOrder(m_cboDate, m_cboYear);
+  QWidget::setTabOrder(m_cboYear, m_cboSpread);
+  QWidget::setTabOrder(m_cboSpread, m_optAuto);
+  QWidget::setTabOrder(m_optAuto, m_optManual);
+  QWidget::setTabOrder(m_optManual, m_cmdCalculate);
+  m_txtName->setFocus();
+}
+
+void frmMain::Form_Load() {
+  Guard([this] {
+    const QSignalBlocker block(m_cboSpread);
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
+    for (const char* month : kMonths) m_cboMonth->addItem(QString::fromLatin1(month));
+    for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
+    for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
+    for (const Spread& spread : kSpreads) m_cboSpread->addItem(FromView(spread.listText));
+    m_cboMonth->setCurrentIndex(0);
+    m_cboDate->setCurrentIndex(0);
+    m_cboYear->setCurrentIndex(0);
+    m_cboSpread->setCurrentIndex(-1);
+    m_lblSpreadDesc->setText(WelcomeText());
+  });
+}
+
+void frmMain::cboSpread_Click() {
+  Guard([] { LoadCatalogue(); });
+  Guard([this] {
+    const int index = m_cboSpread->currentIndex();
+    if (index >= 0 && index < kSpreadCount) {
+      m_lblSpreadDesc->setText(QString::fromStdString(SpreadDescription[index]));
+    }
+  });
+}
+
+bool frmMain::ValidateEntries() {
+  if (m_txtName->text().trimmed().isEmpty()) {
+    Guard([this] {
+      ShowMessage(this, QStringLiteral("Please Enter Your Name"), QMessageBox::Critical);
+    });
+    Guard([this] { m_txtName->setFocus(); });
+    return false;
+  }
+  if (m_cboSpread->currentText().trimmed().isEmpty()) {
+    Guard([this] {
+      ShowMessage(this, QStringLiteral("Please Select Spread"), QMessageBox::Critical);
+    });
+    Guard([this] { m_cboSpread->setFocus(); });
+    return false;
+  }
+  if (!m_optAuto->isChecked() && !m_optManual->isChecked()) {
+    Guard([this] {
+      ShowMessage(this, QStringLiteral("Please Select Analyze Mode"), QMessageBox::Critical);
+    });
+    return false;
+  }
+  return true;
+}
+
+void frmMain::cmdCalculate_Click() {
+  bool valid = false;
+  Guard([&] { valid = ValidateEntries(); });
+  if (!valid) return;
+  Guard([this] { CurrentSpreadIndex = static_cast<SpreadIndex>(m_cboSpread->currentIndex()); });
+
+  if (m_optAuto->isChecked()) {
+    MDI* report = nullptr;
+    Guard([&] { report = LoadedReportWindow(); });
+    if (report != nullptr) {
+      Guard([&] { RunReading(CurrentSpreadIndex, report->ReadingTarget()); });
+      Guard([&] { report->ShowReport(); });
+    }
+    Guard([this] { UnloadForReading(); });
+    return;
+  }
+  Guard([] { ShowManualWindow(); });
+  // The report window waits, hidden, for the reading that follows the last pick.
+  Guard([] { LoadedReportWindow()->hide(); });
+  Guard([this] { UnloadForReading(); });
+}
+
+void frmMain::UnloadForReading() {
+  m_unloadingForReading = true;
+  close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  // Deal unloads the window and the program goes on; the user closing it ends the program.
+  if (!m_unloadingForReading && !QuittingProgram()) Guard([] { QuitProgram(); });
+  MarkUnloaded(this);
+  event->accept();
+}
+
+QLabel* frmMain::lblCobrand() const {
+  return m_lblCobrand;
+}
+QLabel* frmMain::lblFullBrand() const {
+  return m_lblFullBrand;
+}
+
+}  // namespace baralune

@@ -1,0 +1,70 @@
+#pragma once
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace baralune {
+
+class LinkLabel;
+
+// The main window: name, date of birth, spread and mode, then Deal.
+class frmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmMain(QWidget* parent = nullptr);
+
+  // Checks the entries in order, shows the first failing message and moves the focus to the
+  // offending field. True when the reading may go ahead.
+  bool ValidateEntries();
+  // Deal; File > Deal The Cards runs the same.
+  void cmdCalculate_Click();
+  void cboSpread_Click();
+
+  QLabel* lblCobrand() const;
+  QLabel* lblFullBrand() const;
+
+  static constexpr int kClientWidthTwips = 9390;
+  static constexpr int kClientHeightTwips = 4380;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateControls();
+  void SetTabOrder();
+  void Form_Load();
+  // Closes the window as part of a reading's start: the program goes on.
+  void UnloadForReading();
+
+  QMenu* m_mnuFile = nullptr;
+  QMenu* m_mnuHelp = nullptr;
+  QLabel* m_lblSpreadDesc = nullptr;
+  QLineEdit* m_txtName = nullptr;
+  QComboBox* m_cboMonth = nullptr;
+  QComboBox* m_cboDate = nullptr;
+  QComboBox* m_cboYear = nullptr;
+  QComboBox* m_cboSpread = nullptr;
+  QRadioButton* m_optAuto = nullptr;
+  QRadioButton* m_optManual = nullptr;
+  QPushButton* m_cmdCalculate = nullptr;
+  LinkLabel* m_lblCobrand = nullptr;
+  LinkLabel* m_lblFullBrand = nullptr;
+  bool m_unloadingForReading = false;
+};
+
+// The welcome text shown until a spread is picked.
+QString WelcomeText();
+// The two advertisement captions of the main and the report window.
+QString CoBrandText();
+QString FullBrandText();
+
+}  // namespace baralune

@@ -1,0 +1,257 @@
+#include "frmManual.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "MDI.h"
+#include "artwork.h"
+#include "catalogue.h"
+#include "frmMain.h"
+#include "help_links.h"
+#include "link_label.h"
+#include "look.h"
+#include "program.h"
+#include "reading.h"
+#include "seams.h"
+
+namespace baralune {
+
+namespace {
+
+const QColor kMessagePanel(0xFF, 0xFF, 0x80);
+const QColor kCyan(0x00, 0xFF, 0xFF);
+
+constexpr int kPauseMilliseconds = 2000;
+
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
+                    const QColor& color, Qt::Alignment alignment) {
+  auto* label = new LinkLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(rect);
+  label->setFont(look::Font(8.25, true, true));
+  label->setAlignment(alignment);
+  label->setWordWrap(true);
+  look::SetTextColor(label, color);
+  return label;  // transparent: the window's colour shows through
+}
+
+}  // namespace
+
+TrayCard::TrayCard(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+
+void TrayCard::mousePressEvent(QMouseEvent* event) {
+  m_pressed = event->button() == Qt::LeftButton;
+  QLabel::mousePressEvent(event);
+}
+
+void TrayCard::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  m_pressed = false;
+  QLabel::mouseReleaseEvent(event);
+  if (click) emit clicked(m_index);
+}
+
+void TrayCard::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, pixmap());
+}
+
+frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmManual"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(look::WindowCaption());
+  // No minimise or maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(look::Font());
+  look::FillBackground(this, look::Background());
+  CreateMenus();
+  CreateControls();
+  Form_Load();
+}
+
+void frmManual::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* back = file->addAction(QStringLiteral("&Back"));
+  back->setObjectName(QStringLiteral("mnuBack"));
+  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  auto add = [this, help](const QString& text, const char* name, void (*open)()) {
+    QAction* action = help->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [open] { Guard(open); });
+  };
+  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
+  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+  QAction* about = help->addAction(QStringLiteral("&About Software"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about, &QAction::triggered, this, [this] { Guard([this] { ShowAboutBox(this); }); });
+
+  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+  donate->setObjectName(QStringLiteral("mnuDonate"));
+  connect(donate, &QAction::triggered, this, [] { Guard(OpenDonatePage); });
+}
+
+void frmManual::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
+  look::FillBackground(client, look::Background());
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  // The please-wait panel comes first; Form_Load puts it behind the tray in any case.
+  m_picMessage = new QWidget(client);
+  m_picMessage->setObjectName(QStringLiteral("picMessage"));
+  m_picMessage->setGeometry(look::TwipsRect(2408, 1988, 4695, 855));
+  look::FillBackground(m_picMessage, kMessagePanel);
+  auto* message = new QLabel(QStringLiteral("Baralune is generating the Analysis. Please wait..."),
+                             m_picMessage);
+  message->setObjectName(QStringLiteral("lblMessage"));
+  message->setGeometry(look::TwipsRect(60, 60, 4545, 705));
+  message->setFont(look::Font(9.75, true));
+  message->setAlignment(Qt::AlignCenter);
+  message->setWordWrap(true);
+  look::FillBackground(message, look::Background());
+  look::SetTextColor(message, kCyan);
+
+  const QString address = SiteHostForDisplay();
+  auto* label14 =
+      MakeLink(client, "Label14", QStringLiteral("The Most Popular Online Mystic Discussion Forum"),
+               look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
+  auto* label3 = MakeLink(client, "Label3",
+                          QStringLiteral("Click Here To Visit ") + address + QStringLiteral(" Now"),
+                          look::TwipsRect(4935, 0, 4485, 195), Qt::white, Qt::AlignCenter);
+  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+  connect(label3, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+
+  m_picTray = new QWidget(client);
+  m_picTray->setObjectName(QStringLiteral("picTray"));
+  m_picTray->setGeometry(look::TwipsRect(0, 195, 9495, 3975));
+  look::FillBackground(m_picTray, look::Background());
+  const QPixmap back = QPixmap::fromImage(SmallCardBackImage());
+  for (int k = 0; k < kTrayCards; ++k) {
+    const int row = k / kTrayColumns;
+    const int column = k % kTrayColumns;
+    auto* card = new TrayCard(k, m_picTray);
+    card->setObjectName(QStringLiteral("picManual"));
+    card->setProperty("index", k);
+    card->setGeometry(look::TwipsRect(120 + 720 * column, 120 + 960 * row, 645, 870));
+    card->setPixmap(back);
+    connect(card, &TrayCard::clicked, this, [this](int index) { picManual_Click(index); });
+    m_picManual[static_cast<std::size_t>(k)] = card;
+  }
+
+  m_lblPositionMeaning = new QLabel(client);
+  m_lblPositionMeaning->setObjectName(QStringLiteral("lblPositionMeaning"));
+  m_lblPositionMeaning->setGeometry(look::TwipsRect(0, 4170, 9495, 600));
+  m_lblPositionMeaning->setFont(look::Font(9, true));
+  m_lblPositionMeaning->setAlignment(Qt::AlignCenter);
+  m_lblPositionMeaning->setWordWrap(true);
+  look::SetTextColor(m_lblPositionMeaning, Qt::white);
+
+  auto* frame5 = new QGroupBox(client);
+  frame5->setObjectName(QStringLiteral("Frame5"));
+  frame5->setGeometry(look::TwipsRect(-60, 4800, 10000, 1125));
+  look::FillBackground(frame5, look::Background());
+  auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
+                          look::Orange(), Qt::AlignLeft | Qt::AlignTop);
+  connect(label1, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+}
+
+void frmManual::Form_Load() {
+  Guard([this] { m_picMessage->lower(); });
+  m_pickCount = 0;
+  Guard([this] {
+    m_spreadIndex = CurrentSpreadIndex;
+    m_cardCount = CardCount(m_spreadIndex);
+  });
+  Guard([this] { m_lblPositionMeaning->setText(PositionText(1)); });
+  Guard([this] { m_lastPositionMeaning = PositionText(m_cardCount); });
+}
+
+QString frmManual::PositionText(int position) const {
+  return QString::fromStdString(PositionMeaning(m_spreadIndex, position));
+}
+
+TrayCard* frmManual::picManual(int index) const {
+  if (index < 0 || index >= kTrayCards) return nullptr;
+  return m_picManual[static_cast<std::size_t>(index)];
+}
+
+void frmManual::picManual_Click(int index) {
+  TrayCard* card = picManual(index);
+  // A card already picked, or a pick past the last one, is no pick.
+  if (card == nullptr || !card->isEnabled() || m_pickCount >= m_cardCount) return;
+  Guard([card] {
+    card->setEnabled(false);
+    card->hide();
+  });
+  ++m_pickCount;
+  if (m_pickCount < m_cardCount) {
+    Guard([this] { m_lblPositionMeaning->setText(PositionText(m_pickCount + 1)); });
+    return;
+  }
+
+  Guard([this] { m_lblPositionMeaning->setText(m_lastPositionMeaning); });
+  Guard([this] { m_picTray->setEnabled(false); });
+  Guard([this] { m_picMessage->raise(); });
+  Guard([this] { repaint(); });
+  Guard([] { AppSeams().pause(kPauseMilliseconds); });
+
+  MDI* report = nullptr;
+  Guard([&] { report = LoadedReportWindow(); });
+  if (report != nullptr) {
+    Guard([&] { RunReading(m_spreadIndex, report->ReadingTarget()); });
+    // The spread display lives in the report window: showing it brings up its frame.
+    Guard([&] { report->ShowReport(); });
+  }
+  Guard([this] { UnloadItself(); });
+}
+
+void frmManual::mnuBack_Click() {
+  Guard([] { ShowNewMainWindow(); });
+  Guard([this] { UnloadItself(); });
+}
+
+void frmManual::mnuExit_Click() {
+  Guard([this] { close(); });
+}
+
+void frmManual::UnloadItself() {
+  m_unloadingItself = true;
+  close();
+}
+
+void frmManual::closeEvent(QCloseEvent* event) {
+  // The user closing the window ends the program; Back and the end of the picking do not.
+  if (!m_unloadingItself && !QuittingProgram()) Guard([] { QuitProgram(); });
+  MarkUnloaded(this);
+  event->accept();
+}
+
+frmManual* ShowManualWindow() {
+  auto* window = new frmManual();
+  window->show();
+  CenterOnScreen(window);
+  return window;
+}
+
+}  // namespace baralune

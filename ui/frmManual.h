@@ -1,0 +1,89 @@
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "types.h"
+
+class QMenu;
+
+namespace baralune {
+
+class LinkLabel;
+
+// A face-down card of the manual tray: the card back, clicked with the left button.
+class TrayCard : public QLabel {
+  Q_OBJECT
+
+ public:
+  TrayCard(int index, QWidget* parent);
+  int Index() const { return m_index; }
+
+ signals:
+  void clicked(int index);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  // The back keeps its colours while the tray is disabled.
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int m_index;
+  bool m_pressed = false;
+};
+
+// The manual mode: the user picks as many face-down cards from the tray as the spread has
+// positions, guided by the meaning of the position each pick fills; then the reading is dealt.
+// The picks only pace the ritual: the cards themselves are drawn at random.
+class frmManual : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmManual(QWidget* parent = nullptr);
+
+  // One pick: the card vanishes from the tray. The last pick deals the reading.
+  void picManual_Click(int index);
+  // Back to a fresh main window, without a reading.
+  void mnuBack_Click();
+  // Closes the window, and so ends the program.
+  void mnuExit_Click();
+
+  int PickCount() const { return m_pickCount; }
+  int CardCountToPick() const { return m_cardCount; }
+  SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
+  TrayCard* picManual(int index) const;
+
+  static constexpr int kTrayCards = 52;
+  static constexpr int kTrayColumns = 13;
+  static constexpr int kClientWidthTwips = 9510;
+  static constexpr int kClientHeightTwips = 5445;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateControls();
+  void Form_Load();
+  QString PositionText(int position) const;
+  // Closes the window as part of the flow (Back, or after the last pick): the program goes on.
+  void UnloadItself();
+
+  SpreadIndex m_spreadIndex = 0;
+  int m_cardCount = 0;
+  int m_pickCount = 0;
+  QString m_lastPositionMeaning;
+
+  QWidget* m_picTray = nullptr;
+  std::array<TrayCard*, kTrayCards> m_picManual{};
+  QWidget* m_picMessage = nullptr;
+  QLabel* m_lblPositionMeaning = nullptr;
+  bool m_unloadingItself = false;
+};
+
+// Opens a manual window for the current spread index, shown and centred on the screen.
+frmManual* ShowManualWindow();
+
+}  // namespace baralune

@@ -1,0 +1,38 @@
+#pragma once
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace baralune::look {
+
+// Window layouts are given in twips; Baralune works at 15 twips a pixel and lets Qt's high-DPI
+// scaling do the rest.
+inline constexpr int kTwipsPerPixel = 15;
+int Px(int twips);
+QRect TwipsRect(int left, int top, int width, int height);
+
+// The message box title and the window captions.
+QString AppTitle();       // "Baralune"
+QString WindowCaption();  // "Baralune v1.15"
+
+QColor Background();  // 103, 43, 227
+QColor Orange();      // 255, 180, 4
+
+// Verdana where installed, otherwise DejaVu Sans (close in width and weight).
+QString FontFamily();
+QFont Font(double points = 8.25, bool bold = false, bool underline = false);
+
+// Solid background in `color`, painted by the widget itself.
+void FillBackground(QWidget* widget, const QColor& color);
+void SetTextColor(QWidget* widget, const QColor& color);
+// Face colour of a push button.
+void SetButtonFace(QWidget* button, const QColor& color);
+
+// The link cursor: the hand artwork, or the system's pointing hand if it is missing.
+QCursor HandCursor();
+
+}  // namespace baralune::look

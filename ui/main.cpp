@@ -1,0 +1,45 @@
+// Baralune: fortune telling with the Spanish deck.
+#include <QApplication>
+#include <QIcon>
+#include <QLockFile>
+#include <QPixmap>
+#include <QTimer>
+
+#include "artwork.h"
+#include "program.h"
+#include "seams.h"
+#include "startup.h"
+
+namespace {
+
+// For the start-up benchmark: ends the program once the main window has been painted.
+class QuitWhenPainted : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Baralune"));
+  QApplication::setApplicationName(QStringLiteral("Baralune"));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(baralune::ProgramIconImage())));
+  baralune::ApplyTestEnvironment();
+
+  const auto lock = baralune::StartUp();
+  if (!lock) return 0;  // another instance runs: the message has been shown
+  if (qEnvironmentVariableIsSet("BARALUNE_TEST_QUIT_WHEN_SHOWN")) {
+    if (QWidget* window = baralune::FindLoadedWindow("frmMain")) {
+      window->installEventFilter(new QuitWhenPainted(window));
+    }
+  }
+  return QApplication::exec();
+}

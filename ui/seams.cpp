@@ -1,0 +1,92 @@
+#include "seams.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QThread>
+#include <cstdio>
+
+#include "look.h"
+
+namespace baralune {
+
+namespace {
+
+QMessageBox::StandardButton RealMessageBox(QWidget* parent, const QString& text,
+                                           QMessageBox::Icon icon,
+                                           QMessageBox::StandardButtons buttons) {
+  // A lone carriage return breaks the line, as the messages are written.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QMessageBox box(icon, look::AppTitle(), shown, buttons, parent);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  // Qt reads the pattern from the parentheses; the text before them is shown unchanged.
+  dialog.setNameFilter(request.filter + QStringLiteral(" (*.rtf)"));
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<QSettings> RealSettings() {
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                     QStringLiteral("Baralune"), QStringLiteral("Baralune"));
+}
+
+}  // namespace
+
+Seams RealSeams() {
+  Seams seams;
+  seams.messageBox = RealMessageBox;
+  seams.saveFileName = RealSaveFileName;
+  seams.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  seams.today = [] { return QDate::currentDate(); };
+  seams.settings = RealSettings;
+  seams.pause = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  seams.endProcess = [] { QCoreApplication::exit(0); };
+  return seams;
+}
+
+Seams& AppSeams() {
+  static Seams seams = RealSeams();
+  return seams;
+}
+
+void ApplyTestEnvironment() {
+  const QString dir = qEnvironmentVariable("BARALUNE_TEST_DIR");
+  if (!dir.isEmpty()) {
+    AppSeams().settings = [dir] {
+      return std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("settings.ini")),
+                                         QSettings::IniFormat);
+    };
+    AppSeams().openUrl = [](const QUrl& url) {
+      std::fprintf(stderr, "open: %s\n", url.toString().toUtf8().constData());
+    };
+  }
+  if (qEnvironmentVariableIsSet("BARALUNE_TEST_AUTOANSWER")) {
+    const bool yes = qEnvironmentVariable("BARALUNE_TEST_AUTOANSWER") == QStringLiteral("yes");
+    AppSeams().messageBox = [yes](QWidget*, const QString& text, QMessageBox::Icon,
+                                  QMessageBox::StandardButtons buttons) {
+      std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+      std::fflush(stderr);
+      if (yes && buttons.testFlag(QMessageBox::Yes)) return QMessageBox::Yes;
+      if (buttons.testFlag(QMessageBox::No)) return QMessageBox::No;
+      return QMessageBox::Ok;
+    };
+  }
+}
+
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons) {
+  return AppSeams().messageBox(parent, text, icon, buttons);
+}
+
+}  // namespace baralune

@@ -1,0 +1,60 @@
+#pragma once
+#include <QDate>
+#include <QMessageBox>
+#include <QSettings>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace baralune {
+
+// What the Save As dialog is asked to offer.
+struct SaveDialogRequest {
+  QString title;
+  QString filter;         // as Baralune names it: "Rich Text Format | *.rtf"
+  QString defaultSuffix;  // appended to a name typed without an extension
+};
+
+// The places where Baralune meets the desktop, the user's answers and the clock. The real
+// implementations are the default; tests replace single members to answer without blocking.
+struct Seams {
+  // Shows a message box titled "Baralune" and returns the chosen button.
+  std::function<QMessageBox::StandardButton(QWidget* parent, const QString& text,
+                                            QMessageBox::Icon icon,
+                                            QMessageBox::StandardButtons buttons)>
+      messageBox;
+  // Asks for a file to save to; an empty result means the user cancelled.
+  std::function<QString(QWidget* parent, const SaveDialogRequest& request)> saveFileName;
+  // Hands an address to the desktop's default browser.
+  std::function<void(const QUrl& url)> openUrl;
+  // Today's date on the user's clock.
+  std::function<QDate()> today;
+  // The per-user settings store.
+  std::function<std::unique_ptr<QSettings>()> settings;
+  // Blocks the user-interface thread for a while (the manual mode's pause).
+  std::function<void(int milliseconds)> pause;
+  // Ends the process once every window is gone.
+  std::function<void()> endProcess;
+};
+
+Seams RealSeams();
+// The seams in force; tests assign members and restore RealSeams() afterwards.
+Seams& AppSeams();
+
+// Points the seams at test places when the environment asks for it:
+//  BARALUNE_TEST_DIR         settings go to an ini file there, and addresses are printed to
+//                            standard error ("open: <url>") instead of opening a browser;
+//  BARALUNE_TEST_AUTOANSWER  message boxes print "message: <text>" to standard error and
+//                            return at once: Yes if the value is "yes" and Yes is offered,
+//                            otherwise No if offered, otherwise OK.
+void ApplyTestEnvironment();
+
+// Message box with the application title, through the seam.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+}  // namespace baralune
