@@ -6,7 +6,7 @@ JOBS      ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 REPORT    ?= $(BUILD)/sample-reading.rtf
 
-.PHONY: all deps configure build run test test-main test-sanitize fuzz bench format clean
+.PHONY: all deps configure build run test test-main test-sanitize fuzz bench package format clean
 
 all: build
 
@@ -50,6 +50,10 @@ fuzz: deps $(FUZZ)/build.ninja
 .PHONY: artwork
 artwork: build
 	$(BUILD)/bin/paint-cards assets
+
+# A Debian package of the programs, their menu entry, icons and metainfo, written into $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do $$b; done

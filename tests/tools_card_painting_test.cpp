@@ -36,21 +36,44 @@ Difference Compare(const QImage& a, const QImage& b) {
   return d;
 }
 
-// The committed pictures must be what the painter draws now: a change to the painting that
-// was not followed by `make artwork` shows here.
+// The committed pictures must be what the painter draws now, at both sizes: a change to the
+// painting that was not followed by `make artwork` shows here.
 TEST(CardPainting, CommittedPicturesAreUpToDate) {
-  for (int card = 0; card < 40; ++card) {
-    const QImage large = PaintLargeFace(card, QSize(71, 96));
-    const QImage small = PaintSmallFace(card, QSize(40, 50));
-    ASSERT_EQ(large.size(), CardImageList::Large().Image(card + 1).size());
-    ASSERT_EQ(small.size(), CardImageList::Small().Image(card + 1).size());
-    EXPECT_LT(Compare(large, CardImageList::Large().Image(card + 1)).mean, 0.5) << card;
-    EXPECT_LT(Compare(small, CardImageList::Small().Image(card + 1)).mean, 0.5) << card;
+  for (const int scale : {1, 2}) {
+    const auto sized = [scale](int w, int h) { return QSize(w * scale, h * scale); };
+    for (int card = 0; card < 40; ++card) {
+      const QImage& large = CardImageList::Large().Image(card + 1, scale);
+      const QImage& small = CardImageList::Small().Image(card + 1, scale);
+      ASSERT_EQ(large.size(), sized(71, 96));
+      ASSERT_EQ(small.size(), sized(40, 50));
+      EXPECT_LT(Compare(PaintLargeFace(card, sized(71, 96)), large).mean, 0.5) << card;
+      EXPECT_LT(Compare(PaintSmallFace(card, sized(40, 50)), small).mean, 0.5) << card;
+    }
+    const struct {
+      QImage painted;
+      const QImage& committed;
+    } art[] = {
+        {PaintCardBack(sized(71, 96)), CardBackImage(scale)},
+        {PaintSmallCardBack(sized(43, 58)), SmallCardBackImage(scale)},
+        {PaintProgramIcon(sized(32, 32)), ProgramIconImage(scale)},
+        {PaintHandCursor(sized(32, 32)), HandCursorImage(scale)},
+    };
+    for (const auto& [painted, committed] : art) {
+      ASSERT_EQ(painted.size(), committed.size()) << scale;
+      EXPECT_LT(Compare(painted, committed).mean, 0.5) << scale;
+    }
   }
-  EXPECT_LT(Compare(PaintCardBack(QSize(71, 96)), CardBackImage()).mean, 0.5);
-  EXPECT_LT(Compare(PaintSmallCardBack(QSize(43, 58)), SmallCardBackImage()).mean, 0.5);
-  EXPECT_LT(Compare(PaintProgramIcon(QSize(32, 32)), ProgramIconImage()).mean, 0.5);
-  EXPECT_LT(Compare(PaintHandCursor(QSize(32, 32)), HandCursorImage()).mean, 0.5);
+}
+
+// The icon installed into the desktop's icon theme, one file per size.
+TEST(CardPainting, ThemeIconsAreUpToDate) {
+  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+    const QString path =
+        QStringLiteral(BARALUNE_ASSETS_DIR "/icons/hicolor/%1x%1/apps/baralune.png").arg(side);
+    const QImage committed(path);
+    ASSERT_EQ(committed.size(), QSize(side, side)) << qPrintable(path);
+    EXPECT_LT(Compare(PaintProgramIcon(QSize(side, side)), committed).mean, 0.5) << side;
+  }
 }
 
 // High-density screens get the same drawing at twice the pixels; shrunk back it must match.

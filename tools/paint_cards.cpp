@@ -1,4 +1,5 @@
-// paint-cards: paints Baralune's card faces, card backs, icon and hand cursor as PNG files.
+// paint-cards: paints Baralune's card faces, card backs, icon and hand cursor as PNG files, at
+// their own size and at twice it, and the icon at the sizes of the desktop's icon theme.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -12,6 +13,8 @@
 namespace {
 
 using baralune::paint::kCardCount;
+
+constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
@@ -47,12 +50,26 @@ int main(int argc, char** argv) {
     return EXIT_FAILURE;
   }
   using namespace baralune::paint;
-  const bool ok =
-      PaintFaces(assets, QStringLiteral("cards/large"), QSize(71, 96), PaintLargeFace) &&
-      PaintFaces(assets, QStringLiteral("cards/small"), QSize(40, 50), PaintSmallFace) &&
-      Save(PaintCardBack(QSize(71, 96)), assets, QStringLiteral("back.png")) &&
-      Save(PaintSmallCardBack(QSize(43, 58)), assets, QStringLiteral("back_small.png")) &&
-      Save(PaintProgramIcon(QSize(32, 32)), assets, QStringLiteral("icon.png")) &&
-      Save(PaintHandCursor(QSize(32, 32)), assets, QStringLiteral("hand_cursor.png"));
+  // Every picture at its own size and at twice it, for screens with a device pixel ratio of 2.
+  bool ok = true;
+  for (const int scale : {1, 2}) {
+    const QString at = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const auto sized = [scale](int w, int h) { return QSize(w * scale, h * scale); };
+    ok = ok &&
+         PaintFaces(assets, QStringLiteral("cards/large") + at, sized(71, 96), PaintLargeFace) &&
+         PaintFaces(assets, QStringLiteral("cards/small") + at, sized(40, 50), PaintSmallFace) &&
+         Save(PaintCardBack(sized(71, 96)), assets, QStringLiteral("back%1.png").arg(at)) &&
+         Save(PaintSmallCardBack(sized(43, 58)), assets,
+              QStringLiteral("back_small%1.png").arg(at)) &&
+         Save(PaintProgramIcon(sized(32, 32)), assets, QStringLiteral("icon%1.png").arg(at)) &&
+         Save(PaintHandCursor(sized(32, 32)), assets, QStringLiteral("hand_cursor%1.png").arg(at));
+  }
+  // The desktop's icon theme picks among these by the size it shows.
+  for (const int side : kThemeIconSizes) {
+    const QString sub = QStringLiteral("icons/hicolor/%1x%1/apps").arg(side);
+    ok = ok && assets.mkpath(sub) &&
+         Save(PaintProgramIcon(QSize(side, side)), QDir(assets.filePath(sub)),
+              QStringLiteral("baralune.png"));
+  }
   return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The .deb that `make package` builds: its control data and, unpacked into a scratch root, the
+# same layout as `cmake --install`. The package is built afresh into a scratch folder.
+set -euo pipefail
+build=$1 id=$2
+shift 2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/dist_layout.sh"
+
+cpack -G DEB -B "$tmp/out" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" 2>&1 ||
+  { cat "$tmp/cpack.log"; fail "cpack"; }
+debs=("$tmp"/out/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "cpack made ${#debs[@]} packages"
+deb=${debs[0]}
+arch=$(dpkg --print-architecture)
+[[ $(basename "$deb") == "baralune_1.15_$arch.deb" ]] || fail "package named $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == baralune ]] || fail "Package: $(field Package)"
+[[ $(field Version) == 1.15 ]] || fail "Version: $(field Version)"
+[[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
+[[ $(field Section) == games ]] || fail "Section: $(field Section)"
+[[ -n $(field Maintainer) ]] || fail "no Maintainer"
+description=$(field Description)
+grep -q 'Spanish deck' <<<"$description" || fail "Description: $description"
+# Wrapped for a terminal, as apt shows it.
+if awk 'length > 80' <<<"$description" | grep -q .; then fail "long description lines"; fi
+# Read by dpkg-shlibdeps from the linked libraries, so each comes with a version bound.
+depends=$(field Depends)
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+  [[ ", $depends" == *", $lib (>= "* ]] || fail "Depends lacks $lib: $depends"
+done
+
+# Everything below /usr, owned by root, and nothing with debug sections left in.
+dpkg-deb -c "$deb" >"$tmp/contents"
+if awk '{print $6}' "$tmp/contents" | grep -Ev '^\./(usr(/.*)?)?$'; then
+  fail "files outside /usr"
+fi
+if awk '{print $2}' "$tmp/contents" | grep -v '^root/root$'; then fail "files not owned by root"; fi
+dpkg-deb -x "$deb" "$tmp/root"
+check_layout "$tmp/root" "$id" "$@"
+for program in baralune baralune-deal; do
+  if file "$tmp/root/usr/bin/$program" | grep -q 'not stripped'; then fail "$program not stripped"; fi
+done
+exit 0

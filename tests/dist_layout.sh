@@ -1,0 +1,45 @@
+# shellcheck shell=bash
+# Sourced by the install and package checks: what an installed Baralune must hold under
+# <root>/usr, whether `cmake --install` or dpkg put it there. Needs `fail` defined.
+
+# check_layout ROOT APP_ID ICON_SIZE...
+check_layout() {
+  local root=$1 id=$2
+  shift 2
+  local usr=$root/usr share=$root/usr/share
+  local bins
+  bins=$(find "$usr/bin" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
+  [[ $bins == "baralune baralune-deal " ]] || fail "bin holds '$bins', not just the two programs"
+  for program in baralune baralune-deal; do
+    [[ -x $usr/bin/$program ]] || fail "$program is not executable"
+    file -L "$usr/bin/$program" | grep -q ELF || fail "$program is not a program"
+  done
+
+  local desktop=$share/applications/$id.desktop
+  [[ -f $desktop ]] || fail "no menu entry $desktop"
+  desktop-file-validate "$desktop" || fail "menu entry does not validate"
+  grep -qx 'Exec=baralune' "$desktop" || fail "menu entry does not start baralune"
+  grep -qx 'Icon=baralune' "$desktop" || fail "menu entry does not name the icon"
+
+  local metainfo=$share/metainfo/$id.metainfo.xml
+  [[ -f $metainfo ]] || fail "no metainfo $metainfo"
+  grep -q "<id>$id</id>" "$metainfo" || fail "metainfo has another id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch the installed menu entry"
+  # Also checks that the metainfo and the menu entry it names agree.
+  appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
+
+  local side icon
+  for side in "$@"; do
+    icon=$share/icons/hicolor/${side}x$side/apps/baralune.png
+    [[ -f $icon ]] || fail "no ${side}px icon"
+    file "$icon" | grep -q "PNG image data, $side x $side," || fail "$icon is not ${side}x$side"
+  done
+  local icons
+  icons=$(find "$share/icons" -type f | wc -l)
+  [[ $icons -eq $# ]] || fail "$icons icon files for $# sizes"
+
+  # The pictures are built into the programs: the installed dealer needs nothing beside it.
+  "$usr/bin/baralune-deal" --spread 3 --text | grep -q '^Position 21: ' ||
+    fail "the installed dealer does not deal"
+}
