@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,7 @@
 
 #include "MDI.h"
 #include "frmMain.h"
+#include "frmManual.h"
 #include "program.h"
 #include "seams.h"
 
@@ -115,6 +117,16 @@ class UiTest : public ::testing::Test {
     Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
     main->cmdCalculate_Click();
     return Loaded<MDI>("MDI");
+  }
+
+  // Deals a valid request in Manual mode on a fresh main window and returns the tray.
+  frmManual* OpenManualWindow(int spread) {
+    frmMain* main = OpenMainWindow();
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Lucia"));
+    Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
+    Child<QRadioButton>(main, "optManual")->setChecked(true);
+    main->cmdCalculate_Click();
+    return Loaded<frmManual>("frmManual");
   }
 
   FakeDesktop desktop;

@@ -7,16 +7,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 
-#include "artwork.h"
 #include "frmCartomancy.h"
 #include "frmMain.h"
 #include "help_links.h"
@@ -146,6 +143,7 @@ void MDI::CreateControls() {
   m_rtb = new richtext::ReportView(m_picRight);
   m_rtb->setObjectName(QStringLiteral("RTB"));
   m_rtb->setFont(look::Font());
+  m_rtb->setAccessibleName(QStringLiteral("Report"));
   // Fixed size: the report box does not follow the window.
   m_rtb->setGeometry(look::TwipsRect(0, 0, 4230, 9255));
   connect(m_rtb, &richtext::ReportView::Change, this, &MDI::RTB_Change);
@@ -194,7 +192,7 @@ void MDI::LoadSpreadDisplay() {
                                                    Qt::WindowCloseButtonHint);
   m_child->setObjectName(QStringLiteral("frmCartomancyFrame"));
   m_child->setWindowTitle(m_cartomancy->windowTitle());
-  m_child->setWindowIcon(QIcon(QPixmap::fromImage(ProgramIconImage())));
+  m_child->setWindowIcon(look::ProgramIcon());
   m_child->move(0, 0);
   m_child->adjustSize();
   m_child->show();
@@ -228,6 +226,8 @@ void MDI::ShowReport() {
     setGeometry(screen->availableGeometry());
   }
   showMaximized();
+  // The keyboard starts in the report, not on the first link the window comes to.
+  m_rtb->setFocus();
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

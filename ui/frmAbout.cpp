@@ -51,7 +51,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setWindowTitle(look::WindowCaption());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setWindowIcon(QIcon(QPixmap::fromImage(ProgramIconImage())));
+  setWindowIcon(look::ProgramIcon());
   setModal(true);
   setFont(look::Font());
   look::FillBackground(this, look::Background());
@@ -59,7 +59,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
-  icon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
+  icon->setPixmap(QPixmap::fromImage(ProgramIconImage(icon->devicePixelRatioF())));
+  icon->setAccessibleName(QStringLiteral("Baralune icon"));
   icon->setGeometry(look::TwipsRect(120, 285, 480, 480));
 
   MakeLabel(this, "Label2", look::WindowCaption(), look::TwipsRect(840, 75, 4290, 690),

@@ -64,6 +64,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   return label;
 }
 
+// What a screen reader says of a card box: its position and the card it shows.
+QString PositionText(int position) {
+  return QStringLiteral("Position %1").arg(position);
+}
+QString FaceDownText(int position) {
+  return PositionText(position) + QStringLiteral(": face down");
+}
+
 }  // namespace
 
 frmCartomancy::frmCartomancy(QWidget* parent) : QWidget(parent) {
@@ -71,6 +79,7 @@ frmCartomancy::frmCartomancy(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Baralune v1.05"));
   look::FillBackground(this, look::Background());
   setFont(look::Font());
+  setAccessibleName(QStringLiteral("Spread display"));
   resize(look::Px(kClientWidthTwips), look::Px(600 + kPanelHeightTwips));
 
   MakeLabel(this, "lblSoftwareCaption", look::AppTitle(), look::TwipsRect(2505, 120, 5985, 345),
@@ -88,9 +97,10 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   if (info.panelIndex >= 0) panel->setProperty("index", info.panelIndex);
   panel->setGeometry(look::TwipsRect(0, 600, 10500, kPanelHeightTwips));
   look::FillBackground(panel, look::Background());
+  panel->setAccessibleName(QString::fromLatin1(info.title));
   m_panels[spread] = panel;
 
-  const QPixmap back = QPixmap::fromImage(CardBackImage());
+  const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
   const std::vector<Point>& positions = *info.positions;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     auto* box = new QLabel(panel);
@@ -100,6 +110,8 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
     box->setPixmap(back);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int number = static_cast<int>(i) + 1;
+    box->setAccessibleName(PositionText(number));
+    box->setAccessibleDescription(FaceDownText(number));
     MakeLabel(box, "lblCardPosition", QString::number(number),
               look::TwipsRect(0, 1100, number >= 10 ? 420 : 210, 345), look::Font(14.25, true),
               QColor(0, 0, 255), static_cast<int>(i));
@@ -141,6 +153,25 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   connect(bottom, &LinkLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
 }
 
+bool frmCartomancy::focusNextPrevChild(bool next) {
+  // An MDI frame keeps Tab going round inside it, and the display has a single link to go
+  // round: Tab moves on to the report window's next control instead, as from any other.
+  QWidget* frame = parentWidget();
+  if (frame == nullptr || frame->windowType() != Qt::SubWindow) {
+    return QWidget::focusNextPrevChild(next);
+  }
+  for (QWidget* w = frame;
+       (w = next ? w->nextInFocusChain() : w->previousInFocusChain()) != frame;) {
+    if (frame->isAncestorOf(w) || w->window() != window()) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled() &&
+        w->focusProxy() == nullptr) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return QWidget::focusNextPrevChild(next);
+}
+
 QSize frmCartomancy::sizeHint() const {
   return {look::Px(kClientWidthTwips), look::Px(600 + kPanelHeightTwips)};
 }
@@ -163,7 +194,10 @@ QWidget* frmCartomancy::LayoutPanel(SpreadIndex spread) const {
 void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) {
   QLabel* box = CardBox(spread, position);
   if (box == nullptr) return;
-  box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1)));
+  box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1, devicePixelRatioF())));
+  // The names have runs of spaces kept for the report; a screen reader needs none of them.
+  box->setAccessibleDescription(PositionText(position) + QStringLiteral(": ") +
+                                QString::fromStdString(CardName[card]).simplified());
 }
 
 void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {
@@ -171,6 +205,7 @@ void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {
   if (panel == nullptr) return;
   panel->raise();
   m_front = spread;
+  UpdateLinkReach(this);
   // The window's outer height becomes the panel's height; the width stays.
   const int height = look::Px(kPanelHeightTwips);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {

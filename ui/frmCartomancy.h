@@ -32,6 +32,9 @@ class frmCartomancy : public QWidget, public SpreadDisplay {
   static constexpr int kClientWidthTwips = 10995;
   static constexpr int kPanelHeightTwips = 9000;
 
+ protected:
+  bool focusNextPrevChild(bool next) override;
+
  private:
   void BuildLayout(SpreadIndex spread);
   void lblCaptionBottom_Click();

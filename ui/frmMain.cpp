@@ -177,7 +177,7 @@ void frmMain::CreateControls() {
 
   QGroupBox* frame1 = MakeFrame(client, "Frame1", QStringLiteral("Personal Details"),
                                 look::TwipsRect(4400, 520, 4950, 1250));
-  MakeCaption(frame1, 0, QStringLiteral("Name"), 120, 405);
+  QLabel* nameCaption = MakeCaption(frame1, 0, QStringLiteral("Name"), 120, 405);
   m_txtName = new QLineEdit(frame1);
   m_txtName->setObjectName(QStringLiteral("txtName"));
   m_txtName->setGeometry(look::TwipsRect(1395, 360, 3450, 285));
@@ -188,15 +188,25 @@ void frmMain::CreateControls() {
     palette.setColor(QPalette::Text, kYellow);
     m_txtName->setPalette(palette);
   }
-  MakeCaption(frame1, 1, QStringLiteral("Date of Birth"), 120, 855);
+  QLabel* birthCaption = MakeCaption(frame1, 1, QStringLiteral("Date of Birth"), 120, 855);
   m_cboMonth = MakeList(frame1, "cboMonth", look::TwipsRect(1395, 810, 1400, 315));
   m_cboDate = MakeList(frame1, "cboDate", look::TwipsRect(2970, 810, 700, 315));
   m_cboYear = MakeList(frame1, "cboYear", look::TwipsRect(3840, 810, 1000, 315));
+  // The fields are named after their captions. The captions label them as well: screen readers
+  // on Linux take a list's label from there and speak the list's choice as its name.
+  nameCaption->setBuddy(m_txtName);
+  birthCaption->setBuddy(m_cboMonth);
+  m_txtName->setAccessibleName(QStringLiteral("Name"));
+  m_cboMonth->setAccessibleName(QStringLiteral("Month of birth"));
+  m_cboDate->setAccessibleName(QStringLiteral("Day of birth"));
+  m_cboYear->setAccessibleName(QStringLiteral("Year of birth"));
 
   QGroupBox* frame2 = MakeFrame(client, "Frame2", QStringLiteral("Spread Selection"),
                                 look::TwipsRect(4400, 1917, 4950, 1250));
-  MakeCaption(frame2, 2, QStringLiteral("Select Spread"), 120, 360);
+  QLabel* spreadCaption = MakeCaption(frame2, 2, QStringLiteral("Select Spread"), 120, 360);
   m_cboSpread = MakeList(frame2, "cboSpread", look::TwipsRect(1395, 300, 3450, 315));
+  spreadCaption->setBuddy(m_cboSpread);
+  m_cboSpread->setAccessibleName(QStringLiteral("Select Spread"));
   MakeCaption(frame2, 3, QStringLiteral("Analyze Mode"), 120, 900);
   m_optAuto = new QRadioButton(QStringLiteral("Automatic"), frame2);
   m_optAuto->setObjectName(QStringLiteral("optAuto"));
@@ -219,6 +229,7 @@ void frmMain::CreateControls() {
 
   QGroupBox* fraFullBrand =
       MakeFrame(client, "fraFullBrand", QString(), look::TwipsRect(23, 3720, 9345, 855));
+  fraFullBrand->setAccessibleName(QStringLiteral("Advertisement"));
   m_lblCobrand =
       MakeLink(fraFullBrand, "lblCobrand", CoBrandText(), look::TwipsRect(120, 165, 9105, 615));
   m_lblFullBrand =

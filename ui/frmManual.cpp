@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include <QPixmap>
 
 #include "MDI.h"
+#include "accessible_controls.h"
 #include "artwork.h"
 #include "catalogue.h"
 #include "frmMain.h"
@@ -28,6 +30,8 @@ const QColor kMessagePanel(0xFF, 0xFF, 0x80);
 const QColor kCyan(0x00, 0xFF, 0xFF);
 
 constexpr int kPauseMilliseconds = 2000;
+constexpr int kTrayRows = frmManual::kTrayCards / frmManual::kTrayColumns;
+const QColor kFocusFrame(0xFF, 0xFF, 0x00);
 
 LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
                     const QColor& color, Qt::Alignment alignment) {
@@ -43,7 +47,12 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 
 }  // namespace
 
-TrayCard::TrayCard(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+TrayCard::TrayCard(int index, QWidget* parent) : QLabel(parent), m_index(index) {
+  RegisterAccessibleControls();
+  setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
+  // The tray makes one card at a time its Tab stop.
+  setFocusPolicy(Qt::NoFocus);
+}
 
 void TrayCard::mousePressEvent(QMouseEvent* event) {
   m_pressed = event->button() == Qt::LeftButton;
@@ -58,9 +67,49 @@ void TrayCard::mouseReleaseEvent(QMouseEvent* event) {
   if (click) emit clicked(m_index);
 }
 
+void TrayCard::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      event->accept();
+      m_focusCue.KeyUsed();
+      update();
+      // Held down, the key would pick one card after another.
+      if (!event->isAutoRepeat()) Activate();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      event->accept();
+      m_focusCue.KeyUsed();
+      update();
+      emit stepped(m_index, key);
+      return;
+    default:
+      QLabel::keyPressEvent(event);
+  }
+}
+
+void TrayCard::focusInEvent(QFocusEvent* event) {
+  m_focusCue.FocusIn(event->reason());
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void TrayCard::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  update();
+}
+
 void TrayCard::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, pixmap());
+  if (m_focusCue.Shown(*this)) PaintFocusFrame(painter, rect(), kFocusFrame, 3);
 }
 
 frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
@@ -146,7 +195,8 @@ void frmManual::CreateControls() {
   m_picTray->setObjectName(QStringLiteral("picTray"));
   m_picTray->setGeometry(look::TwipsRect(0, 195, 9495, 3975));
   look::FillBackground(m_picTray, look::Background());
-  const QPixmap back = QPixmap::fromImage(SmallCardBackImage());
+  m_picTray->setAccessibleName(QStringLiteral("Card tray"));
+  const QPixmap back = QPixmap::fromImage(SmallCardBackImage(m_picTray->devicePixelRatioF()));
   for (int k = 0; k < kTrayCards; ++k) {
     const int row = k / kTrayColumns;
     const int column = k % kTrayColumns;
@@ -156,8 +206,12 @@ void frmManual::CreateControls() {
     card->setGeometry(look::TwipsRect(120 + 720 * column, 120 + 960 * row, 645, 870));
     card->setPixmap(back);
     connect(card, &TrayCard::clicked, this, [this](int index) { picManual_Click(index); });
+    connect(card, &TrayCard::stepped, this,
+            [this](int from, int key) { SetTrayFocus(CardToward(from, key), true); });
     m_picManual[static_cast<std::size_t>(k)] = card;
   }
+  // The window opens with the tray ready for the keyboard.
+  SetTrayFocus(0, true);
 
   m_lblPositionMeaning = new QLabel(client);
   m_lblPositionMeaning->setObjectName(QStringLiteral("lblPositionMeaning"));
@@ -171,6 +225,7 @@ void frmManual::CreateControls() {
   frame5->setObjectName(QStringLiteral("Frame5"));
   frame5->setGeometry(look::TwipsRect(-60, 4800, 10000, 1125));
   look::FillBackground(frame5, look::Background());
+  frame5->setAccessibleName(QStringLiteral("Advertisement"));
   auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
                           look::Orange(), Qt::AlignLeft | Qt::AlignTop);
   connect(label1, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
@@ -196,10 +251,70 @@ TrayCard* frmManual::picManual(int index) const {
   return m_picManual[static_cast<std::size_t>(index)];
 }
 
+bool frmManual::InTray(int index) const {
+  const TrayCard* card = picManual(index);
+  return card != nullptr && card->isEnabledTo(m_picTray);
+}
+
+int frmManual::CardToward(int from, int key) const {
+  switch (key) {
+    // Left and Right go on to the row above or below at the ends, so either reaches every card.
+    case Qt::Key_Right:
+      for (int k = from + 1; k < kTrayCards; ++k) {
+        if (InTray(k)) return k;
+      }
+      break;
+    case Qt::Key_Left:
+      for (int k = from - 1; k >= 0; --k) {
+        if (InTray(k)) return k;
+      }
+      break;
+    case Qt::Key_Home:
+      return InTray(0) ? 0 : CardToward(0, Qt::Key_Right);
+    case Qt::Key_End:
+      return InTray(kTrayCards - 1) ? kTrayCards - 1 : CardToward(kTrayCards - 1, Qt::Key_Left);
+    // Up and Down go to the nearest row that has cards left, to the card closest to the column.
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+      const int step = key == Qt::Key_Down ? 1 : -1;
+      const int column = from % kTrayColumns;
+      for (int row = from / kTrayColumns + step; row >= 0 && row < kTrayRows; row += step) {
+        for (int distance = 0; distance < kTrayColumns; ++distance) {
+          for (const int c : {column - distance, column + distance}) {
+            const int k = row * kTrayColumns + c;
+            if (c >= 0 && c < kTrayColumns && InTray(k)) return k;
+          }
+        }
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return from;
+}
+
+void frmManual::SetTrayFocus(int index, bool focus) {
+  TrayCard* previous = picManual(m_trayFocus);
+  TrayCard* card = picManual(index);
+  m_trayFocus = card != nullptr ? index : -1;
+  if (card != nullptr) {
+    card->setFocusPolicy(Qt::TabFocus);
+    if (focus) card->setFocus(Qt::OtherFocusReason);
+  }
+  if (previous != nullptr && previous != card) previous->setFocusPolicy(Qt::NoFocus);
+}
+
 void frmManual::picManual_Click(int index) {
   TrayCard* card = picManual(index);
   // A card already picked, or a pick past the last one, is no pick.
   if (card == nullptr || !card->isEnabled() || m_pickCount >= m_cardCount) return;
+  // The tray's Tab stop, and the focus if it was there, move on before the card goes.
+  if (index == m_trayFocus) {
+    int next = CardToward(index, Qt::Key_Right);
+    if (next == index) next = CardToward(index, Qt::Key_Left);
+    Guard([&] { SetTrayFocus(next == index ? -1 : next, card->hasFocus()); });
+  }
   Guard([card] {
     card->setEnabled(false);
     card->hide();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "focus_cue.h"
 #include "types.h"
 
 class QMenu;
@@ -12,7 +13,8 @@ namespace baralune {
 
 class LinkLabel;
 
-// A face-down card of the manual tray: the card back, clicked with the left button.
+// A face-down card of the manual tray: the card back, clicked with the left button, or with
+// Enter or Space when it has the focus.
 class TrayCard : public QLabel {
   Q_OBJECT
 
@@ -20,18 +22,28 @@ class TrayCard : public QLabel {
   TrayCard(int index, QWidget* parent);
   int Index() const { return m_index; }
 
+ public slots:
+  // A click from the keyboard or a screen reader.
+  void Activate() { emit clicked(m_index); }
+
  signals:
   void clicked(int index);
+  // An arrow key, Home or End: the tray moves the focus on from this card.
+  void stepped(int index, int key);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  // The back keeps its colours while the tray is disabled.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  // The back keeps its colours while the tray is disabled; the focus frame is drawn over it.
   void paintEvent(QPaintEvent* event) override;
 
  private:
   int m_index;
   bool m_pressed = false;
+  FocusCue m_focusCue;
 };
 
 // The manual mode: the user picks as many face-down cards from the tray as the spread has
@@ -54,6 +66,12 @@ class frmManual : public QMainWindow {
   int CardCountToPick() const { return m_cardCount; }
   SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
   TrayCard* picManual(int index) const;
+  // The card Tab comes to in the tray: the one focused last, or its nearest neighbour once
+  // it has been picked. -1 when no card is left.
+  int TrayFocusCard() const { return m_trayFocus; }
+  // The card that `key` (an arrow, Home or End) moves to from card `from`, skipping picked
+  // cards; `from` itself when there is none that way.
+  int CardToward(int from, int key) const;
 
   static constexpr int kTrayCards = 52;
   static constexpr int kTrayColumns = 13;
@@ -68,6 +86,9 @@ class frmManual : public QMainWindow {
   void CreateControls();
   void Form_Load();
   QString PositionText(int position) const;
+  bool InTray(int index) const;
+  // Makes card `index` the tray's one Tab stop, and gives it the focus if `focus`.
+  void SetTrayFocus(int index, bool focus);
   // Closes the window as part of the flow (Back, or after the last pick): the program goes on.
   void UnloadItself();
 
@@ -78,6 +99,7 @@ class frmManual : public QMainWindow {
 
   QWidget* m_picTray = nullptr;
   std::array<TrayCard*, kTrayCards> m_picManual{};
+  int m_trayFocus = 0;
   QWidget* m_picMessage = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
   bool m_unloadingItself = false;

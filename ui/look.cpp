@@ -73,11 +73,23 @@ void SetButtonFace(QWidget* button, const QColor& color) {
   button->setPalette(palette);
 }
 
-QCursor HandCursor() {
-  const QImage& image = HandCursorImage();
+QCursor HandCursor(qreal devicePixelRatio) {
+  const QImage& image = HandCursorImage(devicePixelRatio);
   if (image.isNull()) return QCursor(Qt::PointingHandCursor);
-  // The hot spot is the fingertip of the artwork: 6, 1 in its 32 x 32 pixels.
-  return QCursor(QPixmap::fromImage(image), image.width() * 6 / 32, image.height() / 32);
+  // The hot spot is the fingertip of the artwork: 6, 1 of its 32 x 32 logical pixels (Qt takes
+  // the hot spot in logical pixels whatever the picture's pixel ratio).
+  const QSizeF logical = image.deviceIndependentSize();
+  return QCursor(QPixmap::fromImage(image), qRound(logical.width() * 6 / 32),
+                 qRound(logical.height() / 32));
+}
+
+QIcon ProgramIcon() {
+  QIcon icon(QPixmap::fromImage(ProgramIconImage(1)));
+  // Added as a plain 64-pixel picture: the icon chooses among its pictures by pixel size.
+  QImage twice = ProgramIconImage(2);
+  twice.setDevicePixelRatio(1);
+  icon.addPixmap(QPixmap::fromImage(twice));
+  return icon;
 }
 
 }  // namespace baralune::look

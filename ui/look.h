@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -32,7 +33,12 @@ void SetTextColor(QWidget* widget, const QColor& color);
 // Face colour of a push button.
 void SetButtonFace(QWidget* button, const QColor& color);
 
-// The link cursor: the hand artwork, or the system's pointing hand if it is missing.
-QCursor HandCursor();
+// The link cursor for a screen of `devicePixelRatio`: the hand artwork (at twice the pixels on
+// dense screens), or the system's pointing hand if it is missing.
+QCursor HandCursor(qreal devicePixelRatio = 1);
+
+// The program's window icon at its own size and at twice it, for dense screens and large
+// task bars alike.
+QIcon ProgramIcon();
 
 }  // namespace baralune::look

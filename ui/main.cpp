@@ -1,11 +1,9 @@
 // Baralune: fortune telling with the Spanish deck.
 #include <QApplication>
-#include <QIcon>
 #include <QLockFile>
-#include <QPixmap>
 #include <QTimer>
 
-#include "artwork.h"
+#include "look.h"
 #include "program.h"
 #include "seams.h"
 #include "startup.h"
@@ -31,7 +29,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune"));
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(baralune::ProgramIconImage())));
+  QApplication::setWindowIcon(baralune::look::ProgramIcon());
   baralune::ApplyTestEnvironment();
 
   const auto lock = baralune::StartUp();
