@@ -99,25 +99,7 @@ void MDI::CreateMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  auto add = [this, help](const QString& text, const char* name, void (*open)()) {
-    QAction* action = help->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [open] { Guard(open); });
-  };
-  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
-  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
-  help->addSeparator();
-  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
-  help->addSeparator();
-  QAction* about = help->addAction(QStringLiteral("&About Software"));
-  about->setObjectName(QStringLiteral("mnuAbout"));
-  connect(about, &QAction::triggered, this, [this] { Guard([this] { ShowAboutBox(this); }); });
-
-  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-  donate->setObjectName(QStringLiteral("mnuDonate"));
-  connect(donate, &QAction::triggered, this, [] { Guard(OpenDonatePage); });
+  AddHelpAndDonateMenus(this);
 }
 
 void MDI::CreateControls() {

@@ -131,25 +131,7 @@ void frmMain::CreateMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
 
-  m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-  m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  auto add = [this](const QString& text, const char* name, void (*open)()) {
-    QAction* action = m_mnuHelp->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [open] { Guard(open); });
-  };
-  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
-  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
-  m_mnuHelp->addSeparator();
-  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
-  m_mnuHelp->addSeparator();
-  QAction* about = m_mnuHelp->addAction(QStringLiteral("&About Software"));
-  about->setObjectName(QStringLiteral("mnuAbout"));
-  connect(about, &QAction::triggered, this, [this] { Guard([this] { ShowAboutBox(this); }); });
-
-  QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-  donate->setObjectName(QStringLiteral("mnuDonate"));
-  connect(donate, &QAction::triggered, this, [] { Guard(OpenDonatePage); });
+  AddHelpAndDonateMenus(this);
 }
 
 void frmMain::CreateControls() {

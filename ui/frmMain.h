@@ -46,7 +46,6 @@ class frmMain : public QMainWindow {
   void UnloadForReading();
 
   QMenu* m_mnuFile = nullptr;
-  QMenu* m_mnuHelp = nullptr;
   QLabel* m_lblSpreadDesc = nullptr;
   QLineEdit* m_txtName = nullptr;
   QComboBox* m_cboMonth = nullptr;

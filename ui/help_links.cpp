@@ -1,5 +1,9 @@
 #include "help_links.h"
 
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QUrl>
 
@@ -55,6 +59,30 @@ void ShowAboutBox(QWidget* owner) {
   CenterOnScreen(box);
   box->exec();
   delete box.data();
+}
+
+QMenu* AddHelpAndDonateMenus(QMainWindow* window) {
+  QMenu* help = window->menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  auto add = [window, help](const QString& text, const char* name, void (*open)()) {
+    QAction* action = help->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, window, [open] { Guard(open); });
+  };
+  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
+  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
+  help->addSeparator();
+  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
+  help->addSeparator();
+  QAction* about = help->addAction(QStringLiteral("&About Software"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  QObject::connect(about, &QAction::triggered, window,
+                   [window] { Guard([window] { ShowAboutBox(window); }); });
+
+  QAction* donate = window->menuBar()->addAction(QStringLiteral("&Donate"));
+  donate->setObjectName(QStringLiteral("mnuDonate"));
+  QObject::connect(donate, &QAction::triggered, window, [] { Guard(OpenDonatePage); });
+  return help;
 }
 
 }  // namespace baralune

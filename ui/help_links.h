@@ -2,6 +2,8 @@
 #include <QString>
 #include <string_view>
 
+class QMainWindow;
+class QMenu;
 class QWidget;
 
 namespace baralune {
@@ -23,5 +25,9 @@ QString SiteHostForDisplay();
 
 // Shows the About box modally over `owner`; returns when it is closed.
 void ShowAboutBox(QWidget* owner);
+
+// Adds the "&Help" menu (`mnuHelp`: online help, visit us, check for update, About) and the
+// top-level "&Donate" entry (`mnuDonate`) that every window's menu bar ends with.
+QMenu* AddHelpAndDonateMenus(QMainWindow* window);
 
 }  // namespace baralune
