@@ -41,15 +41,7 @@ int CardsLeft(const frmManual* manual) {
 
 class ManualTest : public UiTest {
  protected:
-  // Deals a valid request in Manual mode on a fresh main window.
-  frmManual* DealManual(int spread) {
-    frmMain* main = OpenMainWindow();
-    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Lucia"));
-    Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
-    Child<QRadioButton>(main, "optManual")->setChecked(true);
-    main->cmdCalculate_Click();
-    return Loaded<frmManual>("frmManual");
-  }
+  frmManual* DealManual(int spread) { return OpenManualWindow(spread); }
 
   static void Pick(frmManual* manual, int index) {
     QTest::mouseClick(manual->picManual(index), Qt::LeftButton, {}, QPoint(20, 20));
