@@ -2,11 +2,13 @@
 // instance, in one process and with two real ones.
 #include <signal.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
-#include <QLockFile>
 #include <QProcess>
+#include <functional>
 
 #include "random.h"
 #include "startup.h"
@@ -108,9 +110,10 @@ TEST_F(CoBrandTest, TheDrawDecidesWhichAdvertisementLiesInFront) {
 TEST(InstanceLockTest, ASecondLockFailsAndAStaleLockIsTakenOver) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("baralune.lock"));
-  auto first = AcquireInstanceLock(path);
+  auto first = InstanceLock::Acquire(path);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(AcquireInstanceLock(path), nullptr);
+  EXPECT_TRUE(first->Held());
+  EXPECT_EQ(InstanceLock::Acquire(path), nullptr);
   first.reset();
   // A lock written by a process that no longer runs.
   {
@@ -118,7 +121,76 @@ TEST(InstanceLockTest, ASecondLockFailsAndAStaleLockIsTakenOver) {
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("999999999\nbaralune\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   }
-  EXPECT_NE(AcquireInstanceLock(path), nullptr);
+  EXPECT_NE(InstanceLock::Acquire(path), nullptr);
+}
+
+// Whatever lies at the lock's path, a lock that no running Baralune holds never blocks a start.
+TEST(InstanceLockTest, NoLeftoverAtThePathKeepsTheUserOut) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("baralune.lock"));
+  auto writeLock = [&](const QByteArray& bytes) {
+    QFile::remove(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  };
+  struct Leftover {
+    const char* what;
+    std::function<void()> make;
+    bool held;
+  };
+  const std::vector<Leftover> leftovers = {
+      {"empty file", [&] { writeLock({}); }, true},
+      {"garbage", [&] { writeLock(QByteArray("\xff\x00not a lock\n", 15)); }, true},
+      {"another host", [&] { writeLock("1\nbaralune\nsome-other-host.example\n"); }, true},
+      {"folder",
+       [&] {
+         QFile::remove(path);
+         QDir().mkdir(path);
+       },
+       false},
+      {"dangling link",
+       [&] {
+         QDir(path).removeRecursively();
+         QFile::link(dir.filePath(QStringLiteral("nowhere")), path);
+       },
+       false},
+  };
+  for (const Leftover& leftover : leftovers) {
+    leftover.make();
+    auto lock = InstanceLock::Acquire(path);
+    ASSERT_NE(lock, nullptr) << leftover.what;
+    EXPECT_EQ(lock->Held(), leftover.held) << leftover.what;
+  }
+  // The link was not followed: nothing was created at its target.
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nowhere"))));
+}
+
+TEST(InstanceLockTest, WithoutARuntimeFolderTheLockLivesInAPrivateFolder) {
+  QTemporaryDir cache;
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+  const QByteArray oldTestDir = qgetenv("BARALUNE_TEST_DIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  qunsetenv("BARALUNE_TEST_DIR");
+  qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+  const QString path = InstanceLockPath();
+  auto restore = [](const char* name, const QByteArray& value) {
+    if (value.isNull()) {
+      qunsetenv(name);
+    } else {
+      qputenv(name, value);
+    }
+  };
+  restore("XDG_RUNTIME_DIR", oldRuntime);
+  restore("XDG_CACHE_HOME", oldCache);
+  restore("BARALUNE_TEST_DIR", oldTestDir);
+
+  ASSERT_TRUE(path.startsWith(cache.path() + QLatin1Char('/'))) << path.toStdString();
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+            QFile::Permissions());
 }
 
 #ifdef BARALUNE_PROGRAM

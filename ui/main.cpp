@@ -1,6 +1,5 @@
 // Baralune: fortune telling with the Spanish deck.
 #include <QApplication>
-#include <QLockFile>
 #include <QTimer>
 
 #include "look.h"

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <cmath>
 
@@ -15,32 +14,6 @@
 namespace baralune {
 
 std::int16_t intCoBrandRandomNumber = 0;
-
-QString InstanceLockPath() {
-  const QString testDir = qEnvironmentVariable("BARALUNE_TEST_DIR");
-  if (!testDir.isEmpty()) return QDir(testDir).filePath(QStringLiteral("baralune.lock"));
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  QString name = QStringLiteral("baralune.lock");
-  if (dir.isEmpty()) {
-    // The temporary folder is shared between users: the user's name keeps the lock per user.
-    dir = QDir::tempPath();
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) user = qEnvironmentVariable("USERNAME");
-    name = QStringLiteral("baralune-%1.lock").arg(user);
-  }
-  return QDir(dir).filePath(name);
-}
-
-std::unique_ptr<QLockFile> AcquireInstanceLock(const QString& path) {
-  auto lock = std::make_unique<QLockFile>(path);
-  // Only a lock whose process is gone is stale: a long-running first instance keeps its lock
-  // however old the file is.
-  lock->setStaleLockTime(0);
-  if (lock->tryLock(0)) return lock;
-  if (lock->error() == QLockFile::LockFailedError) return nullptr;
-  // The lock could not be checked at all; start rather than refuse.
-  return std::make_unique<QLockFile>(QString());
-}
 
 void UpdateReminder() {
   std::unique_ptr<QSettings> settings;
@@ -91,8 +64,8 @@ void CoBrand_Randomize(frmMain& window) {
   }
 }
 
-std::unique_ptr<QLockFile> StartUp() {
-  auto lock = AcquireInstanceLock(InstanceLockPath());
+std::unique_ptr<InstanceLock> StartUp() {
+  auto lock = InstanceLock::Acquire(InstanceLockPath());
   if (!lock) {
     Guard([] {
       ShowMessage(nullptr, QStringLiteral("Application is already running"),
