@@ -16,4 +16,13 @@ if(TARGET baralune_ui)
   add_test(NAME ui_high_dpi_at_2x COMMAND ui_tests --gtest_filter=HighDpiTest.*)
   set_tests_properties(ui_high_dpi_at_2x PROPERTIES TIMEOUT 600
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+  # Memory over many readings once more on a real X server, whose style pieces differ.
+  find_program(XVFB_RUN xvfb-run)
+  if(XVFB_RUN)
+    add_test(NAME ui_memory_on_x11
+             COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+                     $<TARGET_FILE:ui_tests> --gtest_filter=MemoryTest.*)
+    set_tests_properties(ui_memory_on_x11 PROPERTIES TIMEOUT 600 LABELS no-sanitize
+      ENVIRONMENT QT_QPA_PLATFORM=xcb)
+  endif()
 endif()

@@ -5,6 +5,7 @@
 #include "look.h"
 #include "program.h"
 #include "seams.h"
+#include "shared_palette_style.h"
 #include "startup.h"
 
 namespace {
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune"));
   QApplication::setWindowIcon(baralune::look::ProgramIcon());
+  baralune::InstallSharedPaletteStyle();
   baralune::ApplyTestEnvironment();
 
   const auto lock = baralune::StartUp();
