@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The headless dealer: its outputs, and that bad arguments write nothing and exit with 2.
+# The headless dealer: its outputs, that bad arguments write nothing and exit with 2, and that
+# a failed write is said in one line and exits with 1, leaving what was there as it was.
 set -euo pipefail
 deal=$1
 tmp=$(mktemp -d)
@@ -32,4 +33,99 @@ for args in "" "--spread" "--spread 4" "--spread nine" "--spread 1 --bogus" "--o
 done
 "$deal" --spread 1 --out "$tmp/missing-dir/x.rtf" 2>"$tmp/stderr" && fail "unwritable path succeeded"
 grep -q 'cannot write' "$tmp/stderr" || fail "no reason given for an unwritable path"
+
+# run ARGS...: the dealer's exit status in $status, its messages in $tmp/stderr.
+run() {
+  set +e
+  timeout 120 "$deal" "$@" 2>"$tmp/stderr"  # should a FIFO ever be opened, it waits for ever
+  status=$?
+  set -e
+}
+# said WHY: the run failed with one line giving WHY.
+said() {
+  [[ $status -eq 1 && $(wc -l <"$tmp/stderr") -eq 1 ]] && grep -q -- "$1" "$tmp/stderr" ||
+    fail "expected exit 1 and '$1', got $status: $(cat "$tmp/stderr")"
+}
+# refused PATH WHY: --out PATH fails saying WHY and leaves PATH as it was.
+refused() {
+  local before
+  before=$(stat -c '%F %i %a %s %y' "$1")
+  run --spread 0 --out "$1"
+  said "cannot write '.*': $2"
+  [[ $(stat -c '%F %i %a %s %y' "$1") == "$before" ]] || fail "$1 was changed"
+}
+
+out=$tmp/out
+mkdir "$out"
+mkfifo "$out/fifo"
+refused "$out/fifo" "it is a FIFO"  # and at once: it is never opened
+mkdir "$out/folder"
+refused "$out/folder" "it is a folder"
+echo old >"$out/read-only"
+chmod 444 "$out/read-only"
+refused "$out/read-only" "the file is read-only"  # the superuser too
+if [[ $EUID -eq 0 ]]; then
+  if mknod "$out/full" c 1 7 2>/dev/null; then
+    refused "$out/full" "it is a device"
+  else
+    echo "deal_cli: device nodes cannot be made here; not checked"
+  fi
+  # A link someone else left in a shared sticky folder is not followed.
+  mkdir -m 1777 "$tmp/shared"
+  echo victim >"$tmp/victim"
+  ln -s "$tmp/victim" "$tmp/shared/report.rtf"
+  chown -h 65534 "$tmp/shared/report.rtf"
+  refused "$tmp/shared/report.rtf" "it is a link someone else left"
+  [[ $(cat "$tmp/victim") == victim ]] || fail "a planted link was followed"
+fi
+
+# Nothing but the target is touched: not a file, folder or link by a name near it.
+echo notes >"$out/notes.part"
+mkdir "$out/x.rtf.part"
+echo mine >"$out/mine"
+ln -s mine "$out/y.rtf.part"
+for name in notes x.rtf y.rtf; do
+  "$deal" --spread 0 --out "$out/$name" || fail "--out $name"
+done
+[[ $(cat "$out/notes.part") == notes && -d "$out/x.rtf.part" && -L "$out/y.rtf.part" &&
+  $(cat "$out/mine") == mine ]] || fail "a file beside the target was changed"
+
+# A link is followed and stays a link; a file keeps its mode, a new one gets the umask's.
+echo old >"$out/real.rtf"
+chmod 600 "$out/real.rtf"
+ln -s real.rtf "$out/link.rtf"
+"$deal" --spread 0 --out "$out/link.rtf" || fail "--out a link"
+[[ -L "$out/link.rtf" && $(head -c 5 "$out/real.rtf") == '{\rtf' ]] || fail "link not followed"
+[[ $(stat -c %a "$out/real.rtf") == 600 ]] || fail "the file's mode was not kept"
+(umask 027 && "$deal" --spread 0 --out "$out/new.rtf") || fail "--out a new file"
+[[ $(stat -c %a "$out/new.rtf") == 640 ]] || fail "a new file's mode ignores the umask"
+long=$(printf 'n%.0s' {1..247}).rtf  # 251 bytes: no room for a suffix
+"$deal" --spread 0 --out "$out/$long" || fail "--out a long name"
+
+# Runs to one file at once each write their whole report.
+for _ in {1..20}; do
+  "$deal" --spread 0 --text --out "$out/shared.txt" 2>>"$tmp/race" &
+  first=$!
+  "$deal" --spread 0 --text --out "$out/shared.txt" 2>>"$tmp/race" &
+  wait $first && wait $! || fail "runs at once: $(cat "$tmp/race")"
+  tail -n 1 "$out/shared.txt" | grep -q '^Thank You for using' || fail "runs at once: half a report"
+done
+! compgen -G "$out/.baralune-*" >/dev/null || fail "temporary files left behind"
+
+# Standard output that cannot be written is an error, for the report, --help and --version.
+for args in "--spread 0" --help --version; do
+  # shellcheck disable=SC2086
+  run $args >/dev/full
+  said "cannot write to standard output: No space left on device"
+  # shellcheck disable=SC2086
+  run $args >&-
+  said "cannot write to standard output: Bad file descriptor"
+done
+
+# Arguments are quoted in messages with control characters escaped and a long one cut.
+run --spread $'x\n\e[31m\\'
+grep -qF "unknown spread 'x\\n\\x1b[31m\\\\'" "$tmp/stderr" || fail "control characters not escaped"
+run "--$(printf 'a%.0s' {1..5000})"
+[[ $(head -n 1 "$tmp/stderr" | wc -c) -lt 300 ]] && grep -q "aaa'\.\.\.$" "$tmp/stderr" ||
+  fail "a long argument not cut"
 echo "deal_cli: all checks passed"

@@ -1,15 +1,16 @@
 // baralune-deal: deals one reading without a display and writes its report.
-#include <cerrno>
-#include <cstdio>
+#include <unistd.h>
+
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "deal_options.h"
 #include "reading.h"
 #include "rich_text_box.h"
+#include "safe_output.h"
 #include "site.h"
 #if BARALUNE_CARD_PICTURES
 #include "card_picture_embedder.h"
@@ -40,29 +41,21 @@ std::string PlainText(const richtext::RichTextBox& box) {
   return richtext::EncodeUtf8(text) + "\n";
 }
 
-bool WriteAll(const std::string& path, const std::string& bytes) {
-  // Write beside the target and rename over it, so a failed write never leaves half a file.
-  const std::string temp = path + ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
-      std::cerr << "baralune-deal: cannot write " << path << ": " << std::strerror(errno) << "\n";
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::cerr << "baralune-deal: cannot write " << path << ": " << std::strerror(errno) << "\n";
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+int Fail(const std::string& what, const std::string& why) {
+  std::cerr << "baralune-deal: " << what << ": " << why << "\n";
+  return 1;
+}
+
+int WriteToStdout(std::string_view text) {
+  const int error = baralune::WriteFully(STDOUT_FILENO, text);
+  return error ? Fail("cannot write to standard output", std::strerror(error)) : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using baralune::DealOptions;
+  baralune::HoldStandardDescriptors();
   const auto parsed = baralune::ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.options) {
     std::cerr << "baralune-deal: " << parsed.error << "\n"
@@ -71,12 +64,10 @@ int main(int argc, char** argv) {
   }
   const DealOptions& options = *parsed.options;
   if (options.action == DealOptions::Action::Help) {
-    std::cout << baralune::kDealUsage;
-    return 0;
+    return WriteToStdout(baralune::kDealUsage);
   }
   if (options.action == DealOptions::Action::Version) {
-    std::cout << "baralune-deal " << baralune::kVersion << "\n";
-    return 0;
+    return WriteToStdout("baralune-deal " + std::string(baralune::kVersion) + "\n");
   }
 
   HeadlessWindows windows;
@@ -84,10 +75,9 @@ int main(int argc, char** argv) {
   baralune::RunReading(baralune::CurrentSpreadIndex, windows);
   const std::string report =
       options.plainText ? PlainText(windows.ReportBox()) : windows.ReportBox().TextRTF();
-  if (options.outPath.empty()) {
-    std::cout.write(report.data(), static_cast<std::streamsize>(report.size()));
-    std::cout.flush();
-    return std::cout ? 0 : 1;
-  }
-  return WriteAll(options.outPath, report) ? 0 : 1;
+  if (options.outPath.empty()) return WriteToStdout(report);
+  const baralune::ReplaceResult written = baralune::ReplaceFile(options.outPath, report);
+  if (written.ok()) return 0;
+  return Fail("cannot write " + baralune::QuoteArgument(options.outPath),
+              baralune::Describe(written));
 }

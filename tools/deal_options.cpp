@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 #include "catalogue.h"
 
@@ -26,6 +27,43 @@ std::string Lower(std::string s) {
 }
 
 }  // namespace
+
+std::string QuoteArgument(std::string_view value) {
+  constexpr std::size_t kLongest = 200;
+  std::string quoted = "'";
+  auto hex = [&quoted](unsigned char byte) {
+    char escaped[5];
+    std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+    quoted += escaped;
+  };
+  std::size_t i = 0;
+  for (; i < value.size(); ++i) {
+    const auto c = static_cast<unsigned char>(value[i]);
+    if (quoted.size() > kLongest && (c & 0xC0) != 0x80) break;  // cut between characters
+    const auto next = i + 1 < value.size() ? static_cast<unsigned char>(value[i + 1]) : 0;
+    if (c == '\\') {
+      quoted += "\\\\";
+    } else if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\t') {
+      quoted += "\\t";
+    } else if (c == '\r') {
+      quoted += "\\r";
+    } else if (c < 0x20 || c == 0x7F) {
+      hex(c);
+    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      // U+0080..U+009F: C1 controls, which some terminals obey as they do C0 ones.
+      hex(c);
+      hex(next);
+      ++i;
+    } else {
+      quoted += static_cast<char>(c);
+    }
+  }
+  quoted += '\'';
+  if (i < value.size()) quoted += "...";
+  return quoted;
+}
 
 std::optional<SpreadIndex> ParseSpread(const std::string& text) {
   if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kSpreadCount) {
@@ -60,7 +98,7 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
       const std::string* v = value();
       if (!v) return fail("--spread needs a value");
       const auto spread = ParseSpread(*v);
-      if (!spread) return fail("unknown spread '" + *v + "'");
+      if (!spread) return fail("unknown spread " + QuoteArgument(*v));
       options.spread = *spread;
       haveSpread = true;
     } else if (arg == "--out") {
@@ -68,7 +106,7 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
       if (!v || v->empty()) return fail("--out needs a file name");
       options.outPath = *v;
     } else {
-      return fail("unknown argument '" + arg + "'");
+      return fail("unknown argument " + QuoteArgument(arg));
     }
   }
   if (!haveSpread) return fail("no spread given");

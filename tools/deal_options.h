@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "types.h"
@@ -26,6 +27,10 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args);
 
 // The spread named by an index "0".."3" or by its list text, case-insensitive.
 std::optional<SpreadIndex> ParseSpread(const std::string& text);
+
+// `value` in single quotes for a one-line message, with control characters and backslashes
+// escaped (\n, \x1b, \\), cut off after about 200 bytes with "..." to show it.
+std::string QuoteArgument(std::string_view value);
 
 extern const char* const kDealUsage;
 

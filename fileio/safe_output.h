@@ -1,0 +1,34 @@
+#pragma once
+// Writing a report to standard output or to a file, so that a failure is always noticed and
+// said, and a file is either wholly replaced or left as it was.
+#include <string>
+#include <string_view>
+
+namespace baralune {
+
+// Keeps descriptors 0-2 taken: a closed one gets /dev/null opened read-only in its place, so
+// writes to it still fail and no file opened later can take its number.
+void HoldStandardDescriptors();
+
+// Writes all of `bytes`, going on after interrupted and short writes. Returns 0, or the errno
+// of the write that failed.
+int WriteFully(int fd, std::string_view bytes);
+
+// Replaces the file at `path` with `bytes`. They go to a new, uniquely named file in the same
+// folder, renamed over `path` once complete and on disk, and removed if anything fails; nothing
+// else is created, replaced or removed. A link at `path` is followed and its target written. An
+// existing file keeps its mode and, where allowed, its owner; a new one gets 0666 less the umask.
+// A read-only file, or anything that is not a regular file, is refused and left as it is.
+struct ReplaceResult {
+  // Why the target was refused before anything was written, if it was.
+  enum class Refusal { None, Folder, Fifo, Device, Socket, NotRegular, ReadOnly, PlantedLink };
+  Refusal refusal = Refusal::None;
+  int error = 0;  // errno of the step that failed, when not refused
+  bool ok() const { return refusal == Refusal::None && error == 0; }
+};
+ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes);
+
+// A few words saying why nothing was written, in English: the refusal, or the system's reason.
+std::string Describe(const ReplaceResult& result);
+
+}  // namespace baralune
