@@ -3,8 +3,11 @@
 #include <sys/resource.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include "ui_test_support.h"
 
@@ -92,9 +95,33 @@ TEST_F(SaveTest, AFailedWriteKeepsTheOldFile) {
 
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_TRUE(desktop.messages[0].text.contains(path));
+  // The system's reason, not "Unknown error".
+  EXPECT_TRUE(desktop.messages[0].text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+      << desktop.messages[0].text.toStdString();
   EXPECT_EQ(ReadFile(path), QByteArray("old report"));
   // No half-written file is left beside it either.
   EXPECT_EQ(QDir(desktop.dir.path()).entryList(QDir::Files).filter("old.rtf").size(), 1);
+}
+
+TEST_F(SaveTest, AReadOnlyFileOrAFolderIsRefusedAndLeftAsItIs) {
+  const QString readOnly = desktop.dir.filePath(QStringLiteral("kept.rtf"));
+  {
+    QFile old(readOnly);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("kept");
+  }
+  QFile::setPermissions(readOnly, QFile::ReadOwner);
+  const QString folder = desktop.dir.filePath(QStringLiteral("folder.rtf"));
+  ASSERT_TRUE(QDir().mkdir(folder));
+  for (const QString& target : {readOnly, folder}) {
+    desktop.messages.clear();
+    desktop.saveAnswer = target;
+    report->cmdSave_Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains(target));
+  }
+  EXPECT_EQ(ReadFile(readOnly), QByteArray("kept"));
+  EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 }  // namespace

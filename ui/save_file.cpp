@@ -1,0 +1,42 @@
+#include "save_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstring>
+
+#include "safe_output.h"
+
+namespace baralune {
+
+namespace {
+
+QString Why(const ReplaceResult& result) {
+  using Refusal = ReplaceResult::Refusal;
+  auto tr = [](const char* text) { return QCoreApplication::translate("SaveFile", text); };
+  switch (result.refusal) {
+    case Refusal::Folder:
+      return tr("it is a folder");
+    case Refusal::Fifo:
+    case Refusal::Device:
+    case Refusal::Socket:
+    case Refusal::NotRegular:
+      return tr("it is not an ordinary file");
+    case Refusal::ReadOnly:
+      return tr("the file is read-only");
+    case Refusal::PlantedLink:
+      return tr("it is a link another user left in a shared folder");
+    case Refusal::None:
+      break;
+  }
+  // The C library's message, in the user's language where it has one.
+  return QString::fromLocal8Bit(std::strerror(result.error));
+}
+
+}  // namespace
+
+QString SaveFile(const QString& path, std::string_view bytes) {
+  const ReplaceResult result = ReplaceFile(QFile::encodeName(path).toStdString(), bytes);
+  return result.ok() ? QString() : Why(result);
+}
+
+}  // namespace baralune
