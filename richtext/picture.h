@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,20 @@ struct EmbeddedPicture {
   int goalWidthTwips = 0;                 // display size from \picwgoal/\pichgoal, 0 if absent
   int goalHeightTwips = 0;
 };
+
+// The longest side a picture is shown at, in twips: the largest 16-bit twip count (about 22.75
+// inches), more than the largest page a word processor lays out; a card picture is 600 x 750.
+inline constexpr int kMaxPictureDisplayTwips = 32767;
+
+struct TwipsSize {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
+};
+
+// The size a picture is shown at: its goal size, where a side has none its bitmap's side at
+// `twipsPerPixel`. Nothing when a side comes out as 0 or above kMaxPictureDisplayTwips: such a
+// picture cannot be shown and keeps only its place in the text.
+std::optional<TwipsSize> PictureDisplayTwips(const EmbeddedPicture& picture, int twipsPerPixel);
 
 }  // namespace richtext

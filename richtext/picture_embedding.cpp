@@ -14,10 +14,15 @@ namespace {
 
 // The markers bracket the insertion point as plain text. Both are unassigned in code page
 // 1252, so the box writes them as the escapes below and nothing else in a report uses them.
+constexpr char32_t kStartMarkerChar = 0x9D;
+constexpr char32_t kEndMarkerChar = 0x81;
 constexpr std::string_view kStartMarker = "\xC2\x9D";  // U+009D in UTF-8
 constexpr std::string_view kEndMarker = "\xC2\x81";    // U+0081 in UTF-8
 constexpr std::string_view kStartMarkerRtf = "\\'9d";
 constexpr std::string_view kEndMarkerRtf = "\\'81";
+// What the end marker gives way to: an empty group, which reads as nothing yet still ends a
+// control word before it ("\tab" must not run into the digits or letters that follow).
+constexpr std::string_view kEndMarkerGone = "{}";
 
 constexpr std::size_t kHexBytesPerLine = 39;
 constexpr std::string_view kLineBreak = "\r\n";
@@ -60,12 +65,14 @@ void ReplaceAll(std::string_view text, std::string_view from, std::string_view t
   out.append(text.substr(done));
 }
 
-// Removes every `what` in one pass, in place: the text only shrinks, so no second copy of the
-// document is made, and with the marker near the end little moves.
-void EraseAll(std::string& text, std::string_view what) {
+// Replaces every `what` with the shorter `with` in one pass, in place: the text only shrinks,
+// so no second copy of the document is made, and with the marker near the end little moves.
+void ShrinkAll(std::string& text, std::string_view what, std::string_view with) {
   std::size_t at = text.find(what);
   std::size_t out = at;
   while (at != std::string::npos) {
+    std::copy(with.begin(), with.end(), text.begin() + static_cast<std::ptrdiff_t>(out));
+    out += with.size();
     const std::size_t from = at + what.size();
     at = text.find(what, from);
     const std::size_t end = at == std::string::npos ? text.size() : at;
@@ -75,6 +82,25 @@ void EraseAll(std::string& text, std::string_view what) {
     out += end - from;
   }
   if (out != std::string::npos) text.resize(out);
+}
+
+// The markers work only when nothing else in the box's RTF reads like them: not a character of
+// the text, nor an escape inside a picture group (a foreign group may hold one in a
+// destination of its own). A selected picture would be retyped as text and lost.
+bool MarkersCanBeUsed(const RichTextBox& box) {
+  const Document& doc = box.document();
+  if (doc.chars.find_first_of(std::u32string{kStartMarkerChar, kEndMarkerChar}) !=
+      std::u32string::npos) {
+    return false;
+  }
+  for (const auto& picture : doc.pictures) {
+    if (picture->rtfGroup.find(kStartMarkerRtf) != std::string::npos ||
+        picture->rtfGroup.find(kEndMarkerRtf) != std::string::npos) {
+      return false;
+    }
+  }
+  const auto selected = std::u32string_view(doc.chars).substr(box.SelStart(), box.SelLength());
+  return selected.find(Document::kPictureChar) == std::u32string_view::npos;
 }
 
 // Deletes `count` characters at `pos` through the box's selection.
@@ -94,12 +120,18 @@ std::string ByteToHex(std::uint8_t byte) {
 std::string PictureToRtf(const Picture& picture, ScreenTwips twips) {
   const std::vector<std::uint8_t> metafile = RecordBitmapMetafile(picture);
   if (metafile.empty()) return {};
+  // In 64 bits: an absurd screen must not overflow.
+  const std::int64_t goalWidth = std::int64_t{picture.width} * twips.x;
+  const std::int64_t goalHeight = std::int64_t{picture.height} * twips.y;
+  if (goalWidth < 1 || goalWidth > kMaxPictureDisplayTwips || goalHeight < 1 ||
+      goalHeight > kMaxPictureDisplayTwips) {
+    return {};
+  }
   std::string header = "{\\pict\\wmetafile8";
   header += "\\picw" + std::to_string(picture.widthHimetric);
   header += "\\pich" + std::to_string(picture.heightHimetric);
-  // In 64 bits: an absurd screen must not overflow; the reader then refuses the number.
-  header += "\\picwgoal" + std::to_string(std::int64_t{picture.width} * twips.x);
-  header += "\\pichgoal" + std::to_string(std::int64_t{picture.height} * twips.y);
+  header += "\\picwgoal" + std::to_string(goalWidth);
+  header += "\\pichgoal" + std::to_string(goalHeight);
   header += ' ';
 
   const std::size_t lines = (metafile.size() + kHexBytesPerLine - 1) / kHexBytesPerLine;
@@ -117,6 +149,7 @@ bool InsertPicture(RichTextBox& box, const Picture& picture, ScreenTwips twips) 
   // cannot be recorded leaves the box untouched.
   const std::string group = PictureToRtf(picture, twips);
   if (group.empty()) return false;
+  if (!MarkersCanBeUsed(box)) return false;
 
   const std::size_t start = box.SelStart();
   const std::size_t selectedLength = box.SelLength();
@@ -148,7 +181,7 @@ bool InsertPicture(RichTextBox& box, const Picture& picture, ScreenTwips twips) 
   ReplaceAll(exported, kStartMarkerRtf, group, rtf);
   if (!box.SetTextRTF(rtf)) return undo();
   const std::ptrdiff_t behindPicture = box.Find(kEndMarker);
-  EraseAll(rtf, kEndMarkerRtf);
+  ShrinkAll(rtf, kEndMarkerRtf, kEndMarkerGone);
   if (!box.SetTextRTF(rtf)) return undo();
   box.SetSelStart(behindPicture < 0 ? box.Length() : static_cast<std::size_t>(behindPicture));
   return true;

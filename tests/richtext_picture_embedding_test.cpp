@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "picture_embedding.h"
@@ -73,6 +74,12 @@ TEST(PictureEmbedding, SelectedTextStaysBehindThePicture) {
   EXPECT_EQ(box.Text(), "abc" + kPictureUtf8 + "XYZdef");
   EXPECT_EQ(box.SelStart(), 7u);
   EXPECT_EQ(box.SelLength(), 0u);
+  // A selection ending in a tab: the tab's control word must not swallow what follows.
+  box.SetText("a\t9b");
+  box.SetSelStart(0);
+  box.SetSelLength(2);
+  ASSERT_TRUE(InsertPicture(box, Card(4)));
+  EXPECT_EQ(box.Text(), kPictureUtf8 + "a\t9b");
 }
 
 TEST(PictureEmbedding, EarlierPicturesAreKeptAndTheReportSurvivesExportAndImport) {
@@ -106,7 +113,7 @@ TEST(PictureEmbedding, AFailedInsertionLeavesNoMarkerAndCreatesNoFile) {
   box.SetSelStart(5);
   box.SetSelLength(2);
   EXPECT_FALSE(InsertPicture(box, Picture{}));                    // cannot be recorded
-  EXPECT_FALSE(InsertPicture(box, Card(1), {INT_MAX, INT_MAX}));  // RTF the box refuses
+  EXPECT_FALSE(InsertPicture(box, Card(1), {INT_MAX, INT_MAX}));  // too large to show
   EXPECT_EQ(box.Text(), "keep me");
   EXPECT_EQ(box.SelStart(), 5u);
   EXPECT_EQ(box.SelLength(), 2u);
@@ -119,6 +126,32 @@ TEST(PictureEmbedding, AFailedInsertionLeavesNoMarkerAndCreatesNoFile) {
   EXPECT_TRUE(box.InsertionFormat().bold);
   ASSERT_TRUE(InsertPicture(box, Card(1)));
   EXPECT_EQ(listing(), before);
+}
+
+// The markers must be the only ones in the box's RTF and no picture may be retyped as text;
+// otherwise nothing is inserted and the box stays exactly as it was.
+TEST(PictureEmbedding, ABoxHoldingAMarkerOrASelectedPictureIsLeftAlone) {
+  RichTextBox box;
+  const auto expectRefused = [&box](const char* what) {
+    const std::string rtf = box.TextRTF();
+    const auto selection = std::pair(box.SelStart(), box.SelLength());
+    const auto revision = box.Revision();
+    EXPECT_FALSE(InsertPicture(box, Card(1))) << what;
+    EXPECT_EQ(box.TextRTF(), rtf) << what;
+    EXPECT_EQ(std::pair(box.SelStart(), box.SelLength()), selection) << what;
+    EXPECT_EQ(box.Revision(), revision) << what;
+  };
+  box.SetText("a\u0081b");
+  expectRefused("end marker");
+  box.SetText("a\u009Db");
+  box.SetSelStart(1);
+  expectRefused("start marker");
+  // A foreign picture group may hold an escape of its own that reads like a marker.
+  ASSERT_TRUE(box.SetTextRTF("{\\rtf1 x{\\pict\\pngblip{\\*\\blipuid \\'9d}00}y}"));
+  expectRefused("marker escape in a picture");
+  ASSERT_TRUE(box.SetTextRTF("{\\rtf1 x{\\pict\\pngblip 00}y}"));
+  box.SetSelLength(2);
+  expectRefused("selected picture");
 }
 
 }  // namespace

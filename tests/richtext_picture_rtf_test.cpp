@@ -78,6 +78,9 @@ TEST(PictureRtf, GoalSizesFollowTheScreenAndUnrecordablePicturesGiveNothing) {
   EXPECT_TRUE(
       group.starts_with("{\\pict\\wmetafile8\\picw1058\\pich1323\\picwgoal480\\pichgoal1000 "));
   EXPECT_EQ(PictureToRtf(Picture{}), "");
+  // Nor is a picture embedded at a goal size too large to show (40 x 820 = 32800 twips).
+  EXPECT_EQ(PictureToRtf(Filled(40, 50, 0), ScreenTwips{820, 15}), "");
+  EXPECT_NE(PictureToRtf(Filled(40, 50, 0), ScreenTwips{819, 15}), "");
 }
 
 }  // namespace

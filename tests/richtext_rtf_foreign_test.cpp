@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <memory>
+#include <optional>
+
 #include "rtf_reader.h"
 
 namespace richtext {
@@ -78,6 +82,22 @@ TEST(RtfForeign, ShapePictureIsTakenAndItsFallbackSkipped) {
   EXPECT_EQ(doc.pictures[0]->rtfGroup, pict);
   EXPECT_EQ(doc.pictures[0]->goalWidthTwips, 300);
   EXPECT_EQ(doc.pictures[0]->goalHeightTwips, 200);
+}
+
+// Whatever size a foreign picture states, it is shown only within the bound.
+TEST(RtfForeign, PictureSizesAreShownOnlyWithinTheBound) {
+  const auto shown = [](std::string_view words) {
+    const Document doc = Read("{\\rtf1 a{\\pict\\pngblip" + std::string(words) + " 00}b}");
+    return doc.pictures.size() == 1 ? PictureDisplayTwips(*doc.pictures[0], 15) : std::nullopt;
+  };
+  EXPECT_EQ(shown("\\picwgoal32767\\pichgoal1"), (TwipsSize{32767, 1}));
+  EXPECT_EQ(shown("\\picwgoal32768\\pichgoal750"), std::nullopt);
+  EXPECT_EQ(shown("\\picwgoal2147483647\\pichgoal2147483647"), std::nullopt);
+  EXPECT_EQ(shown("\\picwgoal-600\\pichgoal0"), std::nullopt);  // no size and no bitmap
+  // Without a goal size the bitmap's size counts, at any screen without overflowing.
+  const EmbeddedPicture bitmapOnly{"", std::make_shared<Picture>(Picture{40, 50, {}, 0, 0})};
+  EXPECT_EQ(PictureDisplayTwips(bitmapOnly, 15), (TwipsSize{600, 750}));
+  EXPECT_EQ(PictureDisplayTwips(bitmapOnly, INT_MAX), std::nullopt);
 }
 
 TEST(RtfForeign, PictOnlyCountsBeforeAnyTextOfItsGroup) {

@@ -146,6 +146,22 @@ TEST_F(LinkDetectionTest, NotificationsFromOtherSendersPassThrough) {
   EXPECT_EQ(panel.notifications, 1);
 }
 
+TEST_F(LinkDetectionTest, AddressesThatAreNoWebPageAreNeitherLinksNorOpened) {
+  Show("www.evil:payload https://-x www.a.example/x");
+  EnableLinkDetection(view, &panel);
+  ASSERT_EQ(view->Links().size(), 1u);
+  EXPECT_EQ(view->Links()[0], (CharRange{28, 43}));
+  // Even a press notified on them opens nothing.
+  for (CharRange range : {CharRange{0, 16}, CharRange{17, 27}}) {
+    richtext::LinkNotifyEvent press(view, QEvent::MouseButtonPress, Qt::LeftButton, range);
+    QCoreApplication::sendEvent(&panel, &press);
+  }
+  EXPECT_TRUE(desktop.opened.empty());
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, OnLink());
+  ASSERT_EQ(desktop.opened.size(), 1u);
+  EXPECT_EQ(desktop.opened[0], QStringLiteral("http://www.a.example/x"));
+}
+
 TEST_F(LinkDetectionTest, LongAddressesAreFetchedUpToTheBuffer) {
   const std::string address = "https://www.kelvane.example/" + std::string(1500, 'a');
   Show("x " + address + " y");

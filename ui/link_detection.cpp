@@ -6,6 +6,7 @@
 
 #include "report_view.h"
 #include "shell.h"
+#include "url_detection.h"
 
 namespace baralune {
 
@@ -63,7 +64,10 @@ bool ReportWindowProc::eventFilter(QObject* watched, QEvent* event) {
         buffer.fill(U' ');
         const std::size_t n =
             s.view->TextRange(link->range().first, link->range().end, buffer.data(), buffer.size());
-        ShellOpen(QString::fromUcs4(buffer.data(), static_cast<qsizetype>(n)));
+        // Only a web page opens, and as exactly the address that was checked.
+        const QUrl url =
+            richtext::WebAddressUrl(QString::fromUcs4(buffer.data(), static_cast<qsizetype>(n)));
+        if (!url.isEmpty()) ShellOpen(url.toString(QUrl::FullyEncoded));
       }
     }
   } catch (...) {

@@ -1,7 +1,10 @@
 #include "report_view.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -43,7 +46,7 @@ Qt::Alignment ToAlignment(Alignment a) {
   return Qt::AlignLeft;
 }
 
-QImage ToImage(const EmbeddedPicture& picture, int width, int height) {
+QImage ToImage(const EmbeddedPicture& picture) {
   if (picture.bitmap && picture.bitmap->width > 0 && picture.bitmap->height > 0 &&
       picture.bitmap->rgb.size() >=
           static_cast<std::size_t>(picture.bitmap->width) * picture.bitmap->height * 3) {
@@ -55,10 +58,21 @@ QImage ToImage(const EmbeddedPicture& picture, int width, int height) {
     }
     return image;
   }
-  // A picture we cannot decode keeps its place as a pale box.
-  QImage blank(std::max(width, 1), std::max(height, 1), QImage::Format_RGB888);
+  // A picture we cannot decode keeps its place as a pale box: one pixel, stretched to the
+  // picture's display size when drawn.
+  QImage blank(1, 1, QImage::Format_RGB888);
   blank.fill(QColor(230, 230, 230));
   return blank;
+}
+
+// The addresses of a text that stand for a web page; anything else stays plain text.
+std::vector<CharRange> WebLinks(const std::u32string& text) {
+  std::vector<CharRange> links = FindWebAddresses(text);
+  std::erase_if(links, [&](CharRange link) {
+    const auto length = static_cast<qsizetype>(link.end - link.first);
+    return WebAddressUrl(QString::fromUcs4(text.data() + link.first, length)).isEmpty();
+  });
+  return links;
 }
 
 bool IsRuleParagraph(const Document& doc, std::size_t first, std::size_t end) {
@@ -90,8 +104,16 @@ ReportView::ReportView(QWidget* parent) : QTextEdit(parent) {
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   viewport()->setMouseTracking(true);
   setMouseTracking(true);
+  // White paper with the report's own colours, whatever the desktop's theme; links in the
+  // classic blue, which reads on white. Selection and scroll bars stay the desktop's.
   QPalette p = palette();
-  p.setColor(QPalette::Dark, Qt::black);  // the colour of the rule
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Base, Qt::white);
+    p.setColor(group, QPalette::Window, Qt::white);
+    p.setColor(group, QPalette::Text, Qt::black);
+    p.setColor(group, QPalette::Link, Qt::blue);
+    p.setColor(group, QPalette::Dark, Qt::black);  // the colour of the rule
+  }
   setPalette(p);
 }
 
@@ -147,17 +169,20 @@ void ReportView::Rebuild() {
     if (c == Document::kPictureChar) {
       m_viewPositions[i] = viewPos;
       QTextImageFormat image;
-      if (pictureIndex < m_shown.pictures.size() && m_shown.pictures[pictureIndex]) {
-        const EmbeddedPicture& pic = *m_shown.pictures[pictureIndex];
-        int w = pic.goalWidthTwips > 0 ? (pic.goalWidthTwips + 7) / kTwipsPerPixel
-                                       : (pic.bitmap ? pic.bitmap->width : 0);
-        int h = pic.goalHeightTwips > 0 ? (pic.goalHeightTwips + 7) / kTwipsPerPixel
-                                        : (pic.bitmap ? pic.bitmap->height : 0);
+      const EmbeddedPicture* pic =
+          pictureIndex < m_shown.pictures.size() ? m_shown.pictures[pictureIndex].get() : nullptr;
+      const std::optional<TwipsSize> twips =
+          pic ? PictureDisplayTwips(*pic, kTwipsPerPixel) : std::nullopt;
+      if (twips) {
         const QString name = kPictureScheme + QStringLiteral("://") + QString::number(pictureIndex);
-        qdoc->addResource(QTextDocument::ImageResource, QUrl(name), ToImage(pic, w, h));
+        qdoc->addResource(QTextDocument::ImageResource, QUrl(name), ToImage(*pic));
         image.setName(name);
-        image.setWidth(w);
-        image.setHeight(h);
+        image.setWidth((twips->width + 7) / kTwipsPerPixel);
+        image.setHeight((twips->height + 7) / kTwipsPerPixel);
+      } else if (pic) {
+        // Too large (or of no size) to show: the picture keeps only its place in the text.
+        image.setWidth(0);
+        image.setHeight(0);
       }
       cursor.insertImage(image);
       ++pictureIndex;
@@ -195,7 +220,7 @@ void ReportView::Rebuild() {
   m_viewPositions[m_shown.size()] = viewPos;
   cursor.endEditBlock();
 
-  m_links = m_autoUrlDetect ? FindWebAddresses(m_shown.chars) : std::vector<CharRange>{};
+  m_links = m_autoUrlDetect ? WebLinks(m_shown.chars) : std::vector<CharRange>{};
   ApplyLinkFormats();
   // A new report is read from its beginning.
   setTextCursor(QTextCursor(qdoc));
@@ -223,7 +248,7 @@ void ReportView::SetAutoUrlDetect(bool on) {
   if (on == m_autoUrlDetect) return;
   m_autoUrlDetect = on;
   if (on) {
-    m_links = FindWebAddresses(m_shown.chars);
+    m_links = WebLinks(m_shown.chars);
     ApplyLinkFormats();
     return;
   }
@@ -305,6 +330,26 @@ void ReportView::mouseMoveEvent(QMouseEvent* event) {
   viewport()->setCursor(LinkAt(event->position().toPoint()) ? Qt::PointingHandCursor
                                                             : Qt::IBeamCursor);
   QTextEdit::mouseMoveEvent(event);
+}
+
+namespace {
+// Marks the data a report view hands to the clipboard.
+constexpr const char* kReportCopyProperty = "baraluneReportCopy";
+}  // namespace
+
+QMimeData* ReportView::createMimeDataFromSelection() const {
+  QMimeData* copy = QTextEdit::createMimeDataFromSelection();
+  if (copy != nullptr) copy->setProperty(kReportCopyProperty, true);
+  return copy;
+}
+
+bool ReportView::ClipboardHoldsReportCopy() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) return false;
+  // While another program owns the clipboard, Qt hands out a stand-in for that program's data,
+  // which never carries the mark.
+  const QMimeData* held = clipboard->mimeData();
+  return held != nullptr && held->property(kReportCopyProperty).toBool();
 }
 
 }  // namespace richtext

@@ -69,6 +69,10 @@ class ReportView : public QTextEdit {
   // The link under a point of the viewport, if any.
   std::optional<CharRange> LinkAt(QPoint viewportPoint) const;
 
+  // Whether the system clipboard holds what was copied from a report view: only then is it
+  // Baralune's to empty. Text another program put there is never a report copy.
+  static bool ClipboardHoldsReportCopy();
+
  signals:
   // The report box's events: content shown anew, click, and the mouse over the report.
   void Change();
@@ -82,6 +86,7 @@ class ReportView : public QTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  QMimeData* createMimeDataFromSelection() const override;
 
  private:
   void Rebuild();

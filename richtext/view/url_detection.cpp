@@ -63,4 +63,17 @@ std::vector<CharRange> FindWebAddresses(std::u32string_view text) {
   return found;
 }
 
+QUrl WebAddressUrl(const QString& address) {
+  const QString text = address.trimmed();
+  const bool hasScheme = text.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
+                         text.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
+  if (!hasScheme && !text.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) return {};
+  QUrl url(hasScheme ? text : QStringLiteral("http://") + text, QUrl::TolerantMode);
+  // QUrl gives the scheme in lower case.
+  const bool web =
+      url.scheme() == QStringLiteral("http") || url.scheme() == QStringLiteral("https");
+  if (!url.isValid() || !web || url.host().isEmpty()) return {};
+  return url;
+}
+
 }  // namespace richtext
