@@ -42,13 +42,15 @@ TEST_F(ReportWindowTest, ResizeKeepsBackAndExitRightAndSaveBesideExit) {
   EXPECT_EQ(report->RTB()->parentWidget()->objectName(), QStringLiteral("picRight"));
 }
 
-TEST_F(ReportWindowTest, TheReportEmptiesTheClipboard) {
+TEST_F(ReportWindowTest, TheReportEmptiesTheClipboardOfWhatWasCopiedFromIt) {
   MDI* report = DealAutomatic(OpenMainWindow(), 0);
   ASSERT_NE(report, nullptr);
   QClipboard* clipboard = QGuiApplication::clipboard();
   QWidget* viewport = report->RTB()->viewport();
   auto copyThen = [&](auto&& action) {
-    clipboard->setText(QStringLiteral("copied"));
+    report->RTB()->selectAll();
+    QTest::keyClick(report->RTB(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(clipboard->text().isEmpty());
     action();
     return clipboard->text();
   };
@@ -64,8 +66,17 @@ TEST_F(ReportWindowTest, TheReportEmptiesTheClipboard) {
             }),
             QString());
   // Elsewhere in the window the clipboard is left alone.
-  EXPECT_EQ(copyThen([&] { QTest::mouseMove(Child<QWidget>(report, "picTop"), QPoint(3, 3)); }),
-            QStringLiteral("copied"));
+  EXPECT_FALSE(copyThen([&] {
+                 QTest::mouseMove(Child<QWidget>(report, "picTop"), QPoint(3, 3));
+               }).isEmpty());
+
+  // What another program (here another clipboard user) put there survives the report.
+  clipboard->setText(QStringLiteral("copied elsewhere"));
+  QTest::mouseMove(viewport, QPoint(30, 30));
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(30, 40));
+  report->ReportBox().SetText("newer");
+  report->RefreshReport();
+  EXPECT_EQ(clipboard->text(), QStringLiteral("copied elsewhere"));
 }
 
 TEST_F(ReportWindowTest, TheViewRefreshesOnlyWhenTheReportChanged) {

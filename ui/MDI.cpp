@@ -11,9 +11,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 
+#include "face_button.h"
 #include "frmCartomancy.h"
 #include "frmMain.h"
 #include "help_links.h"
@@ -22,6 +23,7 @@
 #include "look.h"
 #include "program.h"
 #include "report_view.h"
+#include "save_file.h"
 #include "seams.h"
 
 namespace baralune {
@@ -33,12 +35,11 @@ constexpr int kBottomHeightTwips = 525;
 constexpr int kRightWidthTwips = 4250;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
-  auto* button = new QPushButton(text, parent);
+  auto* button = new FaceButton(text, look::Orange(), parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setFont(look::Font(8.25, true));
   button->resize(look::Px(MDI::kButtonWidthTwips), look::Px(360));
   button->move(0, look::Px(70));
-  look::SetButtonFace(button, look::Orange());
   return button;
 }
 
@@ -74,7 +75,7 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(look::WindowCaption());
   setFont(look::Font());
-  look::FillBackground(this, look::Background());
+  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   MDIForm_Load();
@@ -103,9 +104,18 @@ void MDI::CreateMenus() {
 }
 
 void MDI::CreateControls() {
-  auto* client = new QWidget(this);
+  // On a screen smaller than the report window's content, scroll bars reach the rest of it.
+  m_scroll = new QScrollArea(this);
+  m_scroll->setObjectName(QStringLiteral("clientScroll"));
+  m_scroll->setFrameShape(QFrame::NoFrame);
+  m_scroll->setWidgetResizable(true);
+  m_scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from the report to the buttons as before
+  look::FillBackground(m_scroll->viewport(), look::Background());
+  setCentralWidget(m_scroll);
+  auto* client = new QWidget();
   client->setObjectName(QStringLiteral("client"));
-  setCentralWidget(client);
+  look::FillBackground(client, look::Background());
+  m_client = client;
   auto* grid = new QGridLayout(client);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
@@ -120,7 +130,8 @@ void MDI::CreateControls() {
   m_area->setBackground(look::Background());
   m_area->setFrameShape(QFrame::NoFrame);
 
-  m_picRight = MakePanel(client, "picRight", palette().color(QPalette::Base));
+  // The report's paper continues below the report box.
+  m_picRight = MakePanel(client, "picRight", Qt::white);
   m_picRight->setFixedWidth(look::Px(kRightWidthTwips));
   m_rtb = new richtext::ReportView(m_picRight);
   m_rtb->setObjectName(QStringLiteral("RTB"));
@@ -156,8 +167,8 @@ void MDI::CreateControls() {
   QWidget::setTabOrder(m_cmdBack, m_cmdSave);
   QWidget::setTabOrder(m_cmdSave, m_cmdExit);
 
+  m_scroll->setWidget(client);
   // Design size of the client area; the window opens maximized.
-  client->resize(look::Px(9105), look::Px(5895));
   resize(look::Px(9105), look::Px(5895) + menuBar()->sizeHint().height());
 }
 
@@ -178,6 +189,16 @@ void MDI::LoadSpreadDisplay() {
   m_child->move(0, 0);
   m_child->adjustSize();
   m_child->show();
+  UpdateContentSize();
+}
+
+void MDI::UpdateContentSize() {
+  // The report box at its fixed size between the panels, and the spread display beside it.
+  const QSize display = m_child != nullptr ? m_child->frameGeometry().size() : QSize();
+  const int reportHeight = m_rtb->geometry().bottom() + 1;
+  m_client->setMinimumSize(
+      display.width() + m_picRight->width(),
+      m_picTop->height() + std::max(reportHeight, display.height()) + m_picBottom->height());
 }
 
 void MDI::MDIForm_Unload() {
@@ -230,7 +251,8 @@ void MDI::MDIForm_Resize() {
 
 void MDI::ClearClipboard() {
   Guard([] {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+    // Only what was copied from the report: another program's clipboard is not ours to empty.
+    if (richtext::ReportView::ClipboardHoldsReportCopy()) QGuiApplication::clipboard()->clear();
   });
 }
 
@@ -240,30 +262,20 @@ void MDI::cmdSave_Click() {
     request.title = look::AppTitle();
     request.filter = QStringLiteral("Rich Text Format | *.rtf");
     request.defaultSuffix = QStringLiteral("doc");
+    request.directory = SaveFolder();
     const QString chosen = AppSeams().saveFileName(this, request);
     if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
     const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
 
-    // Written beside the target and renamed over it: a failed write leaves an existing file
-    // at that path as it was.
     const std::string rtf = m_box.TextRTF();
-    QSaveFile file(path);
-    QString error;
-    if (!file.open(QIODevice::WriteOnly)) {
-      error = file.errorString();
-    } else if (file.write(rtf.data(), static_cast<qint64>(rtf.size())) !=
-               static_cast<qint64>(rtf.size())) {
-      error = file.errorString();
-      file.cancelWriting();
-      file.commit();
-    } else if (!file.commit()) {
-      error = file.errorString();
-    }
-    if (!error.isEmpty()) {
-      ShowMessage(this,
-                  QStringLiteral("The report could not be saved to %1: %2")
-                      .arg(QDir::toNativeSeparators(path), error),
-                  QMessageBox::Information);
+    const QString error = SaveFile(path, rtf);
+    if (error.isEmpty()) {
+      RememberSaveFolder(path);
+    } else {
+      ShowMessage(
+          this,
+          tr("The report could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error),
+          QMessageBox::Information);
     }
   } catch (...) {
     // Nothing was written over the old file; the report stays as it was.

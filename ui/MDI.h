@@ -11,6 +11,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
+class QScrollArea;
 
 namespace richtext {
 class ReportView;
@@ -71,7 +72,9 @@ class MDI : public QMainWindow {
   void MDIForm_Load();
   void MDIForm_Unload();
   void LoadSpreadDisplay();
-  // The report box's clipboard rule: any change or mouse action over it empties the clipboard.
+  void UpdateContentSize();
+  // The report box's clipboard rule: any change or mouse action over it empties the clipboard
+  // of text copied from the report.
   void RTB_Change() { ClearClipboard(); }
   void RTB_Click() { ClearClipboard(); }
   void RTB_MouseDown() { ClearClipboard(); }
@@ -84,6 +87,8 @@ class MDI : public QMainWindow {
   Target m_target{*this};
   std::uint64_t m_shownRevision = std::numeric_limits<std::uint64_t>::max();
 
+  QScrollArea* m_scroll = nullptr;
+  QWidget* m_client = nullptr;
   QWidget* m_picTop = nullptr;
   QWidget* m_picRight = nullptr;
   QWidget* m_picBottom = nullptr;
