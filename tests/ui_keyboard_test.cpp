@@ -138,6 +138,36 @@ TEST_F(KeyboardTest, TheFocusFrameShowsOnceTheKeyboardIsUsed) {
   EXPECT_EQ(Focused(manual), 2);
 }
 
+TEST_F(KeyboardTest, AClickHidesTheFocusFrameUntilTheKeyboardIsUsedAgain) {
+  frmManual* manual = ActiveManualWindow(3);
+  ASSERT_NE(manual, nullptr);
+  auto framed = [manual](int card) {
+    return manual->picManual(card)->grab().toImage().pixel(1, 1) == qRgb(0xFF, 0xFF, 0x00);
+  };
+  auto click = [manual](int card) {
+    QTest::mouseClick(manual->picManual(card), Qt::LeftButton, {}, QPoint(20, 20));
+  };
+  // Clicking the focused card hands the focus on to its neighbour, without a frame, whether or
+  // not the keyboard had brought one.
+  click(0);
+  ASSERT_EQ(Focused(manual), 1);
+  EXPECT_FALSE(framed(1));
+  Press(Qt::Key_Right);
+  ASSERT_TRUE(framed(2));
+  click(2);
+  ASSERT_EQ(Focused(manual), 3);
+  EXPECT_FALSE(framed(3));
+  // A click on another card takes the frame off the focused one; the next key brings it back.
+  Press(Qt::Key_Home);
+  ASSERT_TRUE(framed(1));
+  click(30);
+  ASSERT_EQ(Focused(manual), 1);
+  EXPECT_FALSE(framed(1));
+  Press(Qt::Key_Tab);
+  Press(Qt::Key_Backtab);
+  EXPECT_TRUE(framed(1));
+}
+
 TEST_F(KeyboardTest, LinkLabelsAreReachedWithTabAndFollowedWithEnterOrSpace) {
   frmMain* main = OpenMainWindow();
   ASSERT_TRUE(Activate(main));

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -35,6 +36,45 @@ TEST_F(SaveTest, AsksForAnRtfFileWithTheProgramTitle) {
   EXPECT_EQ(desktop.saveRequests[0].title, QStringLiteral("Baralune"));
   EXPECT_EQ(desktop.saveRequests[0].filter, QStringLiteral("Rich Text Format | *.rtf"));
   EXPECT_EQ(desktop.saveRequests[0].defaultSuffix, QStringLiteral("doc"));
+}
+
+TEST_F(SaveTest, TheDialogOpensInTheLastFolderSavedToElseInDocuments) {
+  // A home of the test's own, with a Documents folder and no folder settings of its own.
+  const QString home = desktop.dir.filePath(QStringLiteral("home"));
+  const QString documents = home + QStringLiteral("/Documents");
+  const QString readings = desktop.dir.filePath(QStringLiteral("readings"));
+  ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(readings));
+  const QByteArray oldHome = qgetenv("HOME");
+  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+  const bool configSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+  auto restore = qScopeGuard([&] {
+    qputenv("HOME", oldHome);
+    if (configSet) {
+      qputenv("XDG_CONFIG_HOME", oldConfig);
+    } else {
+      qunsetenv("XDG_CONFIG_HOME");
+    }
+  });
+  qputenv("HOME", QFile::encodeName(home));
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+  auto nextFolder = [&] {
+    desktop.saveAnswer.clear();
+    report->cmdSave_Click();
+    return desktop.saveRequests.back().directory;
+  };
+
+  EXPECT_EQ(nextFolder(), documents);
+  desktop.saveAnswer = readings + QStringLiteral("/reading.rtf");
+  report->cmdSave_Click();
+  EXPECT_EQ(nextFolder(), readings);
+  // A save that failed is not remembered.
+  desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("no-such-folder/reading.rtf"));
+  report->cmdSave_Click();
+  EXPECT_EQ(nextFolder(), readings);
+  ASSERT_TRUE(QDir(readings).removeRecursively());
+  EXPECT_EQ(nextFolder(), documents);
+  ASSERT_TRUE(QDir(documents).removeRecursively());
+  EXPECT_EQ(nextFolder(), home);
 }
 
 TEST_F(SaveTest, ANameWithoutExtensionGetsDoc) {

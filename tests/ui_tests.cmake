@@ -12,8 +12,8 @@ if(TARGET baralune_ui)
   add_dependencies(ui_tests baralune)
   gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 600 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-  # The high-DPI tests once more on a screen of device pixel ratio 2.
-  add_test(NAME ui_high_dpi_at_2x COMMAND ui_tests --gtest_filter=HighDpiTest.*)
+  # The high-DPI and text-fit tests once more on a screen of device pixel ratio 2.
+  add_test(NAME ui_high_dpi_at_2x COMMAND ui_tests --gtest_filter=HighDpiTest.*:*TextFitTest.*)
   set_tests_properties(ui_high_dpi_at_2x PROPERTIES TIMEOUT 600
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
   # Memory over many readings once more on a real X server, whose style pieces differ.

@@ -15,6 +15,8 @@ class FocusCue {
  public:
   void FocusIn(Qt::FocusReason reason);
   void KeyUsed() { m_keyboard = true; }
+  // A click: the frame goes until the keyboard is used again.
+  void MouseUsed() { m_keyboard = false; }
   bool Shown(const QWidget& widget) const;
 
  private:

@@ -58,7 +58,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   label->setObjectName(QString::fromLatin1(name));
   if (index >= 0) label->setProperty("index", index);
   label->setGeometry(rect);
-  label->setFont(font);
+  // A caption that would not show whole gets a little smaller: a 12-point line is taller than
+  // the 18 pixels the titles have.
+  label->setFont(look::FittingFont(text, font, rect.size(), Qt::AlignCenter));
   label->setAlignment(Qt::AlignCenter);
   look::SetTextColor(label, color);
   return label;
@@ -137,10 +139,11 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
       panel);
   bottom->setObjectName(QStringLiteral("lblCaptionBottom"));
   bottom->setProperty("index", static_cast<int>(spread));
-  bottom->setFont(look::Font(12, true));
   // The site address is ours to choose; where the caption is wider than its place, the label
-  // grows evenly on both sides instead of cutting the address off.
+  // grows evenly on both sides instead of cutting the address off. Its height is as designed.
   QRect place = look::TwipsRect(1792, 7500, 7410, 270);
+  bottom->setFont(look::FittingFont(bottom->text(), look::Font(12, true),
+                                    QSize(look::Px(10500), place.height()), Qt::AlignCenter));
   const int needed = bottom->fontMetrics().horizontalAdvance(bottom->text()) + 4;
   if (needed > place.width()) {
     const int grown = std::min(needed, look::Px(10500));

@@ -13,6 +13,7 @@
 
 #include "MDI.h"
 #include "catalogue.h"
+#include "face_button.h"
 #include "frmManual.h"
 #include "help_links.h"
 #include "link_label.h"
@@ -75,7 +76,10 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
   auto* label = new LinkLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
-  label->setFont(look::Font(8.25, true, true));
+  // Where a text is wider than its place in this font (the forum line in DejaVu Sans), it takes
+  // the condensed face.
+  label->setFont(look::FittingFont(text, look::Font(8.25, true, true), rect.size(),
+                                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setWordWrap(true);
   look::SetTextColor(label, Qt::white);
@@ -113,7 +117,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
-  look::FillBackground(this, look::Background());
+  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   SetTabOrder();
@@ -202,11 +206,11 @@ void frmMain::CreateControls() {
   }
   m_optAuto->setChecked(true);
 
-  m_cmdCalculate = new QPushButton(QStringLiteral("Deal The Spanish &Cards"), client);
+  m_cmdCalculate =
+      new FaceButton(QStringLiteral("Deal The Spanish &Cards"), QColor(0xC0, 0xFF, 0xFF), client);
   m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
   m_cmdCalculate->setGeometry(look::TwipsRect(4400, 3315, 4950, 330));
   m_cmdCalculate->setFont(look::Font(8.25, true));
-  look::SetButtonFace(m_cmdCalculate, QColor(0xC0, 0xFF, 0xFF));
   connect(m_cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
 
   QGroupBox* fraFullBrand =

@@ -47,7 +47,8 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 
 }  // namespace
 
-TrayCard::TrayCard(int index, QWidget* parent) : QLabel(parent), m_index(index) {
+TrayCard::TrayCard(int index, FocusCue& focusCue, QWidget* parent)
+    : QLabel(parent), m_index(index), m_focusCue(focusCue) {
   RegisterAccessibleControls();
   setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
   // The tray makes one card at a time its Tab stop.
@@ -56,6 +57,9 @@ TrayCard::TrayCard(int index, QWidget* parent) : QLabel(parent), m_index(index) 
 
 void TrayCard::mousePressEvent(QMouseEvent* event) {
   m_pressed = event->button() == Qt::LeftButton;
+  m_focusCue.MouseUsed();
+  // The focus, and its frame, may be on another card of the tray.
+  if (QWidget* focused = window()->focusWidget()) focused->update();
   QLabel::mousePressEvent(event);
 }
 
@@ -96,7 +100,9 @@ void TrayCard::keyPressEvent(QKeyEvent* event) {
 }
 
 void TrayCard::focusInEvent(QFocusEvent* event) {
-  m_focusCue.FocusIn(event->reason());
+  // The tray hands the focus on from card to card itself, for the other reason: the frame stays
+  // as the last key or click left it.
+  if (event->reason() != Qt::OtherFocusReason) m_focusCue.FocusIn(event->reason());
   QLabel::focusInEvent(event);
   update();
 }
@@ -120,7 +126,7 @@ frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
-  look::FillBackground(this, look::Background());
+  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   Form_Load();
@@ -182,7 +188,7 @@ void frmManual::CreateControls() {
   for (int k = 0; k < kTrayCards; ++k) {
     const int row = k / kTrayColumns;
     const int column = k % kTrayColumns;
-    auto* card = new TrayCard(k, m_picTray);
+    auto* card = new TrayCard(k, m_trayFocusCue, m_picTray);
     card->setObjectName(QStringLiteral("picManual"));
     card->setProperty("index", k);
     card->setGeometry(look::TwipsRect(120 + 720 * column, 120 + 960 * row, 645, 870));

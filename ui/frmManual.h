@@ -14,12 +14,13 @@ namespace baralune {
 class LinkLabel;
 
 // A face-down card of the manual tray: the card back, clicked with the left button, or with
-// Enter or Space when it has the focus.
+// Enter or Space when it has the focus. The cards of a tray share one focus cue: a click on
+// any of them hides the focus frame, a key on any of them shows it.
 class TrayCard : public QLabel {
   Q_OBJECT
 
  public:
-  TrayCard(int index, QWidget* parent);
+  TrayCard(int index, FocusCue& focusCue, QWidget* parent);
   int Index() const { return m_index; }
 
  public slots:
@@ -43,7 +44,7 @@ class TrayCard : public QLabel {
  private:
   int m_index;
   bool m_pressed = false;
-  FocusCue m_focusCue;
+  FocusCue& m_focusCue;
 };
 
 // The manual mode: the user picks as many face-down cards from the tray as the spread has
@@ -100,6 +101,7 @@ class frmManual : public QMainWindow {
   QWidget* m_picTray = nullptr;
   std::array<TrayCard*, kTrayCards> m_picManual{};
   int m_trayFocus = 0;
+  FocusCue m_trayFocusCue;
   QWidget* m_picMessage = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
   bool m_unloadingItself = false;

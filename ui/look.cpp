@@ -1,6 +1,7 @@
 #include "look.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QPixmap>
 #include <QWidget>
@@ -66,13 +67,6 @@ void SetTextColor(QWidget* widget, const QColor& color) {
   widget->setPalette(palette);
 }
 
-void SetButtonFace(QWidget* button, const QColor& color) {
-  QPalette palette = button->palette();
-  palette.setColor(QPalette::Button, color);
-  palette.setColor(QPalette::ButtonText, Qt::black);
-  button->setPalette(palette);
-}
-
 QCursor HandCursor(qreal devicePixelRatio) {
   const QImage& image = HandCursorImage(devicePixelRatio);
   if (image.isNull()) return QCursor(Qt::PointingHandCursor);
@@ -90,6 +84,28 @@ QIcon ProgramIcon() {
   twice.setDevicePixelRatio(1);
   icon.addPixmap(QPixmap::fromImage(twice));
   return icon;
+}
+
+QFont FittingFont(const QString& text, QFont font, QSize box, int flags) {
+  const QRect place(QPoint(0, 0), box);
+  auto fits = [&](const QFont& candidate) {
+    return place.contains(QFontMetrics(candidate).boundingRect(place, flags, text));
+  };
+  if (fits(font)) return font;
+  // A real condensed face only: Qt would squeeze any other font by stretching its glyphs.
+  const QString condensed = font.family() + QStringLiteral(" Condensed");
+  if (QFontDatabase::families().contains(condensed)) {
+    QFont narrow = font;
+    narrow.setFamily(condensed);
+    if (fits(narrow)) return narrow;
+  }
+  constexpr double kStep = 0.25;
+  constexpr double kSmallest = 6;
+  while (font.pointSizeF() - kStep >= kSmallest) {
+    font.setPointSizeF(font.pointSizeF() - kStep);
+    if (fits(font)) break;
+  }
+  return font;
 }
 
 }  // namespace baralune::look

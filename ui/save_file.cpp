@@ -1,14 +1,20 @@
 #include "save_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstring>
 
 #include "safe_output.h"
+#include "seams.h"
 
 namespace baralune {
 
 namespace {
+
+const QString kLastSaveFolder = QStringLiteral("LastSaveFolder");
 
 QString Why(const ReplaceResult& result) {
   using Refusal = ReplaceResult::Refusal;
@@ -37,6 +43,17 @@ QString Why(const ReplaceResult& result) {
 QString SaveFile(const QString& path, std::string_view bytes) {
   const ReplaceResult result = ReplaceFile(QFile::encodeName(path).toStdString(), bytes);
   return result.ok() ? QString() : Why(result);
+}
+
+QString SaveFolder() {
+  const QString last = AppSeams().settings()->value(kLastSaveFolder).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void RememberSaveFolder(const QString& path) {
+  AppSeams().settings()->setValue(kLastSaveFolder, QFileInfo(path).absolutePath());
 }
 
 }  // namespace baralune

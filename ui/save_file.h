@@ -10,4 +10,10 @@ namespace baralune {
 // the target was refused (a folder, a read-only file, a device).
 QString SaveFile(const QString& path, std::string_view bytes);
 
+// The folder the Save dialog opens in: the one the user last saved to, while it exists;
+// otherwise their Documents folder, or their home folder where there is none.
+QString SaveFolder();
+// Remembers the folder of `path`, just saved, in the settings for the next Save.
+void RememberSaveFolder(const QString& path);
+
 }  // namespace baralune

@@ -25,7 +25,7 @@ QMessageBox::StandardButton RealMessageBox(QWidget* parent, const QString& text,
 }
 
 QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
-  QFileDialog dialog(parent, request.title);
+  QFileDialog dialog(parent, request.title, request.directory);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // Qt reads the pattern from the parentheses; the text before them is shown unchanged.

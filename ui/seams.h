@@ -16,6 +16,7 @@ struct SaveDialogRequest {
   QString title;
   QString filter;         // as Baralune names it: "Rich Text Format | *.rtf"
   QString defaultSuffix;  // appended to a name typed without an extension
+  QString directory;      // the folder the dialog opens in, with no file name filled in
 };
 
 // The places where Baralune meets the desktop, the user's answers and the clock. The real
