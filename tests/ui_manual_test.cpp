@@ -262,5 +262,26 @@ TEST_F(ManualTest, ExitAndTheCloseBoxEndTheProgram) {
   EXPECT_EQ(Loaded<frmManual>("frmManual"), nullptr);
 }
 
+TEST_F(ManualTest, TheReportWindowKnowsWhoAskedHowItWasDealtAndTheCards) {
+  frmManual* manual = DealManual(0);
+  ASSERT_NE(manual, nullptr);
+  for (int k : {3, 9, 20}) Pick(manual, k);
+  MDI* report = Loaded<MDI>("MDI");
+  ASSERT_NE(report, nullptr);
+  const ReadingDetails& details = report->Details();
+  EXPECT_EQ(details.name, QStringLiteral("Lucia"));
+  EXPECT_EQ(details.birthDate, QStringLiteral("1900-01-01"));
+  EXPECT_EQ(details.mode, ReadingDetails::Mode::Manual);
+  EXPECT_EQ(details.hand, std::vector<CardIndex>(Hand.begin(), Hand.begin() + 3));
+  EXPECT_TRUE(details.dealt.isValid());
+
+  report->mnuBack_Click();
+  FlushDeletes();
+  report = DealAutomatic(Loaded<frmMain>("frmMain"), 3);
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->Details().mode, ReadingDetails::Mode::Automatic);
+  EXPECT_EQ(report->Details().hand.size(), 21u);
+}
+
 }  // namespace
 }  // namespace baralune::testing

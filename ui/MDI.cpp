@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "program.h"
+#include "reading.h"
 #include "report_view.h"
 #include "save_file.h"
 #include "seams.h"
@@ -223,6 +225,11 @@ void MDI::RefreshReport() {
 }
 
 void MDI::ShowReport() {
+  if (!m_details.reopened) {
+    m_details.spread = CurrentSpreadIndex;
+    m_details.hand.assign(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));  // not the spare slot
+    m_details.dealt = QDateTime::currentDateTime();
+  }
   RefreshReport();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {

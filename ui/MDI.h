@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "card_picture_embedder.h"
+#include "reading_details.h"
 #include "reading_windows.h"
 #include "rich_text_box.h"
 
@@ -39,8 +40,12 @@ class MDI : public QMainWindow {
 
   // Shows the report box's content in the view if it changed since the last refresh.
   void RefreshReport();
-  // Refreshes the report and shows the window maximized.
+  // Refreshes the report and shows the window maximized. The details given before (by whoever
+  // dealt) get the hand just read and, unless the reading is shown again, the time it was dealt.
   void ShowReport();
+
+  void SetReadingDetails(const ReadingDetails& details) { m_details = details; }
+  const ReadingDetails& Details() const { return m_details; }
 
   // The layout rule: Back and Exit at the same distance from the right edge, Save left of Exit.
   void MDIForm_Resize();
@@ -83,6 +88,7 @@ class MDI : public QMainWindow {
   void ClearClipboard();
 
   richtext::RichTextBox m_box;
+  ReadingDetails m_details;
   CardPictureEmbedder m_pictures;
   Target m_target{*this};
   std::uint64_t m_shownRevision = std::numeric_limits<std::uint64_t>::max();

@@ -295,11 +295,14 @@ void frmMain::cmdCalculate_Click() {
   Guard([&] { valid = ValidateEntries(); });
   if (!valid) return;
   Guard([this] { CurrentSpreadIndex = static_cast<SpreadIndex>(m_cboSpread->currentIndex()); });
+  ReadingDetails details;
+  Guard([&] { details = EnteredDetails(); });
 
   if (m_optAuto->isChecked()) {
     MDI* report = nullptr;
     Guard([&] { report = LoadedReportWindow(); });
     if (report != nullptr) {
+      Guard([&] { report->SetReadingDetails(details); });
       Guard([&] { RunReading(CurrentSpreadIndex, report->ReadingTarget()); });
       Guard([&] { report->ShowReport(); });
     }
@@ -308,8 +311,26 @@ void frmMain::cmdCalculate_Click() {
   }
   Guard([] { ShowManualWindow(); });
   // The report window waits, hidden, for the reading that follows the last pick.
-  Guard([] { LoadedReportWindow()->hide(); });
+  Guard([&] {
+    MDI* report = LoadedReportWindow();
+    details.mode = ReadingDetails::Mode::Manual;
+    report->SetReadingDetails(details);
+    report->hide();
+  });
   Guard([this] { UnloadForReading(); });
+}
+
+ReadingDetails frmMain::EnteredDetails() const {
+  ReadingDetails details;
+  details.name = m_txtName->text();
+  // The lists hold the months in order, the days 1..31 and the years from 1900.
+  details.birthDate = QStringLiteral("%1-%2-%3")
+                          .arg(m_cboYear->currentText())
+                          .arg(m_cboMonth->currentIndex() + 1, 2, 10, QLatin1Char('0'))
+                          .arg(m_cboDate->currentText().toInt(), 2, 10, QLatin1Char('0'));
+  details.spread = static_cast<SpreadIndex>(m_cboSpread->currentIndex());
+  details.mode = ReadingDetails::Mode::Automatic;
+  return details;
 }
 
 void frmMain::UnloadForReading() {

@@ -1,6 +1,8 @@
 #pragma once
 #include <QMainWindow>
 
+#include "reading_details.h"
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -30,6 +32,9 @@ class frmMain : public QMainWindow {
 
   QLabel* lblCobrand() const;
   QLabel* lblFullBrand() const;
+
+  // The name, date of birth and spread as entered, for the reading about to be dealt.
+  ReadingDetails EnteredDetails() const;
 
   static constexpr int kClientWidthTwips = 9390;
   static constexpr int kClientHeightTwips = 4380;
