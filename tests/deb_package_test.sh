@@ -21,7 +21,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == baralune ]] || fail "Package: $(field Package)"
 [[ $(field Version) == 1.15 ]] || fail "Version: $(field Version)"
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
-[[ $(field Section) == games ]] || fail "Section: $(field Section)"
+[[ $(field Section) == misc ]] || fail "Section: $(field Section)"
+[[ $(field Recommends) == "xdg-utils, qt6-wayland" ]] || fail "Recommends: $(field Recommends)"
 [[ -n $(field Maintainer) ]] || fail "no Maintainer"
 description=$(field Description)
 grep -q 'Spanish deck' <<<"$description" || fail "Description: $description"
@@ -43,5 +44,17 @@ dpkg-deb -x "$deb" "$tmp/root"
 check_layout "$tmp/root" "$id" "$@"
 for program in baralune baralune-deal; do
   if file "$tmp/root/usr/bin/$program" | grep -q 'not stripped'; then fail "$program not stripped"; fi
+  # Hardened as Debian builds: relocations read-only and bound at start.
+  readelf -d "$tmp/root/usr/bin/$program" | grep -q 'BIND_NOW\|FLAGS_1.*NOW' ||
+    fail "$program not linked with -z now"
+  readelf -lW "$tmp/root/usr/bin/$program" | grep -q GNU_RELRO || fail "$program has no RELRO"
 done
+
+# lintian's verdict, pedantic: no error and no warning.
+if command -v lintian >/dev/null; then
+  lintian --pedantic --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 || true
+  if grep -E '^(E|W): ' "$tmp/lintian.log"; then fail "lintian reports errors or warnings"; fi
+else
+  echo "lintian is not installed: its verdict is not checked"
+fi
 exit 0

@@ -39,7 +39,20 @@ check_layout() {
   icons=$(find "$share/icons" -type f | wc -l)
   [[ $icons -eq $# ]] || fail "$icons icon files for $# sizes"
 
-  # The pictures are built into the programs: the installed dealer needs nothing beside it.
+  grep -qx 'StartupWMClass=Baralune' "$desktop" || fail "menu entry does not name the window class"
+
+  # The papers: a manual page per program, the copyright file and the changelog.
+  local page
+  for page in baralune baralune-deal; do
+    gzip -t "$share/man/man1/$page.1.gz" || fail "no manual page for $page"
+    zcat "$share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" || fail "$page.1 is no page"
+  done
+  grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$share/doc/baralune/copyright" || fail "no machine-readable copyright file"
+  zcat "$share/doc/baralune/changelog.gz" | head -n 1 | grep -q '^baralune (1.15) ' ||
+    fail "no changelog for 1.15"
+
+    # The pictures are built into the programs: the installed dealer needs nothing beside it.
   "$usr/bin/baralune-deal" --spread 3 --text | grep -q '^Position 21: ' ||
     fail "the installed dealer does not deal"
 }

@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune"));
+  // The menu entry's id; the entry's StartupWMClass is the application's name, which X11 gives
+  // the windows as their class.
+  QGuiApplication::setDesktopFileName(QStringLiteral(BARALUNE_DESKTOP_ID));
   QApplication::setWindowIcon(baralune::look::ProgramIcon());
   baralune::InstallSharedPaletteStyle();
   baralune::ApplyTestEnvironment();
