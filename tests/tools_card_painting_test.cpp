@@ -8,6 +8,7 @@
 #include "card_faces.h"
 #include "card_image_list.h"
 #include "program_art.h"
+#include "spanish_suits.h"
 
 namespace baralune::paint {
 namespace {
@@ -103,13 +104,148 @@ TEST(CardPainting, TwiceTheSizeIsTheSamePicture) {
       6.0);
 }
 
-// Like printed cards, the courts and the Two, Four and Ten read the same either way up: the
-// pips of the lower half stand on their heads.
-TEST(CardPainting, LargeFacesAreDoubleEndedWhereCardsAre) {
-  for (int suit = 0; suit < 4; ++suit) {
-    for (const int offset : {1, 3, 7, 8, 9}) {
-      const QImage face = PaintLargeFace(suit * 10 + offset, QSize(71, 96));
-      EXPECT_LT(Compare(face, face.mirrored(true, true)).mean, 0.5) << suit << " " << offset;
+bool IsPaper(QRgb pixel) {
+  return qRed(pixel) > 235 && qGreen(pixel) > 235 && qBlue(pixel) > 235;
+}
+
+bool Near(QRgb pixel, const QColor& colour) {
+  return std::abs(qRed(pixel) - colour.red()) + std::abs(qGreen(pixel) - colour.green()) +
+             std::abs(qBlue(pixel) - colour.blue()) <
+         60;
+}
+
+// Gaps in one row of the frame line between x0 and x1: runs of paper.
+int GapsInRow(const QImage& face, int y, int x0, int x1) {
+  int gaps = 0;
+  for (int x = x0; x < x1; ++x) gaps += IsPaper(face.pixel(x, y)) && !IsPaper(face.pixel(x - 1, y));
+  return gaps;
+}
+
+// The pintas: the frame's top and bottom edges broken once per suit step, its sides whole.
+TEST(CardPainting, FramesAreBrokenByTheSuitsPintas) {
+  for (int card = 0; card < 40; ++card) {
+    const int pintas = PintaCount(SuitOf(card));
+    for (const int scale : {1, 2}) {
+      const struct {
+        QImage face;
+        QRectF frame;
+      } faces[] = {{PaintLargeFace(card, QSize(71, 96) * scale), kLargeFrame},
+                   {PaintSmallFace(card, QSize(40, 50) * scale), kSmallFrame}};
+      for (const auto& [face, frame] : faces) {
+        // The line is one grid unit wide, centred on the frame's edges.
+        const int left = static_cast<int>(frame.left() * scale);
+        const int top = static_cast<int>(frame.top() * scale);
+        const int right = static_cast<int>(frame.right() * scale);
+        const int bottom = static_cast<int>(frame.bottom() * scale);
+        EXPECT_EQ(GapsInRow(face, top, left + 3 * scale, right - 3 * scale), pintas)
+            << card << " " << face.width();
+        EXPECT_EQ(GapsInRow(face, bottom, left + 3 * scale, right - 3 * scale), pintas)
+            << card << " " << face.width();
+        for (int y = top + 3 * scale; y < bottom - 3 * scale; ++y) {
+          ASSERT_FALSE(IsPaper(face.pixel(left, y))) << card << " " << y;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(PintaCount(Suit::Diamonds), 0);  // Oros
+  EXPECT_EQ(PintaCount(Suit::Hearts), 1);    // Copas
+  EXPECT_EQ(PintaCount(Suit::Spades), 2);    // Espadas
+  EXPECT_EQ(PintaCount(Suit::Clubs), 3);     // Bastos
+}
+
+// The separate pictures inside the frame of a large face, the corner numbers left out: the
+// pips of cards 1 to 7, each showing its suit's colour.
+std::vector<int> EmblemPixelsPerPicture(const QImage& face, const QColor& colour) {
+  const int w = face.width(), h = face.height();
+  const auto counted = [&](int x, int y) {
+    const bool corner = (x < 17 && y < 19) || (x > 55 && y > 76);
+    return x > 5 && x < 65 && y > 5 && y < 90 && !corner && !IsPaper(face.pixel(x, y));
+  };
+  std::vector<int> seen(static_cast<std::size_t>(w * h), 0);
+  std::vector<int> emblemPixels;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (!counted(x, y) || seen[static_cast<std::size_t>(y * w + x)]) continue;
+      int pixels = 0;
+      std::vector<QPoint> todo{{x, y}};
+      seen[static_cast<std::size_t>(y * w + x)] = 1;
+      while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        pixels += Near(face.pixel(p), colour);
+        for (const QPoint q :
+             {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+          if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h) continue;
+          auto& mark = seen[static_cast<std::size_t>(q.y() * w + q.x())];
+          if (!mark && counted(q.x(), q.y())) {
+            mark = 1;
+            todo.push_back(q);
+          }
+        }
+      }
+      emblemPixels.push_back(pixels);
+    }
+  }
+  return emblemPixels;
+}
+
+TEST(CardPainting, PipCardsShowAsManyEmblemsAsTheirNumberInTheSuitsColour) {
+  for (int card = 0; card < 40; ++card) {
+    if (IsCourt(OffsetOf(card))) continue;
+    const QImage face = PaintLargeFace(card, QSize(71, 96));
+    const std::vector<int> pips = EmblemPixelsPerPicture(face, EmblemColour(SuitOf(card)));
+    ASSERT_EQ(static_cast<int>(pips.size()), OffsetOf(card) + 1) << card;
+    for (const int pixels : pips) EXPECT_GE(pixels, 8) << card;
+  }
+}
+
+// Courts hold their suit's emblem: its colour shows, and no other suit's does.
+TEST(CardPainting, CourtsHoldTheirSuitsEmblem) {
+  for (int card = 0; card < 40; ++card) {
+    if (!IsCourt(OffsetOf(card))) continue;
+    for (const QImage& face :
+         {PaintLargeFace(card, QSize(71, 96)), PaintSmallFace(card, QSize(40, 50))}) {
+      for (int suit = 0; suit < 4; ++suit) {
+        int pixels = 0;
+        for (int y = 0; y < face.height(); ++y) {
+          for (int x = 0; x < face.width(); ++x) {
+            pixels += Near(face.pixel(x, y), EmblemColour(static_cast<Suit>(suit)));
+          }
+        }
+        if (static_cast<Suit>(suit) == SuitOf(card)) {
+          EXPECT_GE(pixels, face.width() == 71 ? 20 : 4) << card;
+        } else {
+          EXPECT_LE(pixels, 2) << card << " shows suit " << suit;
+        }
+      }
+    }
+  }
+}
+
+// The top left corner carries the rank: the same shape on every suit, another for each rank.
+TEST(CardPainting, CornersCarryTheRank) {
+  for (const bool large : {true, false}) {
+    const QRect box = large ? QRect(5, 5, 10, 12) : QRect(3, 3, 12, 14);
+    // Pixels inked in one corner and not the other (the inks differ in lightness).
+    const auto differing = [large, box](int a, int b) {
+      const auto paint = [large](int card) {
+        return large ? PaintLargeFace(card, QSize(71, 96)) : PaintSmallFace(card, QSize(40, 50));
+      };
+      const QImage x = paint(a), y = paint(b);
+      const auto inked = [](QRgb p) { return std::min({qRed(p), qGreen(p), qBlue(p)}) < 160; };
+      int count = 0;
+      for (int row = box.top(); row <= box.bottom(); ++row) {
+        for (int col = box.left(); col <= box.right(); ++col) {
+          count += inked(x.pixel(col, row)) != inked(y.pixel(col, row));
+        }
+      }
+      return count;
+    };
+    for (int offset = 0; offset < 10; ++offset) {
+      for (int suit = 1; suit < 4; ++suit) EXPECT_LE(differing(offset, suit * 10 + offset), 2);
+      for (int other = 0; other < offset; ++other) {
+        EXPECT_GE(differing(offset, other), 8) << offset << " " << other;
+      }
     }
   }
 }

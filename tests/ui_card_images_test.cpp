@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QSet>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "artwork.h"
@@ -10,35 +12,28 @@
 namespace baralune {
 namespace {
 
-bool IsRedInk(QRgb c) {
-  return qAlpha(c) == 255 && qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 90;
-}
-bool IsBlackInk(QRgb c) {
-  return qAlpha(c) == 255 && qRed(c) < 70 && qGreen(c) < 70 && qBlue(c) < 70;
-}
 bool IsOpaque(const QImage& image, int x, int y) {
   return qAlpha(image.pixel(x, y)) == 255;
 }
 
-struct InkCount {
-  int red = 0;
-  int black = 0;
-};
+// The colours of the Spanish suits' emblems, in suit order: Bastos' green cudgels, Oros' gold
+// coins, Copas' red cups, Espadas' blue blades; and the courts' skin.
+const QColor kEmblem[4] = {QColor(0x4C, 0x8A, 0x2C), QColor(0xE8, 0xB0, 0x20),
+                           QColor(0xD0, 0x20, 0x30), QColor(0x30, 0x60, 0xC0)};
+const QColor kSkin(0xF7, 0xDA, 0xB8);
 
-InkCount CountInk(const QImage& image) {
-  InkCount ink;
+int CountNear(const QImage& image, const QColor& colour, int within = 60) {
+  int count = 0;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QRgb c = image.pixel(x, y);
-      ink.red += IsRedInk(c) ? 1 : 0;
-      ink.black += IsBlackInk(c) ? 1 : 0;
+      count += qAlpha(c) == 255 && std::abs(qRed(c) - colour.red()) +
+                                           std::abs(qGreen(c) - colour.green()) +
+                                           std::abs(qBlue(c) - colour.blue()) <
+                                       within;
     }
   }
-  return ink;
-}
-
-bool IsRedSuit(int card) {
-  return card / 10 == 1 || card / 10 == 2;
+  return count;
 }
 
 // The lists must come up with no application object at all: the headless dealer has none.
@@ -56,39 +51,36 @@ TEST(CardImageList, EveryEntryHasItsListsSize) {
   }
 }
 
-// Entry k + 1 shows card k: the suit shows in the ink, Diamonds and Hearts red.
+// Entry k + 1 shows card k: the suit shows in its emblem's colour, and in no other suit's.
 TEST(CardImageList, EntriesFollowCardOrderBySuitColour) {
   for (const CardImageList* list : {&CardImageList::Large(), &CardImageList::Small()}) {
     for (int card = 0; card < 40; ++card) {
-      const InkCount ink = CountInk(list->Image(card + 1));
-      if (IsRedSuit(card)) {
-        EXPECT_GT(ink.red, 30) << "card " << card;
-        EXPECT_GT(ink.red, 4 * ink.black) << "card " << card;
-      } else {
-        EXPECT_GT(ink.black, 30) << "card " << card;
-        EXPECT_GT(ink.black, 4 * ink.red) << "card " << card;
+      const QImage& face = list->Image(card + 1);
+      const int own = CountNear(face, kEmblem[card / 10]);
+      EXPECT_GE(own, 4) << "card " << card;
+      for (int suit = 0; suit < 4; ++suit) {
+        if (suit != card / 10) {
+          EXPECT_GT(own, 2 * CountNear(face, kEmblem[suit])) << card;
+        }
       }
     }
   }
 }
 
-// Within a suit the pip cards Two .. Seven and Ten carry ever more pips, and only the Queen
-// and Jack (offsets 8 and 9) have a court panel.
+// Within a suit the Two .. Seven carry ever more emblems, and only the Sota, Rey and Caballo
+// (offsets 7, 8 and 9) show a figure.
 TEST(CardImageList, EntriesFollowRankOrderWithinASuit) {
   const CardImageList& large = CardImageList::Large();
   for (int suit = 0; suit < 4; ++suit) {
     int previous = 0;
-    for (int offset = 1; offset <= 7; ++offset) {
-      const InkCount ink = CountInk(large.Image(suit * 10 + offset + 1));
-      const int amount = ink.red + ink.black;
+    for (int offset = 1; offset <= 6; ++offset) {
+      const int amount = CountNear(large.Image(suit * 10 + offset + 1), kEmblem[suit]);
       EXPECT_GT(amount, previous) << "suit " << suit << " offset " << offset;
       previous = amount;
     }
     for (int offset = 0; offset < 10; ++offset) {
-      // The middle of a court card is its gold band; a pip card is white or ink there.
-      const QRgb middle = large.Image(suit * 10 + offset + 1).pixel(24, 48);
-      const bool gold = qRed(middle) > 200 && qGreen(middle) > 150 && qBlue(middle) < 120;
-      EXPECT_EQ(gold, offset >= 8) << "suit " << suit << " offset " << offset;
+      const bool figure = CountNear(large.Image(suit * 10 + offset + 1), kSkin, 20) > 20;
+      EXPECT_EQ(figure, offset >= 7) << "suit " << suit << " offset " << offset;
     }
   }
 }

@@ -5,13 +5,9 @@
 
 namespace baralune::paint {
 
-QString RankText(int offset) {
-  static const char* const kTexts[] = {"A", "2", "3", "4", "5", "6", "7", "10", "Q", "J"};
-  return QString::fromLatin1(kTexts[offset]);
-}
-
-int PipCount(int offset) {
-  return offset == 7 ? 10 : offset + 1;
+int SpanishRank(int offset) {
+  static constexpr int kRanks[] = {1, 2, 3, 4, 5, 6, 7, 10, 12, 11};
+  return kRanks[offset];
 }
 
 QColor InkOf(Suit suit) {
@@ -215,6 +211,8 @@ QPainterPath RankOutline(const QString& text, double height, double stroke) {
   stroker.setWidth(stroke);
   stroker.setCapStyle(Qt::FlatCap);
   stroker.setJoinStyle(Qt::MiterJoin);
+  // The 4's sharp top would otherwise spike far above the number's box.
+  stroker.setMiterLimit(1.5);
   QPainterPath outline = stroker.createStroke(scaled);
   outline.setFillRule(Qt::WindingFill);
   return outline;

@@ -7,7 +7,8 @@ namespace baralune::paint {
 
 enum class Suit { Clubs, Diamonds, Hearts, Spades };
 
-// Card index k is suit k / 10 and offset k % 10 (Ace, 2 .. 7, 10, Queen, Jack).
+// Card index k is suit k / 10 and offset k % 10: 1 .. 7, then the courts Sota (10), Rey (12)
+// and Caballo (11), as the catalogue names them Ten, Queen and Knight.
 inline constexpr int kCardCount = 40;
 inline Suit SuitOf(int card) {
   return static_cast<Suit>(card / 10);
@@ -16,12 +17,13 @@ inline int OffsetOf(int card) {
   return card % 10;
 }
 inline bool IsCourt(int offset) {
-  return offset >= 8;
+  return offset >= 7;
 }
-// The corner index of an offset: "A", "2" .. "7", "10", "Q", "J".
-QString RankText(int offset);
-// Number of pips on a pip card (Ace 1 .. Seven 7, Ten 10).
-int PipCount(int offset);
+// The number a Spanish card carries in its corners: 1 .. 7, 10, 12, 11.
+int SpanishRank(int offset);
+inline QString RankText(int offset) {
+  return QString::number(SpanishRank(offset));
+}
 
 QColor InkOf(Suit suit);
 inline const QColor kCardRed(0xC8, 0x10, 0x2E);
