@@ -1,0 +1,62 @@
+#include "csv.h"
+
+#include "catalogue.h"
+
+namespace baralune::journal {
+
+namespace {
+
+void AppendField(std::string& out, const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos) {
+    out += field;
+    return;
+  }
+  out += '"';
+  for (const char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+std::string ModeName(DealMode mode) {
+  switch (mode) {
+    case DealMode::Automatic:
+      return "automatic";
+    case DealMode::Manual:
+      return "manual";
+    case DealMode::OwnCards:
+      return "own cards";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ToCsv(const std::vector<Entry>& entries) {
+  LoadCatalogue();
+  std::string out = "date,name,birth_date,spread,mode,cards\r\n";
+  for (const Entry& entry : entries) {
+    std::string cards;
+    for (const CardIndex card : entry.hand) {
+      if (!cards.empty()) cards += " | ";
+      cards += CardName[card];
+    }
+    const std::string fields[] = {
+        entry.dealt.toString(Qt::ISODate).toStdString(),
+        entry.name.toStdString(),
+        entry.birthDate.toStdString(),
+        std::string(kSpreads[entry.spread].listText),
+        ModeName(entry.mode),
+        cards,
+    };
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+      if (i > 0) out += ',';
+      AppendField(out, fields[i]);
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace baralune::journal

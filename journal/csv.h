@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "entry.h"
+
+namespace baralune::journal {
+
+// The readings as CSV (RFC 4180, UTF-8, CRLF line ends): a header row
+// date,name,birth_date,spread,mode,cards, dates in ISO 8601, the cards' names joined by " | ".
+std::string ToCsv(const std::vector<Entry>& entries);
+
+}  // namespace baralune::journal

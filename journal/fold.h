@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+namespace baralune::journal {
+
+// A name as the search compares it: accents and other combining marks removed, case folded.
+// "José" and "JOSE" both give "jose".
+QString FoldForSearch(const QString& text);
+
+}  // namespace baralune::journal

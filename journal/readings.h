@@ -1,0 +1,35 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "entry.h"
+
+class QSqlQuery;
+
+namespace baralune::journal {
+
+// Keeps `entry` in one transaction. Returns an empty string or SQLite's reason.
+QString Insert(QSqlDatabase& db, const Entry& entry);
+
+// The reading kept under `id`, if there is one that can be shown (a known spread, its number
+// of cards, each a card of the deck).
+std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id);
+
+// Removes the readings of `ids` in one transaction. Returns an empty string or SQLite's reason.
+QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids);
+
+// The readings whose name contains `search` (compared folded), newest first, as the History
+// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode.
+enum ListColumn { kId, kDealt, kUtcOffset, kName, kBirthDate, kSpread, kMode, kListColumns };
+bool SelectList(QSqlQuery& query, const QString& search);
+
+// The readings SelectList gives, whole, for export.
+std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search);
+
+// The time kept for a reading as the local time it was dealt, with its offset.
+QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds);
+
+}  // namespace baralune::journal

@@ -1,0 +1,85 @@
+#include "schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+#include "fold.h"
+
+namespace baralune::journal {
+
+namespace {
+
+// Runs `sql`; an empty string or SQLite's reason.
+QString Exec(QSqlDatabase& db, const QString& sql) {
+  QSqlQuery query(db);
+  return query.exec(sql) ? QString() : query.lastError().text();
+}
+
+// 0 -> 1: the readings. The time is kept as milliseconds since the epoch plus the offset from
+// UTC in seconds; the cards as one byte per position.
+QString ToVersion1(QSqlDatabase& db) {
+  return Exec(db, QStringLiteral("CREATE TABLE reading ("
+                                 " id INTEGER PRIMARY KEY,"
+                                 " dealt INTEGER NOT NULL,"
+                                 " utc_offset INTEGER NOT NULL,"
+                                 " name TEXT NOT NULL,"
+                                 " birth_date TEXT NOT NULL,"
+                                 " spread INTEGER NOT NULL,"
+                                 " mode INTEGER NOT NULL,"
+                                 " cards BLOB NOT NULL)"));
+}
+
+// 1 -> 2: the name as the search compares it, filled in for the readings already kept.
+QString ToVersion2(QSqlDatabase& db) {
+  QString why = Exec(
+      db, QStringLiteral("ALTER TABLE reading ADD COLUMN name_folded TEXT NOT NULL DEFAULT ''"));
+  if (!why.isEmpty()) return why;
+  QSqlQuery select(db);
+  select.setForwardOnly(true);
+  if (!select.exec(QStringLiteral("SELECT id, name FROM reading")))
+    return select.lastError().text();
+  QSqlQuery update(db);
+  if (!update.prepare(QStringLiteral("UPDATE reading SET name_folded = ? WHERE id = ?"))) {
+    return update.lastError().text();
+  }
+  while (select.next()) {
+    update.bindValue(0, FoldForSearch(select.value(1).toString()));
+    update.bindValue(1, select.value(0));
+    if (!update.exec()) return update.lastError().text();
+  }
+  return {};
+}
+
+// Step i brings the schema from version i to version i + 1.
+const std::vector<std::function<QString(QSqlDatabase&)>>& Steps() {
+  static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {ToVersion1, ToVersion2};
+  return steps;
+}
+
+}  // namespace
+
+int SchemaVersion(QSqlDatabase& db) {
+  QSqlQuery query(db);
+  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) return -1;
+  return query.value(0).toInt();
+}
+
+QString Migrate(QSqlDatabase& db, int from, int to) {
+  if (from >= to) return {};
+  if (!db.transaction()) return db.lastError().text();
+  QString why;
+  for (int version = from; version < to && why.isEmpty(); ++version) {
+    why = Steps().at(static_cast<std::size_t>(version))(db);
+  }
+  if (why.isEmpty())
+    why = Exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+  if (why.isEmpty()) why = Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(to));
+  if (why.isEmpty() && !db.commit()) why = db.lastError().text();
+  if (!why.isEmpty()) db.rollback();
+  return why;
+}
+
+}  // namespace baralune::journal

@@ -1,0 +1,39 @@
+#!/bin/sh
+# Hostile names survive the journal and its CSV export, as Python's csv module reads it.
+# Usage: journal_csv_test.sh path/to/journal_csv_sample
+set -eu
+sample=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+python3 - "$sample" "$work" <<'PY'
+import csv, json, subprocess, sys
+sample, work = sys.argv[1], sys.argv[2]
+names = [
+    'Ana "la" Ruiz, hija',
+    "line one\nline two\r\nline three",
+    "José Ñandú",
+    "🌙✨ Luna 👩🏽‍🔬",
+    "مريم العربية",
+    "שרה",
+    '",,"',
+    "=1+2",
+    "   spaced   ",
+]
+with open(f"{work}/names.json", "w", encoding="utf-8") as f:
+    json.dump(names, f, ensure_ascii=False)
+subprocess.run([sample, f"{work}/names.json", f"{work}/out.csv"], check=True)
+raw = open(f"{work}/out.csv", "rb").read()
+assert not raw.startswith(b"\xef\xbb\xbf"), "no byte-order mark"
+with open(f"{work}/out.csv", newline="", encoding="utf-8") as f:
+    rows = list(csv.reader(f, strict=True))
+assert rows[0] == ["date", "name", "birth_date", "spread", "mode", "cards"], rows[0]
+body = rows[1:]
+assert [r[1] for r in body] == list(reversed(names)), [r[1] for r in body]
+for r in body:
+    assert len(r) == 6, r
+    assert r[0] == "2026-03-14T21:05:09+01:00", r[0]
+    assert r[2] == "1990-02-31" and r[3] == "Gypsy Spread" and r[4] == "manual", r
+    assert len(r[5].split(" | ")) == 21, r[5]
+print("ok:", len(body), "hostile names read back")
+PY
