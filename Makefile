@@ -1,48 +1,60 @@
 # Baralune: `make run` starts the program, `make test` runs every test.
 BUILD     ?= build
+# `make run` builds only the programs, in a folder of their own, with nothing for testing.
+APP       ?= $(BUILD)/app
 SANITIZE  ?= $(BUILD)/sanitize
 FUZZ      ?= $(BUILD)/fuzz
 JOBS      ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 REPORT    ?= $(BUILD)/sample-reading.rtf
 
-.PHONY: all deps configure build run test test-main test-sanitize fuzz bench package format clean
+.PHONY: all deps deps-test configure build app run test test-main test-sanitize fuzz bench package format clean
 
 all: build
 
 deps:
 	@tools/install-deps.sh
 
-$(BUILD)/build.ninja: | deps
+deps-test:
+	@tools/install-deps.sh --test
+
+$(BUILD)/build.ninja: | deps-test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-configure: deps $(BUILD)/build.ninja
+configure: deps-test $(BUILD)/build.ninja
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@tools/run.sh $(BUILD)
+$(APP)/build.ninja: | deps
+	cmake -S . -B $(APP) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBARALUNE_TESTS=OFF -DBARALUNE_BENCH=OFF
+
+app: deps $(APP)/build.ninja
+	cmake --build $(APP) -j $(JOBS) --target baralune baralune-deal
+
+run: app
+	@tools/run.sh $(APP)
 
 test: test-main fuzz test-sanitize
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-$(SANITIZE)/build.ninja: | deps
+$(SANITIZE)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DBARALUNE_SANITIZE=ON -DBARALUNE_BENCH=OFF
 
-test-sanitize: deps $(SANITIZE)/build.ninja
+test-sanitize: deps-test $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) -LE no-sanitize
 
-$(FUZZ)/build.ninja: | deps
+$(FUZZ)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DBARALUNE_FUZZ=ON -DBARALUNE_TESTS=OFF -DBARALUNE_BENCH=OFF
 
-fuzz: deps $(FUZZ)/build.ninja
+fuzz: deps-test $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS)
 	tools/run-fuzzers.sh $(FUZZ)
 

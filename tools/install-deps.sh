@@ -1,17 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Baralune needs that this machine lacks.
+# Installs the Debian packages of the given lists that this machine lacks:
+#   tools/install-deps.sh          what building and running need (tools/debian-packages.txt)
+#   tools/install-deps.sh --test   that, and what testing and packaging add
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-missing=()
-while read -r pkg; do
-  [[ -z "$pkg" || "$pkg" == \#* ]] && continue
-  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done <"$here/debian-packages.txt"
-((${#missing[@]} == 0)) && exit 0
-echo "Installing: ${missing[*]}"
+
+# The packages of a list that are not installed yet.
+missing_from() {
+  local pkg status
+  while read -r pkg; do
+    [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || echo "$pkg"
+  done <"$1"
+}
+
+mapfile -t run < <(missing_from "$here/debian-packages.txt")
+test=()
+if [[ "${1:-}" == "--test" ]]; then mapfile -t test < <(missing_from "$here/debian-test-packages.txt"); fi
+((${#run[@]} + ${#test[@]} == 0)) && exit 0
+
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq "${missing[@]}"
+if ((${#run[@]} > 0)); then
+  echo "Installing: ${run[*]}"
+  # What Debian recommends beside Qt and the compiler is a desktop's worth of extras that
+  # building and running Baralune never use.
+  $sudo apt-get install -y -qq --no-install-recommends "${run[@]}"
+fi
+if ((${#test[@]} > 0)); then
+  echo "Installing for the tests: ${test[*]}"
+  $sudo apt-get install -y -qq "${test[@]}"
+fi
