@@ -16,6 +16,7 @@
 #include "MDI.h"
 #include "frmMain.h"
 #include "frmManual.h"
+#include "journal_actions.h"
 #include "program.h"
 #include "seams.h"
 
@@ -47,6 +48,7 @@ class FakeDesktop {
       return std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
                                          QSettings::IniFormat);
     };
+    s.journalPath = [this] { return dir.filePath(QStringLiteral("journal.sqlite")); };
     s.pause = [this](int ms) { pauses.push_back(ms); };
     s.endProcess = [this] { ++endProcessCalls; };
   }
@@ -98,6 +100,7 @@ Window* Loaded(const char* name) {
 class UiTest : public ::testing::Test {
  protected:
   void TearDown() override {
+    WaitForJournal();  // nothing written into the test's folder once it is gone
     QuitProgram();
     FlushDeletes();
   }

@@ -14,6 +14,7 @@
 
 #include "catalogue.h"
 #include "frmAbout.h"
+#include "frmHistory.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -155,6 +156,10 @@ TEST_P(TextFitTest, ReportWindowWithItsSpreadDisplayAndTheAboutBox) {
   MDI* report = DealAutomatic(main, 3);
   ASSERT_NE(report, nullptr);
   ExpectFits(report);
+}
+
+TEST_P(TextFitTest, HistoryWindow) {
+  ExpectFits(ShowHistoryWindow(OpenMainWindow()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -19,6 +19,7 @@
 #include "frmCartomancy.h"
 #include "frmMain.h"
 #include "help_links.h"
+#include "journal_actions.h"
 #include "link_detection.h"
 #include "link_label.h"
 #include "look.h"
@@ -94,6 +95,7 @@ void MDI::CreateMenus() {
   save->setObjectName(QStringLiteral("mnuSave"));
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
   file->addSeparator();
+  AddJournalActions(this, file);
   QAction* back = file->addAction(QStringLiteral("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
   connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
@@ -238,6 +240,7 @@ void MDI::ShowReport() {
   showMaximized();
   // The keyboard starts in the report, not on the first link the window comes to.
   m_rtb->setFocus();
+  Guard([this] { RecordReading(m_details); });
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

@@ -16,6 +16,7 @@
 #include "face_button.h"
 #include "frmManual.h"
 #include "help_links.h"
+#include "journal_actions.h"
 #include "link_label.h"
 #include "look.h"
 #include "program.h"
@@ -131,6 +132,7 @@ void frmMain::CreateMenus() {
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
   m_mnuFile->addSeparator();
+  AddJournalActions(this, m_mnuFile);
   QAction* exit = m_mnuFile->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [] { QuitProgram(); });

@@ -35,6 +35,8 @@ class frmMain : public QMainWindow {
 
   // The name, date of birth and spread as entered, for the reading about to be dealt.
   ReadingDetails EnteredDetails() const;
+  // Closes the window as part of a reading's start: the program goes on.
+  void UnloadForReading();
 
   static constexpr int kClientWidthTwips = 9390;
   static constexpr int kClientHeightTwips = 4380;
@@ -47,8 +49,6 @@ class frmMain : public QMainWindow {
   void CreateControls();
   void SetTabOrder();
   void Form_Load();
-  // Closes the window as part of a reading's start: the program goes on.
-  void UnloadForReading();
 
   QMenu* m_mnuFile = nullptr;
   QLabel* m_lblSpreadDesc = nullptr;

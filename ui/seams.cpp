@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QThread>
 #include <cstdio>
 
@@ -49,6 +50,10 @@ Seams RealSeams() {
   seams.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   seams.today = [] { return QDate::currentDate(); };
   seams.settings = RealSettings;
+  seams.journalPath = [] {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("journal.sqlite"));
+  };
   seams.pause = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   seams.endProcess = [] { QCoreApplication::exit(0); };
   return seams;
@@ -66,6 +71,7 @@ void ApplyTestEnvironment() {
       return std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("settings.ini")),
                                          QSettings::IniFormat);
     };
+    AppSeams().journalPath = [dir] { return QDir(dir).filePath(QStringLiteral("journal.sqlite")); };
     AppSeams().openUrl = [](const QUrl& url) {
       std::fprintf(stderr, "open: %s\n", url.toString().toUtf8().constData());
     };

@@ -35,6 +35,8 @@ struct Seams {
   std::function<QDate()> today;
   // The per-user settings store.
   std::function<std::unique_ptr<QSettings>()> settings;
+  // The file of the journal of readings.
+  std::function<QString()> journalPath;
   // Blocks the user-interface thread for a while (the manual mode's pause).
   std::function<void(int milliseconds)> pause;
   // Ends the process once every window is gone.
@@ -46,7 +48,7 @@ Seams RealSeams();
 Seams& AppSeams();
 
 // Points the seams at test places when the environment asks for it:
-//  BARALUNE_TEST_DIR         settings go to an ini file there, and addresses are printed to
+//  BARALUNE_TEST_DIR         settings and the journal go there, and addresses are printed to
 //                            standard error ("open: <url>") instead of opening a browser;
 //  BARALUNE_TEST_AUTOANSWER  message boxes print "message: <text>" to standard error and
 //                            return at once: Yes if the value is "yes" and Yes is offered,

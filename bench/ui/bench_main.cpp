@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "seams.h"
 
@@ -16,6 +17,11 @@ int main(int argc, char** argv) {
   baralune::AppSeams().messageBox = [](QWidget*, const QString&, QMessageBox::Icon,
                                        QMessageBox::StandardButtons) { return QMessageBox::No; };
   baralune::AppSeams().endProcess = [] {};
+  // Readings dealt while measuring are kept in a journal of their own.
+  const QTemporaryDir journalDir;
+  baralune::AppSeams().journalPath = [&journalDir] {
+    return journalDir.filePath(QStringLiteral("journal.sqlite"));
+  };
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -1,0 +1,141 @@
+// The journal: recording a reading, the size a reading takes, and the History window over a
+// journal of 100,000 readings: opening it and one keystroke of its search.
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue.h"
+#include "fold.h"
+#include "frmHistory.h"
+#include "journal_file.h"
+#include "readings.h"
+#include "seams.h"
+
+namespace {
+
+using namespace baralune;
+
+constexpr int kReadings = 100000;
+
+journal::Entry Reading(int i) {
+  static const char* const kNames[] = {"María José", "Lucía",  "Carmen", "Ana",  "Pilar",
+                                       "Dolores",    "Isabel", "Elena",  "Rosa", "Teresa"};
+  journal::Entry entry;
+  entry.dealt = QDateTime::currentDateTime().addSecs(-i * 600);
+  entry.name = QString::fromUtf8(kNames[i % 10]) + QStringLiteral(" %1").arg(i);
+  entry.birthDate = QStringLiteral("1980-05-17");
+  entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
+  entry.mode = static_cast<journal::DealMode>(i % 2);
+  for (int p = 0; p < CardCount(entry.spread); ++p) {
+    entry.hand.push_back(static_cast<CardIndex>((i + p * 3) % kDeckSize));
+  }
+  return entry;
+}
+
+// A journal of 100,000 readings, made once per run.
+const QString& LargeJournal() {
+  static QTemporaryDir dir;
+  static const QString path = [] {
+    const QString file = dir.filePath(QStringLiteral("journal.sqlite"));
+    journal::Prepare(file);
+    journal::Connection connection(file, false);
+    connection.Db().transaction();
+    QSqlQuery query(connection.Db());
+    query.prepare(QStringLiteral(
+        "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards,"
+        " name_folded) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (int i = kReadings - 1; i >= 0; --i) {
+      const journal::Entry e = Reading(i);
+      QByteArray cards;
+      for (CardIndex c : e.hand) cards.append(static_cast<char>(c));
+      query.addBindValue(e.dealt.toMSecsSinceEpoch());
+      query.addBindValue(e.dealt.offsetFromUtc());
+      query.addBindValue(e.name);
+      query.addBindValue(e.birthDate);
+      query.addBindValue(static_cast<int>(e.spread));
+      query.addBindValue(static_cast<int>(e.mode));
+      query.addBindValue(cards);
+      query.addBindValue(journal::FoldForSearch(e.name));
+      query.exec();
+    }
+    connection.Db().commit();
+    QSqlQuery(connection.Db()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    return file;
+  }();
+  return path;
+}
+
+// One reading in its own transaction, as the writer's thread does it (a Gypsy spread).
+void BM_RecordReading(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("journal.sqlite"));
+  journal::Prepare(path);
+  journal::Connection connection(path, false);
+  const journal::Entry entry = Reading(3);
+  for (auto _ : state) {
+    if (!journal::Insert(connection.Db(), entry).isEmpty()) state.SkipWithError("not kept");
+  }
+}
+BENCHMARK(BM_RecordReading)->Unit(benchmark::kMicrosecond);
+
+void BM_BytesPerReading(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(LargeJournal());
+  state.counters["bytes_per_reading"] =
+      static_cast<double>(QFileInfo(LargeJournal()).size()) / kReadings;
+}
+BENCHMARK(BM_BytesPerReading)->Iterations(1);
+
+frmHistory* OpenHistory() {
+  frmHistory* history = ShowHistoryWindow(nullptr);
+  (void)QTest::qWaitForWindowExposed(history);
+  history->repaint();
+  return history;
+}
+
+void CloseHistory(frmHistory* history) {
+  history->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The first opening of a session also checks the file; later ones do not.
+void BM_OpenHistoryOf100000Readings(benchmark::State& state) {
+  AppSeams().journalPath = [] { return LargeJournal(); };
+  QElapsedTimer first;
+  first.start();
+  CloseHistory(OpenHistory());
+  state.counters["first_open_ms"] = static_cast<double>(first.nsecsElapsed()) / 1e6;
+  for (auto _ : state) {
+    frmHistory* history = OpenHistory();
+    state.PauseTiming();
+    CloseHistory(history);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenHistoryOf100000Readings)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// One more letter typed, until the table is painted again: a name many readings share, and one
+// no reading has (the whole journal searched).
+void BM_SearchKeystroke(benchmark::State& state, const char* typed) {
+  AppSeams().journalPath = [] { return LargeJournal(); };
+  frmHistory* history = OpenHistory();
+  const QString text = QString::fromUtf8(typed);
+  for (auto _ : state) {
+    state.PauseTiming();
+    history->SearchField()->setText(text.left(text.size() - 1));
+    state.ResumeTiming();
+    history->SearchField()->setText(text);
+    history->Table()->viewport()->repaint();
+  }
+  state.counters["rows_fetched"] = history->Model()->rowCount();
+  CloseHistory(history);
+}
+BENCHMARK_CAPTURE(BM_SearchKeystroke, common_name, "jose")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchKeystroke, no_match, "zzz")->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,188 @@
+#include "journal_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSet>
+#include <memory>
+
+#include "frmHistory.h"
+#include "journal_file.h"
+#include "program.h"
+#include "seams.h"
+#include "writer.h"
+
+namespace baralune {
+
+namespace {
+
+const QString kKeepJournal = QStringLiteral("KeepJournal");
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Journal", text);
+}
+
+// What the user has been told about the journal at a path, so each thing is told once.
+struct Told {
+  QSet<QString> found;    // how the journal was found (set aside, newer, unavailable)
+  QSet<QString> notKept;  // a reading could not be kept
+};
+Told& AlreadyTold() {
+  static Told told;
+  return told;
+}
+
+QWidget* MessageParent() {
+  if (QWidget* report = FindLoadedWindow("MDI")) return report;
+  return QApplication::activeWindow();
+}
+
+QString CurrentPath() {
+  return AppSeams().journalPath ? AppSeams().journalPath() : QString();
+}
+
+// Tells how the journal was found, once per journal.
+void TellFound(QWidget* parent, const QString& path, const journal::Preparation& found) {
+  using Condition = journal::Preparation::Condition;
+  if (found.condition == Condition::Ready || AlreadyTold().found.contains(path)) return;
+  AlreadyTold().found.insert(path);
+  switch (found.condition) {
+    case Condition::SetAside:
+      ShowMessage(parent,
+                  Tr("The journal of readings could not be read. It was set aside as %1 and a "
+                     "new journal begun.")
+                      .arg(QDir::toNativeSeparators(found.setAsidePath)),
+                  QMessageBox::Warning);
+      break;
+    case Condition::ReadOnlyNewer:
+      ShowMessage(parent,
+                  Tr("The journal of readings was written by a newer Baralune. It is shown "
+                     "read-only and no reading is recorded in it."),
+                  QMessageBox::Information);
+      break;
+    case Condition::Unavailable:
+      ShowMessage(parent,
+                  Tr("The journal of readings at %1 could not be opened: %2")
+                      .arg(QDir::toNativeSeparators(path), found.reason),
+                  QMessageBox::Warning);
+      AlreadyTold().notKept.insert(path);  // saying so again at each reading helps nobody
+      break;
+    case Condition::Ready:
+      break;
+  }
+}
+
+void TellNotKept(const QString& path, const QString& why) {
+  if (AlreadyTold().notKept.contains(path)) return;
+  AlreadyTold().notKept.insert(path);
+  ShowMessage(MessageParent(), Tr("This reading could not be kept in the journal: %1").arg(why),
+              QMessageBox::Warning);
+}
+
+// Reports from the writer's thread, told on the user-interface thread. A report about a
+// journal that is no longer the one in use (tests change it) is dropped.
+void OnWriterReport(const journal::Writer::Report& report) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [report] {
+        if (report.path != CurrentPath()) return;
+        if (report.failure.isEmpty()) {
+          TellFound(MessageParent(), report.path, report.preparation);
+        } else {
+          TellNotKept(report.path, report.failure);
+        }
+      },
+      Qt::QueuedConnection);
+}
+
+std::unique_ptr<journal::Writer>& WriterSlot() {
+  static std::unique_ptr<journal::Writer> writer;
+  return writer;
+}
+
+journal::Writer& AppWriter() {
+  auto& writer = WriterSlot();
+  if (writer == nullptr) {
+    writer = std::make_unique<journal::Writer>(OnWriterReport);
+    // The thread ends, with its connection, before Qt's SQL driver goes.
+    qAddPostRoutine([] { WriterSlot().reset(); });
+  }
+  return *writer;
+}
+
+}  // namespace
+
+journal::Entry ToEntry(const ReadingDetails& details) {
+  journal::Entry entry;
+  entry.dealt = details.dealt;
+  entry.name = details.name;
+  entry.birthDate = details.birthDate;
+  entry.spread = details.spread;
+  entry.mode = static_cast<journal::DealMode>(details.mode);
+  entry.hand = details.hand;
+  return entry;
+}
+
+ReadingDetails FromEntry(const journal::Entry& entry) {
+  ReadingDetails details;
+  details.dealt = entry.dealt;
+  details.name = entry.name;
+  details.birthDate = entry.birthDate;
+  details.spread = entry.spread;
+  details.mode = static_cast<ReadingDetails::Mode>(entry.mode);
+  details.hand = entry.hand;
+  details.reopened = true;
+  return details;
+}
+
+bool KeepingJournal() {
+  return AppSeams().settings()->value(kKeepJournal, true).toBool();
+}
+
+void SetKeepingJournal(bool keep) {
+  AppSeams().settings()->setValue(kKeepJournal, keep);
+}
+
+void RecordReading(const ReadingDetails& details) {
+  if (details.reopened || details.hand.empty() || !KeepingJournal()) return;
+  const QString path = CurrentPath();
+  if (path.isEmpty()) return;
+  AppWriter().Post(path, ToEntry(details));
+}
+
+void WaitForJournal() {
+  if (WriterSlot() != nullptr) WriterSlot()->WaitUntilIdle();
+}
+
+bool PrepareJournalForHistory(QWidget* parent) {
+  const QString path = CurrentPath();
+  const journal::Preparation found = journal::PrepareOnce(path);
+  TellFound(parent, path, found);
+  return found.Readable();
+}
+
+bool JournalIsWritable() {
+  return journal::PrepareOnce(CurrentPath()).Writable();
+}
+
+void AddJournalActions(QMainWindow* window, QMenu* file) {
+  QAction* history = file->addAction(Tr("&History…"));
+  history->setObjectName(QStringLiteral("mnuHistory"));
+  history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  QObject::connect(history, &QAction::triggered, window,
+                   [window] { Guard([window] { ShowHistoryWindow(window); }); });
+
+  QAction* keep = file->addAction(Tr("&Keep a Journal"));
+  keep->setObjectName(QStringLiteral("mnuKeepJournal"));
+  keep->setCheckable(true);
+  // Read when the menu opens, not at start-up; turning it off deletes nothing.
+  QObject::connect(file, &QMenu::aboutToShow, keep,
+                   [keep] { Guard([keep] { keep->setChecked(KeepingJournal()); }); });
+  QObject::connect(keep, &QAction::triggered, keep,
+                   [](bool on) { Guard([on] { SetKeepingJournal(on); }); });
+  file->addSeparator();
+}
+
+}  // namespace baralune

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+
+#include "entry.h"
+#include "reading_details.h"
+
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+namespace baralune {
+
+// Adds "&History…" (Ctrl+H), the checkable "&Keep a Journal" and a separator to `file`.
+void AddJournalActions(QMainWindow* window, QMenu* file);
+
+// Whether readings are recorded (File > Keep a Journal; on unless turned off).
+bool KeepingJournal();
+void SetKeepingJournal(bool keep);
+
+// Records a reading just shown, unless it was shown again from the journal or recording is off.
+// The writing happens on another thread; trouble is told once, in a message box, afterwards.
+void RecordReading(const ReadingDetails& details);
+// Returns once the readings recorded so far are written (for tests and benchmarks).
+void WaitForJournal();
+
+// Opens the journal for the History on this thread and tells the user, once, how it was found
+// if it was not in order. False when it cannot be read at all.
+bool PrepareJournalForHistory(QWidget* parent);
+// Whether new readings are kept into the journal (not one of a newer Baralune).
+bool JournalIsWritable();
+
+// The entry kept for `details` and back.
+journal::Entry ToEntry(const ReadingDetails& details);
+ReadingDetails FromEntry(const journal::Entry& entry);
+
+}  // namespace baralune
