@@ -259,5 +259,28 @@ TEST_F(JournalWindowTest, ANewerJournalIsShownReadOnlyAndNothingIsRecordedInIt) 
   EXPECT_EQ(KeptCount(), 1);
 }
 
+// Not a check: paints the README's picture of the History window, when run by name with
+// --gtest_also_run_disabled_tests and BARALUNE_SCREENSHOT=<file.png>.
+TEST_F(JournalWindowTest, DISABLED_ScreenshotOfTheHistoryWindow) {
+  ASSERT_TRUE(journal::Prepare(JournalPath()).Writable());
+  journal::Connection connection(JournalPath(), false);
+  const char* const names[] = {"Carmen Ruiz", "José Antonio", "Lucía", "María José", "Pilar"};
+  for (int i = 0; i < 12; ++i) {
+    journal::Entry entry;
+    entry.dealt = QDateTime(QDate(2026, 11, 2 + i * 2), QTime(10 + i % 9, (i * 17) % 60));
+    entry.name = QString::fromUtf8(names[i % 5]);
+    entry.birthDate = QStringLiteral("19%1-0%2-1%3").arg(60 + i * 3).arg(1 + i % 9).arg(i % 10);
+    entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
+    entry.mode = static_cast<journal::DealMode>(i % 3 == 2);
+    for (int p = 0; p < CardCount(entry.spread); ++p)
+      entry.hand.push_back(static_cast<CardIndex>(p));
+    ASSERT_EQ(journal::Insert(connection.Db(), entry), QString());
+  }
+  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  QTest::keyClicks(history->SearchField(), QStringLiteral("jose"));
+  QTest::qWait(200);
+  ASSERT_TRUE(history->grab().save(qEnvironmentVariable("BARALUNE_SCREENSHOT")));
+}
+
 }  // namespace
 }  // namespace baralune::testing
