@@ -42,6 +42,7 @@ class FakeDesktop {
       saveRequests.push_back(request);
       return saveAnswer;
     };
+    s.print = [this](QWidget*, const PagePainter& paint) { return print(paint); };
     s.openUrl = [this](const QUrl& url) { opened.push_back(url.toString()); };
     s.today = [this] { return today; };
     s.settings = [this] {
@@ -61,6 +62,8 @@ class FakeDesktop {
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   std::vector<SaveDialogRequest> saveRequests;
   QString saveAnswer;
+  // What the print dialog does: by default the user cancels it.
+  std::function<QString(const PagePainter&)> print = [](const PagePainter&) { return QString(); };
   std::vector<QString> opened;
   QDate today{2026, 6, 15};
   std::vector<int> pauses;

@@ -15,6 +15,9 @@
 #if BARALUNE_CARD_PICTURES
 #include "card_picture_embedder.h"
 #endif
+#if BARALUNE_PRINT
+#include "deal_pdf.h"
+#endif
 
 namespace {
 
@@ -51,6 +54,23 @@ int WriteToStdout(std::string_view text) {
   return error ? Fail("cannot write to standard output", std::strerror(error)) : 0;
 }
 
+// The reading as PDF at `path`, through the same safe replacement as the report.
+int WritePdf(const std::string& path, const richtext::RichTextBox& box) {
+#if BARALUNE_PRINT
+  const std::vector<baralune::CardIndex> hand(
+      baralune::Hand.begin(), baralune::Hand.end() - (baralune::Hand.empty() ? 0 : 1));
+  const std::string pdf =
+      baralune::HeadlessReadingPdf(baralune::CurrentSpreadIndex, hand, box.document());
+  if (pdf.empty()) return Fail("cannot write " + baralune::QuoteArgument(path), "no PDF was made");
+  const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
+  if (written.ok()) return 0;
+  return Fail("cannot write " + baralune::QuoteArgument(path), baralune::Describe(written));
+#else
+  (void)box;
+  return Fail("cannot write " + baralune::QuoteArgument(path), "this build makes no PDF");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,9 +95,14 @@ int main(int argc, char** argv) {
   baralune::RunReading(baralune::CurrentSpreadIndex, windows);
   const std::string report =
       options.plainText ? PlainText(windows.ReportBox()) : windows.ReportBox().TextRTF();
-  if (options.outPath.empty()) return WriteToStdout(report);
-  const baralune::ReplaceResult written = baralune::ReplaceFile(options.outPath, report);
-  if (written.ok()) return 0;
-  return Fail("cannot write " + baralune::QuoteArgument(options.outPath),
-              baralune::Describe(written));
+  if (options.outPath.empty() && options.pdfPath.empty()) return WriteToStdout(report);
+  if (!options.outPath.empty()) {
+    const baralune::ReplaceResult written = baralune::ReplaceFile(options.outPath, report);
+    if (!written.ok()) {
+      return Fail("cannot write " + baralune::QuoteArgument(options.outPath),
+                  baralune::Describe(written));
+    }
+  }
+  if (!options.pdfPath.empty()) return WritePdf(options.pdfPath, windows.ReportBox());
+  return 0;
 }

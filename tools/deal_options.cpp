@@ -9,12 +9,14 @@
 namespace baralune {
 
 const char* const kDealUsage =
-    "Usage: baralune-deal --spread N [--out FILE] [--text]\n"
+    "Usage: baralune-deal --spread N [--out FILE] [--text] [--pdf FILE]\n"
     "Deals one reading and writes its report as RTF (or plain text with --text).\n"
     "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
     "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index or name)\n"
     "  --out FILE    write the report to FILE instead of standard output\n"
     "  --text        write the report's plain text instead of RTF\n"
+    "  --pdf FILE    write the reading as PDF to FILE (needs no display); the report\n"
+    "                is then written only to the file --out names, from the same reading\n"
     "  --help        show this help\n"
     "  --version     show the version\n";
 
@@ -101,6 +103,10 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
       if (!spread) return fail("unknown spread " + QuoteArgument(*v));
       options.spread = *spread;
       haveSpread = true;
+    } else if (arg == "--pdf") {
+      const std::string* v = value();
+      if (!v || v->empty()) return fail("--pdf needs a file name");
+      options.pdfPath = *v;
     } else if (arg == "--out") {
       const std::string* v = value();
       if (!v || v->empty()) return fail("--out needs a file name");
@@ -110,6 +116,9 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
     }
   }
   if (!haveSpread) return fail("no spread given");
+  if (!options.pdfPath.empty() && options.pdfPath == options.outPath) {
+    return fail("--out and --pdf name the same file");
+  }
   return {options, {}};
 }
 

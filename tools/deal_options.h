@@ -14,6 +14,7 @@ struct DealOptions {
   Action action = Action::Deal;
   SpreadIndex spread = 0;
   std::string outPath;  // empty: standard output
+  std::string pdfPath;  // the reading as PDF as well (empty: none)
   bool plainText = false;
 };
 

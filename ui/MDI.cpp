@@ -23,6 +23,7 @@
 #include "link_detection.h"
 #include "link_label.h"
 #include "look.h"
+#include "print_actions.h"
 #include "program.h"
 #include "reading.h"
 #include "report_view.h"
@@ -94,6 +95,7 @@ void MDI::CreateMenus() {
   QAction* save = file->addAction(QStringLiteral("&Save"));
   save->setObjectName(QStringLiteral("mnuSave"));
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
+  AddPrintActions(this, file);
   file->addSeparator();
   AddJournalActions(this, file);
   QAction* back = file->addAction(QStringLiteral("&Back"));

@@ -12,44 +12,29 @@
 #include "link_label.h"
 #include "look.h"
 #include "site.h"
+#include "spread_shapes.h"
 
 namespace baralune {
 
 namespace {
 
-struct Point {
-  int left;
-  int top;
-};
-
-// Card box positions (left, top in twips) of each layout, position 1 first.
-const std::vector<Point> kThreeCard = {{3645, 720}, {4965, 720}, {6285, 720}};
-const std::vector<Point> kNineCard = {{3645, 720},  {4965, 720},  {6285, 720},
-                                      {3645, 2280}, {4965, 2280}, {6285, 2280},
-                                      {3645, 3840}, {4965, 3840}, {6285, 3840}};
-const std::vector<Point> kHorseshoe = {{1425, 720},  {2625, 2320}, {3825, 3920}, {5025, 5520},
-                                       {6225, 3920}, {7425, 2320}, {8505, 720}};
-const std::vector<Point> kRomany = {
-    {1365, 1110}, {2565, 1110}, {3765, 1110}, {4965, 1110}, {6165, 1110}, {7365, 1110},
-    {8565, 1110}, {1365, 3270}, {2565, 3270}, {3765, 3270}, {4965, 3270}, {6165, 3270},
-    {7365, 3270}, {8565, 3270}, {1365, 5430}, {2565, 5430}, {3765, 5430}, {4965, 5430},
-    {6165, 5430}, {7365, 5430}, {8565, 5430}};
-
 struct LayoutInfo {
   const char* panelName;
   int panelIndex;  // -1: not part of a control array
   const char* boxName;
-  const std::vector<Point>* positions;
+  std::span<const spread_shape::Place> positions;
   const char* title;
   int titleLeft;
   int titleWidth;
 };
 
 const LayoutInfo kLayouts[kSpreadCount] = {
-    {"picSpreadDisp", 1, "pic3Card", &kThreeCard, "3 Card Spread", 4552, 1890},
-    {"picSpreadDisp", 5, "pic9Card", &kNineCard, "9 Card Spread", 4552, 1890},
-    {"picHorseshoeSpread", -1, "picHorseshoe", &kHorseshoe, "Horseshoe Spread", 4282, 2430},
-    {"picRomanySpread", -1, "picRomany", &kRomany, "Gypsy / Romany Spread", 3892, 3210},
+    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, "3 Card Spread", 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, "9 Card Spread", 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, "Horseshoe Spread", 4282,
+     2430},
+    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, "Gypsy / Romany Spread", 3892,
+     3210},
 };
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
@@ -103,12 +88,13 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   m_panels[spread] = panel;
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
-  const std::vector<Point>& positions = *info.positions;
+  const std::span<const spread_shape::Place> positions = info.positions;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     auto* box = new QLabel(panel);
     box->setObjectName(QString::fromLatin1(info.boxName));
     box->setProperty("index", static_cast<int>(i));
-    box->setGeometry(look::TwipsRect(positions[i].left, positions[i].top, 1065, 1440));
+    box->setGeometry(look::TwipsRect(positions[i].left, positions[i].top, spread_shape::kCardWidth,
+                                     spread_shape::kCardHeight));
     box->setPixmap(back);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int number = static_cast<int>(i) + 1;
@@ -125,12 +111,12 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
             QColor(0, 255, 255));
 
   if (spread == 3) {
-    MakeLabel(panel, "lblRomany", QStringLiteral("PAST"), look::TwipsRect(5130, 720, 735, 270),
-              look::Font(12, true), look::Orange(), 0);
-    MakeLabel(panel, "lblRomany", QStringLiteral("PRESENT"), look::TwipsRect(4860, 2880, 1275, 270),
-              look::Font(12, true), look::Orange(), 1);
-    MakeLabel(panel, "lblRomany", QStringLiteral("FUTURE"), look::TwipsRect(4950, 5040, 1095, 270),
-              look::Font(12, true), look::Orange(), 2);
+    int row = 0;
+    for (const spread_shape::RowCaption& caption : spread_shape::kRomanyRows) {
+      MakeLabel(panel, "lblRomany", QString::fromLatin1(caption.text),
+                look::TwipsRect(caption.left, caption.top, caption.width, 270),
+                look::Font(12, true), look::Orange(), row++);
+    }
   }
 
   auto* bottom = new LinkLabel(

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "look.h"
+#include "print_dialog.h"
 
 namespace baralune {
 
@@ -30,7 +31,9 @@ QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // Qt reads the pattern from the parentheses; the text before them is shown unchanged.
-  dialog.setNameFilter(request.filter + QStringLiteral(" (*.rtf)"));
+  dialog.setNameFilter(request.filter.contains(QLatin1Char('('))
+                           ? request.filter
+                           : request.filter + QStringLiteral(" (*.rtf)"));
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
@@ -47,6 +50,7 @@ Seams RealSeams() {
   Seams seams;
   seams.messageBox = RealMessageBox;
   seams.saveFileName = RealSaveFileName;
+  seams.print = PrintWithDialog;
   seams.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   seams.today = [] { return QDate::currentDate(); };
   seams.settings = RealSettings;

@@ -7,14 +7,18 @@
 #include <functional>
 #include <memory>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace baralune {
 
+// Paints a document's pages on a printer; false when it could not.
+using PagePainter = std::function<bool(QPagedPaintDevice& printer)>;
+
 // What the Save As dialog is asked to offer.
 struct SaveDialogRequest {
   QString title;
-  QString filter;         // as Baralune names it: "Rich Text Format | *.rtf"
+  QString filter;         // as Baralune names it: "Rich Text Format | *.rtf", or "PDF (*.pdf)"
   QString defaultSuffix;  // appended to a name typed without an extension
   QString directory;      // the folder the dialog opens in, with no file name filled in
 };
@@ -29,6 +33,9 @@ struct Seams {
       messageBox;
   // Asks for a file to save to; an empty result means the user cancelled.
   std::function<QString(QWidget* parent, const SaveDialogRequest& request)> saveFileName;
+  // Asks which printer to use and prints there: `paint` draws the pages on the printer and says
+  // whether it could. Returns the reason printing failed; empty when printed or cancelled.
+  std::function<QString(QWidget* parent, const PagePainter& paint)> print;
   // Hands an address to the desktop's default browser.
   std::function<void(const QUrl& url)> openUrl;
   // Today's date on the user's clock.

@@ -1,0 +1,151 @@
+#include "cover_page.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <string>
+
+#include "card_image_list.h"
+#include "catalogue.h"
+#include "paper_look.h"
+#include "spread_shapes.h"
+
+namespace baralune::print {
+
+namespace {
+
+// The double-size faces are 142 pixels wide: at 300 dots an inch a card is this wide on paper.
+constexpr double kFaceDotsPerInch = 300;
+constexpr double kScreenDotsPerInch = 96;
+constexpr int kTwipsPerScreenPixel = 15;
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("PrintedReading", text);
+}
+
+QString FromStd(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A face with its transparent corners on white paper: no mask to embed beside each picture.
+QImage OnPaper(const QImage& face) {
+  QImage paper(face.size(), QImage::Format_RGB888);
+  paper.setDevicePixelRatio(face.devicePixelRatio());
+  paper.fill(Qt::white);
+  QPainter painter(&paper);
+  painter.drawImage(QPointF(0, 0), face);
+  return paper;
+}
+
+QString BirthDateText(const QLocale& locale, const QString& entered) {
+  const QDate date = QDate::fromString(entered, QStringLiteral("yyyy-MM-dd"));
+  // The lists allow days no month has: such a date is printed as it was picked.
+  return date.isValid() ? locale.toString(date, QLocale::LongFormat) : entered;
+}
+
+QStringList DetailLines(const ReadingDetails& details) {
+  const QLocale locale;
+  QStringList lines;
+  if (!details.name.isEmpty()) lines << Tr("Name: %1").arg(details.name);
+  if (!details.birthDate.isEmpty()) {
+    lines << Tr("Date of birth: %1").arg(BirthDateText(locale, details.birthDate));
+  }
+  if (details.dealt.isValid()) {
+    lines << Tr("Date of the reading: %1 at %2")
+                 .arg(locale.toString(details.dealt.date(), QLocale::LongFormat),
+                      locale.toString(details.dealt.time(), QLocale::ShortFormat));
+  }
+  return lines;
+}
+
+// Draws `text` centred in `box`, one line, in `font`.
+void Centred(QPainter& painter, const QRectF& box, const QString& text, const QFont& font) {
+  painter.setFont(font);
+  painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& details) {
+  const SpreadIndex spread = details.spread;
+  const auto places = spread_shape::CardPlaces(spread);
+  int left = places.front().left;
+  int right = 0;
+  int top = places.front().top;
+  int bottom = 0;
+  for (const auto& place : places) {
+    left = std::min(left, place.left);
+    right = std::max(right, place.left + spread_shape::kCardWidth);
+    top = std::min(top, place.top);
+    bottom = std::max(bottom, place.top + spread_shape::kCardHeight);
+  }
+  const bool gypsy = spread >= 3;
+  if (gypsy) top = std::min(top, spread_shape::kRomanyRows[0].top);
+
+  // Device units a twip: the card's 1065 twips are the face's pixels at 300 dots an inch.
+  const double dpi = painter.device()->logicalDpiX();
+  const double deviceFacePixels = static_cast<double>(spread_shape::kCardWidth) /
+                                  kTwipsPerScreenPixel * 2 * dpi / kFaceDotsPerInch;
+  const double scale = deviceFacePixels / spread_shape::kCardWidth;
+  // Text keeps its size beside the cards, as on screen.
+  const double textScale = 2 * kScreenDotsPerInch / kFaceDotsPerInch;
+  const QPointF origin(topCentre.x() - (right - left) * scale / 2, topCentre.y());
+  auto rect = [&](int x, int y, int w, int h) {
+    return QRectF(origin.x() + (x - left) * scale, origin.y() + (y - top) * scale, w * scale,
+                  h * scale);
+  };
+
+  painter.setPen(Qt::black);
+  if (gypsy) {
+    const QFont caption = PaperFont(12 * textScale, true);
+    for (const auto& row : spread_shape::kRomanyRows) {
+      Centred(painter, rect(row.left, row.top, row.width, 270), QString::fromLatin1(row.text),
+              caption);
+    }
+  }
+  const QFont number = PaperFont(14.25 * textScale, true);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const QRectF box =
+        rect(places[i].left, places[i].top, spread_shape::kCardWidth, spread_shape::kCardHeight);
+    if (i < details.hand.size()) {
+      const CardIndex card = details.hand[i];
+      painter.drawImage(box, OnPaper(CardImageList::Large().Image(card + 1, 2)));
+    }
+    // The number over the card's lower left corner, as in the spread display.
+    const int position = static_cast<int>(i) + 1;
+    painter.setPen(QColor(0, 0, 255));
+    Centred(painter, rect(places[i].left, places[i].top + 1100, position >= 10 ? 420 : 210, 345),
+            QString::number(position), number);
+  }
+}
+
+}  // namespace
+
+void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails& details) {
+  painter.save();
+  painter.setPen(Qt::black);
+  const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
+  double y = area.top();
+  const QFont title = PaperFont(20, true);
+  const double titleHeight = QFontMetricsF(title, painter.device()).height();
+  Centred(painter, QRectF(area.left(), y, area.width(), titleHeight),
+          FromStd(kSpreads[spread].reportName), title);
+  y += titleHeight * 1.5;
+
+  const QFont detail = PaperFont(11);
+  const double lineHeight = QFontMetricsF(detail, painter.device()).height() * 1.3;
+  for (const QString& line : DetailLines(details)) {
+    Centred(painter, QRectF(area.left(), y, area.width(), lineHeight), line, detail);
+    y += lineHeight;
+  }
+  y += lineHeight * 2;
+
+  ReadingDetails shown = details;
+  shown.spread = spread;
+  PaintSpread(painter, QPointF(area.center().x(), y), shown);
+  painter.restore();
+}
+
+}  // namespace baralune::print

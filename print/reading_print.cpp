@@ -1,0 +1,88 @@
+#include "reading_print.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "catalogue.h"
+#include "cover_page.h"
+#include "paper_look.h"
+#include "report_pages.h"
+
+namespace baralune::print {
+
+namespace {
+
+constexpr double kMarginMillimetres = 15;
+constexpr double kFooterPoints = 8;
+
+void PaintFooter(QPainter& painter, const QRectF& footer, int page, int pages) {
+  painter.save();
+  painter.setPen(Qt::black);
+  painter.setFont(PaperFont(kFooterPoints));
+  painter.drawText(
+      footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+      QCoreApplication::translate("PrintedReading", "Page %1 of %2").arg(page).arg(pages));
+  painter.restore();
+}
+
+}  // namespace
+
+QPageSize PaperFor(const QLocale& locale) {
+  return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                           : QPageSize::A4);
+}
+
+void SetUpPage(QPagedPaintDevice& device, const QLocale& locale) {
+  device.setPageSize(PaperFor(locale));
+  device.setPageOrientation(QPageLayout::Portrait);
+  device.setPageMargins(
+      QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+      QPageLayout::Millimeter);
+}
+
+bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
+                  const richtext::Document& report) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // The painter's origin is the corner of the margins; the page number sits on the last line
+  // inside them, a blank line below the text.
+  const QSizeF printable(device.width(), device.height());
+  const double footerHeight = QFontMetricsF(PaperFont(kFooterPoints), &device).height() * 2;
+  const QSizeF body(printable.width(), printable.height() - footerHeight);
+  const QRectF footer(0, body.height(), printable.width(), footerHeight);
+
+  const ReportPages reportPages(report, device, body);
+  const int pages = 1 + reportPages.Count();
+  PaintCoverPage(painter, QRectF(QPointF(0, 0), body), details);
+  PaintFooter(painter, footer, 1, pages);
+  for (int page = 0; page < reportPages.Count(); ++page) {
+    if (!device.newPage()) return false;
+    reportPages.Paint(painter, page);
+    PaintFooter(painter, footer, page + 2, pages);
+  }
+  return painter.end();
+}
+
+QByteArray ReadingPdf(const ReadingDetails& details, const richtext::Document& report,
+                      const QLocale& locale) {
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    SetUpPage(writer, locale);
+    const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
+    const std::string_view name = kSpreads[spread].reportName;
+    writer.setTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    writer.setCreator(QStringLiteral("Baralune"));
+    if (!PaintReading(writer, details, report)) return {};
+  }
+  return pdf;
+}
+
+}  // namespace baralune::print

@@ -1,0 +1,33 @@
+#include "deal_pdf.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "reading_print.h"
+
+namespace baralune {
+
+std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>& hand,
+                               const richtext::Document& report) {
+  // Qt's own notices (a missing runtime folder, font set-up) are not the dealer's to pass on:
+  // it speaks in one line of its own when something fails.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  // Always offscreen: a platform inherited from a desktop session would want its display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "baralune-deal";
+  char* argv[] = {name, nullptr};
+  const QGuiApplication app(argc, argv);
+
+  ReadingDetails details;
+  details.spread = spread;
+  details.hand = hand;
+  details.dealt = QDateTime::currentDateTime();
+  const QByteArray pdf = print::ReadingPdf(details, report);
+  return pdf.toStdString();
+}
+
+}  // namespace baralune

@@ -1,0 +1,69 @@
+#include "print_actions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <string_view>
+
+#include "MDI.h"
+#include "look.h"
+#include "program.h"
+#include "reading_print.h"
+#include "save_file.h"
+#include "seams.h"
+
+namespace baralune {
+
+void AddPrintActions(MDI* window, QMenu* file) {
+  QAction* print = file->addAction(MDI::tr("&Print…"));
+  print->setObjectName(QStringLiteral("mnuPrint"));
+  print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  QObject::connect(print, &QAction::triggered, window, [window] { PrintReading(window); });
+  QAction* pdf = file->addAction(MDI::tr("&Export as PDF…"));
+  pdf->setObjectName(QStringLiteral("mnuExportPdf"));
+  pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  QObject::connect(pdf, &QAction::triggered, window, [window] { ExportReadingPdf(window); });
+}
+
+void PrintReading(MDI* window) {
+  Guard([window] {
+    const ReadingDetails details = window->Details();
+    const richtext::Document& report = window->ReportBox().document();
+    const QString error = AppSeams().print(window, [&](QPagedPaintDevice& printer) {
+      return print::PaintReading(printer, details, report);
+    });
+    if (!error.isEmpty()) {
+      ShowMessage(window, MDI::tr("The reading could not be printed: %1").arg(error),
+                  QMessageBox::Warning);
+    }
+  });
+}
+
+void ExportReadingPdf(MDI* window) {
+  Guard([window] {
+    SaveDialogRequest request;
+    request.title = look::AppTitle();
+    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.directory = SaveFolder();
+    const QString chosen = AppSeams().saveFileName(window, request);
+    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
+    const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
+
+    const QByteArray pdf = print::ReadingPdf(window->Details(), window->ReportBox().document());
+    const QString error =
+        pdf.isEmpty() ? MDI::tr("the PDF could not be made")
+                      : SaveFile(path, std::string_view(pdf.constData(),
+                                                        static_cast<std::size_t>(pdf.size())));
+    if (error.isEmpty()) {
+      RememberSaveFolder(path);
+      return;
+    }
+    ShowMessage(window,
+                MDI::tr("The reading could not be exported to %1: %2")
+                    .arg(QDir::toNativeSeparators(path), error),
+                QMessageBox::Information);
+  });
+}
+
+}  // namespace baralune
