@@ -6,6 +6,7 @@
 
 #include "frmAbout.h"
 #include "frmCartomancy.h"
+#include "frmHistory.h"
 #include "frmManual.h"
 #include "reading.h"
 #include "report_view.h"
@@ -71,6 +72,10 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasAName) {
   FlushDeletes();
 
   ExpectEveryControlNamed(OpenManualWindow(3));
+  QuitProgram();
+  FlushDeletes();
+
+  ExpectEveryControlNamed(ShowHistoryWindow(OpenMainWindow()));
 }
 
 TEST_F(AccessibilityTest, NamesComeFromCaptionsOrTheControlsRoles) {
