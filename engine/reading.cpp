@@ -14,6 +14,11 @@ std::vector<CardIndex> DrawFromSharedRandom(int n) {
   return DrawHand(n, SharedRandom());
 }
 
+HandDrawer EnteredHand(std::vector<CardIndex> cards) {
+  cards.push_back(0);
+  return [cards](int) { return cards; };
+}
+
 void RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw) {
   const int n = CardCount(spreadIndex);
   Hand.clear();

@@ -18,8 +18,18 @@ grep -q 'Gypsy / Romany Spread' "$tmp/out.txt" || fail "text report lacks the sp
 "$deal" --help | grep -q -- '--spread' || fail "--help"
 "$deal" --version | grep -q 'baralune-deal 1.15' || fail "--version"
 
+# --cards reads exactly the hand given, in position order, the same on every run.
+"$deal" --spread 0 --cards 39,0,17 --text >"$tmp/own.txt" || fail "--cards"
+grep -A1 '^Card Name: ' "$tmp/own.txt" | grep ' of ' | tr '\n' '|' |
+  grep -q '^Knight of Spades (Caballo)|Ace of Clubs (Ace)|Ten of Diamonds (Sota)|$' ||
+  fail "--cards did not read 39,0,17 in order"
+"$deal" --cards 39,0,17 --spread 0 --text | cmp -s - "$tmp/own.txt" || fail "--cards differs"
+
 for args in "" "--spread" "--spread 4" "--spread nine" "--spread 1 --bogus" "--out" \
-            "--spread 1 --out"; do
+            "--spread 1 --out" "--spread 0 --cards" "--spread 0 --cards 1,2" \
+            "--spread 0 --cards 1,2,3,4" "--spread 0 --cards 1,1,2" "--spread 0 --cards 1,2,40" \
+            "--spread 0 --cards 1,2,x" "--spread 0 --cards 1,,2" "--spread 0 --cards 1,2," \
+            "--spread 0 --cards -1,2,3" "--spread 0 --cards 01,2,3x"; do
   for extra in "" "--out $tmp/never.rtf"; do
     set +e
     # shellcheck disable=SC2086

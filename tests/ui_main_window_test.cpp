@@ -63,8 +63,8 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlacesInTabOrder) {
   const QObjectList& siblings = cobrand->parentWidget()->children();
   EXPECT_GT(siblings.indexOf(fullbrand), siblings.indexOf(cobrand));
 
-  const char* order[] = {"txtName",   "cboMonth", "cboDate",   "cboYear",
-                         "cboSpread", "optAuto",  "optManual", "cmdCalculate"};
+  const char* order[] = {"txtName", "cboMonth",  "cboDate",     "cboYear",     "cboSpread",
+                         "optAuto", "optManual", "optOwnCards", "cmdCalculate"};
   QWidget* w = Child<QWidget>(main, order[0]);
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget* next = w->nextInFocusChain();

@@ -15,6 +15,7 @@
 #include "catalogue.h"
 #include "frmAbout.h"
 #include "frmHistory.h"
+#include "frmOwnCards.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -145,6 +146,25 @@ TEST_P(TextFitTest, ManualWindowWithEveryPositionMeaning) {
     manual->mnuBack_Click();
     FlushDeletes();
   }
+}
+
+TEST_P(TextFitTest, OwnCardsPickerWithTheLongestPositionMeaning) {
+  frmMain* main = OpenMainWindow();
+  Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Rosa"));
+  Child<QComboBox>(main, "cboSpread")->setCurrentIndex(3);
+  Child<QRadioButton>(main, "optOwnCards")->setChecked(true);
+  main->cmdCalculate_Click();
+  auto* picker = Loaded<frmOwnCards>("frmOwnCards");
+  ASSERT_NE(picker, nullptr);
+  QString longest;
+  for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
+    for (int p = 1; p <= CardCount(s); ++p) {
+      const QString meaning = QString::fromStdString(PositionMeaning(s, p));
+      if (meaning.size() > longest.size()) longest = meaning;
+    }
+  }
+  picker->lblPositionMeaning()->setText(longest);
+  ExpectFits(picker);
 }
 
 TEST_P(TextFitTest, ReportWindowWithItsSpreadDisplayAndTheAboutBox) {

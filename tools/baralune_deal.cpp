@@ -92,7 +92,9 @@ int main(int argc, char** argv) {
 
   HeadlessWindows windows;
   baralune::CurrentSpreadIndex = options.spread;
-  baralune::RunReading(baralune::CurrentSpreadIndex, windows);
+  baralune::RunReading(baralune::CurrentSpreadIndex, windows,
+                       options.cards.empty() ? baralune::HandDrawer(baralune::DrawFromSharedRandom)
+                                             : baralune::EnteredHand(options.cards));
   const std::string report =
       options.plainText ? PlainText(windows.ReportBox()) : windows.ReportBox().TextRTF();
   if (options.outPath.empty() && options.pdfPath.empty()) return WriteToStdout(report);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "card_list.h"
 #include "catalogue.h"
 
 namespace baralune {
@@ -17,6 +18,8 @@ const char* const kDealUsage =
     "  --text        write the report's plain text instead of RTF\n"
     "  --pdf FILE    write the reading as PDF to FILE (needs no display); the report\n"
     "                is then written only to the file --out names, from the same reading\n"
+    "  --cards LIST  read these cards instead of drawing: the card indices 0..39\n"
+    "                in position order, separated by commas (3,17,25)\n"
     "  --help        show this help\n"
     "  --version     show the version\n";
 
@@ -107,6 +110,14 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
       const std::string* v = value();
       if (!v || v->empty()) return fail("--pdf needs a file name");
       options.pdfPath = *v;
+    } else if (arg == "--cards") {
+      const std::string* v = value();
+      if (!v) return fail("--cards needs a list");
+      CardList list = ParseCardList(*v);
+      if (!list.error.empty()) {
+        return fail("bad card list " + QuoteArgument(*v) + ": " + list.error);
+      }
+      options.cards = std::move(list.cards);
     } else if (arg == "--out") {
       const std::string* v = value();
       if (!v || v->empty()) return fail("--out needs a file name");
@@ -116,6 +127,10 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
     }
   }
   if (!haveSpread) return fail("no spread given");
+  const int positions = CardCount(options.spread);
+  if (!options.cards.empty() && static_cast<int>(options.cards.size()) != positions) {
+    return fail("--cards needs " + std::to_string(positions) + " cards for that spread");
+  }
   if (!options.pdfPath.empty() && options.pdfPath == options.outPath) {
     return fail("--out and --pdf name the same file");
   }

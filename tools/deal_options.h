@@ -16,6 +16,7 @@ struct DealOptions {
   std::string outPath;  // empty: standard output
   std::string pdfPath;  // the reading as PDF as well (empty: none)
   bool plainText = false;
+  std::vector<CardIndex> cards;  // the hand to read, in position order (empty: drawn)
 };
 
 struct DealOptionsResult {

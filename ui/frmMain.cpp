@@ -15,10 +15,12 @@
 #include "catalogue.h"
 #include "face_button.h"
 #include "frmManual.h"
+#include "frmOwnCards.h"
 #include "help_links.h"
 #include "journal_actions.h"
 #include "link_label.h"
 #include "look.h"
+#include "own_cards_option.h"
 #include "program.h"
 #include "reading.h"
 #include "seams.h"
@@ -207,6 +209,7 @@ void frmMain::CreateControls() {
     look::SetTextColor(option, kCyan);
   }
   m_optAuto->setChecked(true);
+  m_optOwnCards = AddOwnCardsOption(frame2, m_optAuto, m_optManual);
 
   m_cmdCalculate =
       new FaceButton(QStringLiteral("Deal The Spanish &Cards"), QColor(0xC0, 0xFF, 0xFF), client);
@@ -236,7 +239,8 @@ void frmMain::SetTabOrder() {
   QWidget::setTabOrder(m_cboYear, m_cboSpread);
   QWidget::setTabOrder(m_cboSpread, m_optAuto);
   QWidget::setTabOrder(m_optAuto, m_optManual);
-  QWidget::setTabOrder(m_optManual, m_cmdCalculate);
+  QWidget::setTabOrder(m_optManual, m_optOwnCards);
+  QWidget::setTabOrder(m_optOwnCards, m_cmdCalculate);
   m_txtName->setFocus();
 }
 
@@ -283,7 +287,7 @@ bool frmMain::ValidateEntries() {
     Guard([this] { m_cboSpread->setFocus(); });
     return false;
   }
-  if (!m_optAuto->isChecked() && !m_optManual->isChecked()) {
+  if (!m_optAuto->isChecked() && !m_optManual->isChecked() && !m_optOwnCards->isChecked()) {
     Guard([this] {
       ShowMessage(this, QStringLiteral("Please Select Analyze Mode"), QMessageBox::Critical);
     });
@@ -308,6 +312,11 @@ void frmMain::cmdCalculate_Click() {
       Guard([&] { RunReading(CurrentSpreadIndex, report->ReadingTarget()); });
       Guard([&] { report->ShowReport(); });
     }
+    Guard([this] { UnloadForReading(); });
+    return;
+  }
+  if (m_optOwnCards->isChecked()) {
+    Guard([&] { ShowOwnCardsWindow(details); });
     Guard([this] { UnloadForReading(); });
     return;
   }

@@ -59,6 +59,7 @@ class frmMain : public QMainWindow {
   QComboBox* m_cboSpread = nullptr;
   QRadioButton* m_optAuto = nullptr;
   QRadioButton* m_optManual = nullptr;
+  QRadioButton* m_optOwnCards = nullptr;
   QPushButton* m_cmdCalculate = nullptr;
   LinkLabel* m_lblCobrand = nullptr;
   LinkLabel* m_lblFullBrand = nullptr;

@@ -20,7 +20,8 @@ bool IsProgramWindow(const QWidget* w) {
   if (w->property(kUnloaded).toBool()) return false;
   const QString name = w->objectName();
   return name == QLatin1String("frmMain") || name == QLatin1String("MDI") ||
-         name == QLatin1String("frmManual") || name == QLatin1String("frmAbout");
+         name == QLatin1String("frmManual") || name == QLatin1String("frmAbout") ||
+         name == QLatin1String("frmOwnCards");
 }
 }  // namespace
 
