@@ -13,9 +13,10 @@ namespace baralune {
 
 class LinkLabel;
 
-// A face-down card of the manual tray: the card back, clicked with the left button, or with
-// Enter or Space when it has the focus. The cards of a tray share one focus cue: a click on
-// any of them hides the focus frame, a key on any of them shows it.
+// A card of a tray (the manual window's face-down cards, the own-cards picker's faces): its
+// picture, clicked with the left button, or with Enter or Space when it has the focus. The
+// cards of a tray share one focus cue: a click on any of them hides the focus frame, a key on
+// any of them shows it.
 class TrayCard : public QLabel {
   Q_OBJECT
 
