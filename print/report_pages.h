@@ -20,6 +20,8 @@ class ReportPages {
   void Paint(QPainter& painter, int index) const;
 
  private:
+  void KeepParagraphsOnOnePage();
+
   QTextDocument m_document;
   QSizeF m_pageSize;
 };
