@@ -10,7 +10,7 @@
 namespace baralune {
 
 const char* const kDealUsage =
-    "Usage: baralune-deal --spread N [--out FILE] [--text] [--pdf FILE]\n"
+    "Usage: baralune-deal --spread N [--cards LIST] [--out FILE] [--text] [--pdf FILE]\n"
     "Deals one reading and writes its report as RTF (or plain text with --text).\n"
     "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
     "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index or name)\n"
