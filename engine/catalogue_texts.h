@@ -19,5 +19,7 @@ struct CardFactsText {
 extern const std::array<CardFactsText, 40> kCardFactsEs;
 extern const std::array<std::string_view, 40> kCardDescriptionsEs;
 extern const std::array<std::string_view, 4> kSpreadDescriptionsEs;
+// Slot k - 1 holds the sentence of special rule k.
+extern const std::array<std::string_view, 12> kSpecialSentencesEs;
 
 }  // namespace baralune::texts
