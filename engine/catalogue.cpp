@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "catalogue_texts.h"
+#include "language.h"
 
 namespace baralune {
 
@@ -148,18 +149,23 @@ void Fill(TextTable<Slots>& table, const std::string_view (&texts)[N]) {
   for (std::size_t i = 0; i < N; ++i) table.Set(static_cast<int>(i), texts[i]);
 }
 
-void FillRomany() {
+template <std::size_t Slots, std::size_t N>
+void Fill(TextTable<Slots>& table, const std::array<std::string_view, N>& texts) {
+  static_assert(N < Slots, "a position table keeps one spare slot");
+  for (std::size_t i = 0; i < N; ++i) table.Set(static_cast<int>(i), texts[i]);
+}
+
+constexpr texts::RomanyPositionWords kRomany = {
+    "Card ", ": represent the past.", ": represent the present.", ": reflects the future."};
+
+void FillRomany(const texts::RomanyPositionWords& words) {
   for (int p = 1; p <= 21; ++p) {
-    const char* meaning = p <= 7    ? ": represent the past."
-                          : p <= 14 ? ": represent the present."
-                                    : ": reflects the future.";
-    RomanyPositions.Set(p - 1, "Card " + std::to_string(p) + meaning);
+    const std::string_view ending = p <= 7 ? words.past : p <= 14 ? words.present : words.future;
+    RomanyPositions.Set(p - 1, std::string(words.prefix) + std::to_string(p) + std::string(ending));
   }
 }
 
-}  // namespace
-
-void LoadCatalogue() {
+void LoadEnglish() {
   for (int k = 0; k < kDeckSize; ++k) {
     CardName.Set(k, kCards[k].name);
     CardKeywords.Set(k, kCards[k].keywords);
@@ -172,7 +178,48 @@ void LoadCatalogue() {
   Fill(ThreeCardPositions, kThreeCard);
   Fill(NineCardPositions, kNineCard);
   Fill(HorseshoePositions, kHorseshoe);
-  FillRomany();
+  FillRomany(kRomany);
+}
+
+void LoadSpanish() {
+  for (std::size_t k = 0; k < kDeckSize; ++k) {
+    const int slot = static_cast<int>(k);
+    CardName.Set(slot, texts::kCardFactsEs[k].name);
+    CardKeywords.Set(slot, texts::kCardFactsEs[k].keywords);
+    CardTimePeriod.Set(slot, texts::kCardFactsEs[k].timePeriod);
+    CardDescription.Set(slot, texts::kCardDescriptionsEs[k]);
+  }
+  for (std::size_t s = 0; s < kSpreadCount; ++s) {
+    SpreadDescription.Set(static_cast<int>(s), texts::kSpreadDescriptionsEs[s]);
+  }
+  Fill(ThreeCardPositions, texts::kThreeCardPositionsEs);
+  Fill(NineCardPositions, texts::kNineCardPositionsEs);
+  Fill(HorseshoePositions, texts::kHorseshoePositionsEs);
+  FillRomany(texts::kRomanyPositionsEs);
+}
+
+}  // namespace
+
+void LoadCatalogue() {
+  if (CatalogueLanguage() == Language::Spanish) {
+    LoadSpanish();
+  } else {
+    LoadEnglish();
+  }
+}
+
+std::string_view SpreadListText(SpreadIndex spread) {
+  if (!IsKnownSpread(spread)) throw std::out_of_range("no spread " + std::to_string(spread));
+  const auto s = static_cast<std::size_t>(spread);
+  return CatalogueLanguage() == Language::Spanish ? texts::kSpreadNamesEs.at(s).listText
+                                                  : kSpreads[s].listText;
+}
+
+std::string_view SpreadReportName(SpreadIndex spread) {
+  if (!IsKnownSpread(spread)) throw std::out_of_range("no spread " + std::to_string(spread));
+  const auto s = static_cast<std::size_t>(spread);
+  return CatalogueLanguage() == Language::Spanish ? texts::kSpreadNamesEs.at(s).reportName
+                                                  : kSpreads[s].reportName;
 }
 
 int CardCount(SpreadIndex spread) {

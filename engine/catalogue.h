@@ -21,7 +21,8 @@ extern TextTable<10> NineCardPositions;
 extern TextTable<8> HorseshoePositions;
 extern TextTable<22> RomanyPositions;
 
-// Fills every table from its literals. Calling it again gives the same contents.
+// Fills every table from the literals of the catalogue's language (see language.h). Calling
+// it again gives the same contents.
 void LoadCatalogue();
 
 // The fixed facts of a spread.
@@ -36,6 +37,10 @@ inline constexpr Spread kSpreads[kSpreadCount] = {
     {"Horseshoe Spread", 7, "Horseshoe Spread"},
     {"Gypsy Spread", 21, "Gypsy / Romany Spread"},
 };
+
+// A known spread's names in the catalogue's language; kSpreads holds the English ones.
+std::string_view SpreadListText(SpreadIndex spread);
+std::string_view SpreadReportName(SpreadIndex spread);
 
 // Positions of a spread: 3, 9 and 7 for spreads 0, 1 and 2; 21 for any other value.
 int CardCount(SpreadIndex spread);

@@ -22,4 +22,24 @@ extern const std::array<std::string_view, 4> kSpreadDescriptionsEs;
 // Slot k - 1 holds the sentence of special rule k.
 extern const std::array<std::string_view, 12> kSpecialSentencesEs;
 
+// A spread's name as the main window lists it and as the report and the spread display title it.
+struct SpreadNamesText {
+  std::string_view listText;
+  std::string_view reportName;
+};
+extern const std::array<SpreadNamesText, 4> kSpreadNamesEs;
+
+// Position meanings, position p in slot p - 1. The Gypsy spread's are built from the pieces:
+// prefix, number, then the row's ending.
+extern const std::array<std::string_view, 3> kThreeCardPositionsEs;
+extern const std::array<std::string_view, 9> kNineCardPositionsEs;
+extern const std::array<std::string_view, 7> kHorseshoePositionsEs;
+struct RomanyPositionWords {
+  std::string_view prefix;
+  std::string_view past;
+  std::string_view present;
+  std::string_view future;
+};
+extern const RomanyPositionWords kRomanyPositionsEs;
+
 }  // namespace baralune::texts

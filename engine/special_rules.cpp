@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "catalogue_texts.h"
+#include "language.h"
+
 namespace baralune {
 
 std::array<std::string, kSpecialRuleCount> SpecialInterpretations;
@@ -62,7 +65,9 @@ void EvaluateSpecialRules(const std::vector<CardIndex>& hand) {
     }
     if (std::all_of(found.begin(), found.end(), [](bool f) { return f; })) {
       const auto slot = static_cast<std::size_t>(rule.number - 1);
-      SpecialInterpretations[slot] = rule.sentence;
+      SpecialInterpretations[slot] = CatalogueLanguage() == Language::Spanish
+                                         ? texts::kSpecialSentencesEs[slot]
+                                         : rule.sentence;
       SpecialCards[slot] = rule.cards;
     }
   }

@@ -1,0 +1,19 @@
+#pragma once
+#include <optional>
+#include <string_view>
+
+namespace baralune {
+
+// The languages a reading can be written in. English is the original edition.
+enum class Language { English, Spanish };
+
+// "en" or "es"; anything else has no language.
+std::optional<Language> LanguageFromCode(std::string_view code);
+std::string_view LanguageCode(Language language);
+
+// The language of the catalogue's tables, the special interpretations and the report's own
+// words. Setting it reloads the catalogue; readings written afterwards use it.
+void SetCatalogueLanguage(Language language);
+Language CatalogueLanguage();
+
+}  // namespace baralune
