@@ -6,6 +6,9 @@ deal=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The checks read English: the report's language follows the locale.
+export LANG=C
+unset LC_ALL LC_MESSAGES
 
 "$deal" --spread 0 >"$tmp/out.rtf" || fail "spread 0 did not deal"
 head -c 5 "$tmp/out.rtf" | grep -q '^{\\rtf' || fail "stdout is not RTF"
@@ -25,11 +28,20 @@ grep -A1 '^Card Name: ' "$tmp/own.txt" | grep ' of ' | tr '\n' '|' |
   fail "--cards did not read 39,0,17 in order"
 "$deal" --cards 39,0,17 --spread 0 --text | cmp -s - "$tmp/own.txt" || fail "--cards differs"
 
+# --language en|es; without it the locale's language.
+"$deal" --spread 0 --cards 39,0,17 >"$tmp/own.rtf" || fail "RTF of 39,0,17"
+"$deal" --spread 0 --cards 39,0,17 --language en | cmp -s - "$tmp/own.rtf" || fail "--language en"
+"$deal" --spread 0 --cards 39,0,17 --language es --out "$tmp/es.rtf" || fail "--language es"
+grep -qF "Posici\\'f3n 1" "$tmp/es.rtf" || fail "--language es wrote no Spanish RTF"
+LC_MESSAGES=es_MX.UTF-8 "$deal" --spread 0 --cards 39,0,17 --text --out "$tmp/es.txt" &&
+  grep -q '^Posición 1' "$tmp/es.txt" || fail "a Spanish locale did not give a Spanish report"
+
 for args in "" "--spread" "--spread 4" "--spread nine" "--spread 1 --bogus" "--out" \
             "--spread 1 --out" "--spread 0 --cards" "--spread 0 --cards 1,2" \
             "--spread 0 --cards 1,2,3,4" "--spread 0 --cards 1,1,2" "--spread 0 --cards 1,2,40" \
             "--spread 0 --cards 1,2,x" "--spread 0 --cards 1,,2" "--spread 0 --cards 1,2," \
-            "--spread 0 --cards -1,2,3" "--spread 0 --cards 01,2,3x"; do
+            "--spread 0 --cards -1,2,3" "--spread 0 --cards 01,2,3x" "--spread 0 --language" \
+            "--spread 0 --language fr" "--spread 0 --language ES"; do
   for extra in "" "--out $tmp/never.rtf"; do
     set +e
     # shellcheck disable=SC2086

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "deal_options.h"
+#include "language.h"
 #include "reading.h"
 #include "rich_text_box.h"
 #include "safe_output.h"
@@ -17,6 +18,9 @@
 #endif
 #if BARALUNE_PRINT
 #include "deal_pdf.h"
+#endif
+#if BARALUNE_LANGUAGE_CHOICE
+#include "language_choice.h"
 #endif
 
 namespace {
@@ -54,13 +58,23 @@ int WriteToStdout(std::string_view text) {
   return error ? Fail("cannot write to standard output", std::strerror(error)) : 0;
 }
 
+// The language asked for, else the system's by the program's rule (English without Qt).
+baralune::Language ReportLanguage(const baralune::DealOptions& options) {
+  if (options.language) return *options.language;
+#if BARALUNE_LANGUAGE_CHOICE
+  return baralune::SystemLanguage();
+#else
+  return baralune::Language::English;
+#endif
+}
+
 // The reading as PDF at `path`, through the same safe replacement as the report.
 int WritePdf(const std::string& path, const richtext::RichTextBox& box) {
 #if BARALUNE_PRINT
   const std::vector<baralune::CardIndex> hand(
       baralune::Hand.begin(), baralune::Hand.end() - (baralune::Hand.empty() ? 0 : 1));
-  const std::string pdf =
-      baralune::HeadlessReadingPdf(baralune::CurrentSpreadIndex, hand, box.document());
+  const std::string pdf = baralune::HeadlessReadingPdf(
+      baralune::CurrentSpreadIndex, hand, box.document(), baralune::CatalogueLanguage());
   if (pdf.empty()) return Fail("cannot write " + baralune::QuoteArgument(path), "no PDF was made");
   const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
   if (written.ok()) return 0;
@@ -90,6 +104,7 @@ int main(int argc, char** argv) {
     return WriteToStdout("baralune-deal " + std::string(baralune::kVersion) + "\n");
   }
 
+  baralune::SetCatalogueLanguage(ReportLanguage(options));
   HeadlessWindows windows;
   baralune::CurrentSpreadIndex = options.spread;
   baralune::RunReading(baralune::CurrentSpreadIndex, windows,

@@ -11,6 +11,7 @@ namespace baralune {
 
 const char* const kDealUsage =
     "Usage: baralune-deal --spread N [--cards LIST] [--out FILE] [--text] [--pdf FILE]\n"
+    "                     [--language en|es]\n"
     "Deals one reading and writes its report as RTF (or plain text with --text).\n"
     "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
     "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index or name)\n"
@@ -20,6 +21,8 @@ const char* const kDealUsage =
     "                is then written only to the file --out names, from the same reading\n"
     "  --cards LIST  read these cards instead of drawing: the card indices 0..39\n"
     "                in position order, separated by commas (3,17,25)\n"
+    "  --language L  write in English (en) or Spanish (es); without it, the language\n"
+    "                of the system's locale (LC_ALL, LC_MESSAGES, LANG)\n"
     "  --help        show this help\n"
     "  --version     show the version\n";
 
@@ -118,6 +121,11 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
         return fail("bad card list " + QuoteArgument(*v) + ": " + list.error);
       }
       options.cards = std::move(list.cards);
+    } else if (arg == "--language") {
+      const std::string* v = value();
+      if (!v) return fail("--language needs en or es");
+      options.language = LanguageFromCode(*v);
+      if (!options.language) return fail("unknown language " + QuoteArgument(*v));
     } else if (arg == "--out") {
       const std::string* v = value();
       if (!v || v->empty()) return fail("--out needs a file name");

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language.h"
 #include "types.h"
 
 namespace baralune {
@@ -16,7 +17,8 @@ struct DealOptions {
   std::string outPath;  // empty: standard output
   std::string pdfPath;  // the reading as PDF as well (empty: none)
   bool plainText = false;
-  std::vector<CardIndex> cards;  // the hand to read, in position order (empty: drawn)
+  std::vector<CardIndex> cards;      // the hand to read, in position order (empty: drawn)
+  std::optional<Language> language;  // of the report and the PDF (empty: the system's)
 };
 
 struct DealOptionsResult {

@@ -4,12 +4,13 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "language_choice.h"
 #include "reading_print.h"
 
 namespace baralune {
 
 std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>& hand,
-                               const richtext::Document& report) {
+                               const richtext::Document& report, Language language) {
   // Qt's own notices (a missing runtime folder, font set-up) are not the dealer's to pass on:
   // it speaks in one line of its own when something fails.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -21,6 +22,7 @@ std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>&
   char name[] = "baralune-deal";
   char* argv[] = {name, nullptr};
   const QGuiApplication app(argc, argv);
+  ApplyLanguage(language);  // the translations need the application object
 
   ReadingDetails details;
   details.spread = spread;

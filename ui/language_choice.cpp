@@ -1,0 +1,85 @@
+#include "language_choice.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace baralune {
+
+namespace {
+
+Language g_applied = Language::English;
+
+// Baralune's translation (in the program's resources) and Qt's own, while Spanish is on.
+struct Translators {
+  std::unique_ptr<QTranslator> baralune;
+  std::unique_ptr<QTranslator> qt;
+};
+Translators& Installed() {
+  static Translators translators;
+  return translators;
+}
+
+void Remove(std::unique_ptr<QTranslator>& translator) {
+  if (translator == nullptr) return;
+  QCoreApplication::removeTranslator(translator.get());
+  translator.reset();
+}
+
+std::unique_ptr<QTranslator> Load(const QString& name, const QString& folder) {
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(name, folder)) return nullptr;  // a missing file leaves those in English
+  QCoreApplication::installTranslator(translator.get());
+  return translator;
+}
+
+// The default locale in the chosen language, keeping the system's territory where it speaks it.
+QLocale LocaleFor(Language language) {
+  const QLocale system = QLocale::system();
+  if (LanguageOfLocale(system) == language) return system;
+  return language == Language::Spanish ? QLocale(QLocale::Spanish, QLocale::Spain)
+                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+}  // namespace
+
+Language LanguageOfLocale(const QLocale& locale) {
+  return locale.language() == QLocale::Spanish ? Language::Spanish : Language::English;
+}
+
+Language ChooseLanguage(const QString& setting, const QLocale& system) {
+  if (const auto chosen = LanguageFromCode(setting.toStdString())) return *chosen;
+  return LanguageOfLocale(system);
+}
+
+Language SystemLanguage() {
+  return LanguageOfLocale(QLocale::system());
+}
+
+void ApplyLanguage(Language language) {
+  Translators& installed = Installed();
+  Remove(installed.baralune);
+  Remove(installed.qt);
+  if (language == Language::Spanish && QCoreApplication::instance() != nullptr) {
+    installed.baralune = Load(QStringLiteral("baralune_es"), QStringLiteral(":/i18n"));
+    installed.qt =
+        Load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
+  QLocale::setDefault(LocaleFor(language));
+  // The catalogue starts in English and loads when first needed: no work for English.
+  if (language != CatalogueLanguage()) SetCatalogueLanguage(language);
+  g_applied = language;
+}
+
+QString MonthListName(int month) {
+  const QLocale locale;
+  const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
+  return locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+Language AppliedLanguage() {
+  return g_applied;
+}
+
+}  // namespace baralune

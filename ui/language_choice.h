@@ -1,0 +1,31 @@
+#pragma once
+#include <QLocale>
+#include <QString>
+
+#include "language.h"
+
+namespace baralune {
+
+// The language a locale speaks to Baralune: Spanish for any Spanish locale (es_ES, es_MX,
+// es_AR, ...), English for every other.
+Language LanguageOfLocale(const QLocale& locale);
+
+// The language to use: `setting` ("en" or "es") when it names one, otherwise the locale's.
+Language ChooseLanguage(const QString& setting, const QLocale& system);
+
+// The system's language, from the environment as Qt reads it (LC_ALL, LC_MESSAGES, LANG).
+Language SystemLanguage();
+
+// Switches Baralune's texts: Baralune's and Qt's own translations, the default locale (month
+// names, numbers) and the engine's catalogue. English installs no translation. Needs the
+// application object for the translations.
+void ApplyLanguage(Language language);
+
+// Month 1..12 as the date of birth's list offers it: the default locale's name, capitalised
+// as the first word of a list item ("Enero").
+QString MonthListName(int month);
+
+// The language last applied (English until one is).
+Language AppliedLanguage();
+
+}  // namespace baralune
