@@ -50,22 +50,25 @@ QString BirthDateText(const QLocale& locale, const QString& entered) {
 QStringList DetailLines(const ReadingDetails& details) {
   const QLocale locale;
   QStringList lines;
-  if (!details.name.isEmpty()) lines << Tr("Name: %1").arg(details.name);
+  if (!details.name.isEmpty())
+    lines << Tr(QT_TRANSLATE_NOOP("PrintedReading", "Name: %1")).arg(details.name);
   if (!details.birthDate.isEmpty()) {
-    lines << Tr("Date of birth: %1").arg(BirthDateText(locale, details.birthDate));
+    lines << Tr(QT_TRANSLATE_NOOP("PrintedReading", "Date of birth: %1"))
+                 .arg(BirthDateText(locale, details.birthDate));
   }
   if (details.dealt.isValid()) {
-    lines << Tr("Date of the reading: %1 at %2")
+    lines << Tr(QT_TRANSLATE_NOOP("PrintedReading", "Date of the reading: %1 at %2"))
                  .arg(locale.toString(details.dealt.date(), QLocale::LongFormat),
                       locale.toString(details.dealt.time(), QLocale::ShortFormat));
   }
   return lines;
 }
 
-// Draws `text` centred in `box`, one line, in `font`.
+// Draws `text` centred in `box`, one line, in `font`; a longer translation runs past the box's
+// ends rather than losing its own.
 void Centred(QPainter& painter, const QRectF& box, const QString& text, const QFont& font) {
   painter.setFont(font);
-  painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
 void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& details) {
@@ -101,7 +104,7 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
   if (gypsy) {
     const QFont caption = PaperFont(12 * textScale, true);
     for (const auto& row : spread_shape::kRomanyRows) {
-      Centred(painter, rect(row.left, row.top, row.width, 270), QString::fromLatin1(row.text),
+      Centred(painter, rect(row.left, row.top, row.width, 270), spread_shape::RowText(row),
               caption);
     }
   }

@@ -16,6 +16,7 @@
 #include "frmAbout.h"
 #include "frmHistory.h"
 #include "frmOwnCards.h"
+#include "language.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -24,7 +25,7 @@ namespace {
 // The languages Baralune speaks, English first. Each further one comes with its translation in
 // the program's resources, loaded before the windows open.
 std::vector<QString> Languages() {
-  return {QStringLiteral("en")};
+  return {QStringLiteral("en"), QStringLiteral("es")};
 }
 
 // Whether `text`, drawn with `flags` in `box` of `control`, stays inside the box.
@@ -113,10 +114,13 @@ class TextFitTest : public UiTest, public ::testing::WithParamInterface<QString>
     if (GetParam() == QStringLiteral("en")) return;  // the texts as written
     ASSERT_TRUE(m_translator.load(QStringLiteral(":/i18n/baralune_") + GetParam()));
     QCoreApplication::installTranslator(&m_translator);
+    // The engine's texts (spread descriptions, position meanings) in the same language.
+    SetCatalogueLanguage(LanguageFromCode(GetParam().toStdString()).value());
   }
   void TearDown() override {
     UiTest::TearDown();
     QCoreApplication::removeTranslator(&m_translator);
+    SetCatalogueLanguage(Language::English);
   }
 
  private:

@@ -90,19 +90,19 @@ MDI::~MDI() {
 }
 
 void MDI::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* save = file->addAction(QStringLiteral("&Save"));
+  QAction* save = file->addAction(tr("&Save"));
   save->setObjectName(QStringLiteral("mnuSave"));
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
   AddPrintActions(this, file);
   file->addSeparator();
   AddJournalActions(this, file);
-  QAction* back = file->addAction(QStringLiteral("&Back"));
+  QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
   connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
   file->addSeparator();
-  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
@@ -128,7 +128,7 @@ void MDI::CreateControls() {
 
   m_picTop = MakePanel(client, "picTop", look::Background());
   m_picTop->setFixedHeight(look::Px(kTopHeightTwips));
-  m_cmdBack = MakeButton(m_picTop, "cmdBack", QStringLiteral("&Back"));
+  m_cmdBack = MakeButton(m_picTop, "cmdBack", tr("&Back"));
   connect(m_cmdBack, &QPushButton::clicked, this, [this] { mnuBack_Click(); });
 
   m_area = new QMdiArea(client);
@@ -142,7 +142,7 @@ void MDI::CreateControls() {
   m_rtb = new richtext::ReportView(m_picRight);
   m_rtb->setObjectName(QStringLiteral("RTB"));
   m_rtb->setFont(look::Font());
-  m_rtb->setAccessibleName(QStringLiteral("Report"));
+  m_rtb->setAccessibleName(tr("Report"));
   // Fixed size: the report box does not follow the window.
   m_rtb->setGeometry(look::TwipsRect(0, 0, 4230, 9255));
   connect(m_rtb, &richtext::ReportView::Change, this, &MDI::RTB_Change);
@@ -157,8 +157,8 @@ void MDI::CreateControls() {
   m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
   connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
   connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
-  m_cmdSave = MakeButton(m_picBottom, "cmdSave", QStringLiteral("&Save"));
-  m_cmdExit = MakeButton(m_picBottom, "cmdExit", QStringLiteral("E&xit"));
+  m_cmdSave = MakeButton(m_picBottom, "cmdSave", tr("&Save"));
+  m_cmdExit = MakeButton(m_picBottom, "cmdExit", tr("E&xit"));
   connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
   connect(m_cmdExit, &QPushButton::clicked, this, [this] { mnuExit_Click(); });
 
@@ -272,7 +272,7 @@ void MDI::cmdSave_Click() {
   try {
     SaveDialogRequest request;
     request.title = look::AppTitle();
-    request.filter = QStringLiteral("Rich Text Format | *.rtf");
+    request.filter = tr("Rich Text Format | *.rtf");
     request.defaultSuffix = QStringLiteral("doc");
     request.directory = SaveFolder();
     const QString chosen = AppSeams().saveFileName(this, request);

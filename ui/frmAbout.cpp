@@ -40,7 +40,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 }  // namespace
 
 QString AboutDescription() {
-  return QStringLiteral(
+  return frmAbout::tr(
       "La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: "
       "each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune "
       "can help you find solutions to your problems and predict what the future holds for you.");
@@ -60,21 +60,20 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(QPixmap::fromImage(ProgramIconImage(icon->devicePixelRatioF())));
-  icon->setAccessibleName(QStringLiteral("Baralune icon"));
+  icon->setAccessibleName(tr("Baralune icon"));
   icon->setGeometry(look::TwipsRect(120, 285, 480, 480));
 
   MakeLabel(this, "Label2", look::WindowCaption(), look::TwipsRect(840, 75, 4290, 690),
             look::Font(14.25, true), look::Orange());
   MakeLabel(this, "Label1", AboutDescription(), look::TwipsRect(120, 870, 6885, 975), look::Font(),
             Qt::white);
-  auto* home =
-      MakeLink(this, "lblHomePage", QStringLiteral("Click here to visit ") + SiteHostForDisplay(),
-               look::TwipsRect(2955, 1845, 4050, 195));
+  auto* home = MakeLink(this, "lblHomePage", tr("Click here to visit %1").arg(SiteHostForDisplay()),
+                        look::TwipsRect(2955, 1845, 4050, 195));
   MakeLabel(this, "Label3",
-            QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                           "money online. Get this software fully branded for your website."),
+            tr("Home Business Opportunity. Start your own Internet business and make money "
+               "online. Get this software fully branded for your website."),
             look::TwipsRect(120, 2160, 6885, 435), look::Font(8.25, true), look::Orange());
-  auto* details = MakeLink(this, "lblCoBrand", QStringLiteral("Click here for more details."),
+  auto* details = MakeLink(this, "lblCoBrand", tr("Click here for more details."),
                            look::TwipsRect(4650, 2595, 2355, 195));
   // The advertisement is for the fully branded program, whatever the label's name says.
   connect(home, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
@@ -85,7 +84,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   line->setGeometry(0, look::Px(3000) - 1, look::Px(7080), 2);
   look::FillBackground(line, look::Orange());
 
-  m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  m_cmdOK = new QPushButton(tr("OK"), this);
   m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
   m_cmdOK->setGeometry(look::TwipsRect(5745, 3120, 1260, 345));
   // The default button takes Enter; QDialog's own Esc handling stands for the cancel button.

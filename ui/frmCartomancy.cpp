@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <algorithm>
+#include <vector>
 
 #include "artwork.h"
 #include "card_image_list.h"
@@ -29,12 +30,14 @@ struct LayoutInfo {
 };
 
 const LayoutInfo kLayouts[kSpreadCount] = {
-    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, "3 Card Spread", 4552, 1890},
-    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, "9 Card Spread", 4552, 1890},
-    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, "Horseshoe Spread", 4282,
-     2430},
-    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, "Gypsy / Romany Spread", 3892,
-     3210},
+    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard,
+     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "3 Card Spread"), 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard,
+     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "9 Card Spread"), 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe,
+     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "Horseshoe Spread"), 4282, 2430},
+    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany,
+     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "Gypsy / Romany Spread"), 3892, 3210},
 };
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
@@ -53,10 +56,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 // What a screen reader says of a card box: its position and the card it shows.
 QString PositionText(int position) {
-  return QStringLiteral("Position %1").arg(position);
+  return frmCartomancy::tr("Position %1").arg(position);
 }
 QString FaceDownText(int position) {
-  return PositionText(position) + QStringLiteral(": face down");
+  return frmCartomancy::tr("Position %1: face down").arg(position);
 }
 
 }  // namespace
@@ -66,7 +69,7 @@ frmCartomancy::frmCartomancy(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Baralune v1.05"));
   look::FillBackground(this, look::Background());
   setFont(look::Font());
-  setAccessibleName(QStringLiteral("Spread display"));
+  setAccessibleName(tr("Spread display"));
   resize(look::Px(kClientWidthTwips), look::Px(600 + kPanelHeightTwips));
 
   MakeLabel(this, "lblSoftwareCaption", look::AppTitle(), look::TwipsRect(2505, 120, 5985, 345),
@@ -84,7 +87,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   if (info.panelIndex >= 0) panel->setProperty("index", info.panelIndex);
   panel->setGeometry(look::TwipsRect(0, 600, 10500, kPanelHeightTwips));
   look::FillBackground(panel, look::Background());
-  panel->setAccessibleName(QString::fromLatin1(info.title));
+  panel->setAccessibleName(tr(info.title));
   m_panels[spread] = panel;
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
@@ -106,22 +109,28 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
     m_cardBoxes[spread].push_back(box);
   }
 
-  MakeLabel(panel, "lblSpreadName", QString::fromLatin1(info.title),
+  MakeLabel(panel, "lblSpreadName", tr(info.title),
             look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270), look::Font(12, true),
             QColor(0, 255, 255));
 
   if (spread == 3) {
     int row = 0;
+    std::vector<QLabel*> captions;
     for (const spread_shape::RowCaption& caption : spread_shape::kRomanyRows) {
-      MakeLabel(panel, "lblRomany", QString::fromLatin1(caption.text),
-                look::TwipsRect(caption.left, caption.top, caption.width, 270),
-                look::Font(12, true), look::Orange(), row++);
+      captions.push_back(MakeLabel(panel, "lblRomany", spread_shape::RowText(caption),
+                                   look::TwipsRect(caption.left, caption.top, caption.width, 270),
+                                   look::Font(12, true), look::Orange(), row++));
     }
+    // The rows read as one set: all three in the size the tightest fit needs.
+    const QFont font = (*std::min_element(captions.begin(), captions.end(), [](auto* a, auto* b) {
+                         return a->font().pointSizeF() < b->font().pointSizeF();
+                       }))->font();
+    for (QLabel* caption : captions) caption->setFont(font);
   }
 
   auto* bottom = new LinkLabel(
-      QStringLiteral("For Detailed Analysis Visit ") +
-          QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size())),
+      tr("For Detailed Analysis Visit %1")
+          .arg(QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size()))),
       panel);
   bottom->setObjectName(QStringLiteral("lblCaptionBottom"));
   bottom->setProperty("index", static_cast<int>(spread));
@@ -185,8 +194,8 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
   if (box == nullptr) return;
   box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1, devicePixelRatioF())));
   // The names have runs of spaces kept for the report; a screen reader needs none of them.
-  box->setAccessibleDescription(PositionText(position) + QStringLiteral(": ") +
-                                QString::fromStdString(CardName[card]).simplified());
+  box->setAccessibleDescription(
+      tr("Position %1: %2").arg(position).arg(QString::fromStdString(CardName[card]).simplified()));
 }
 
 void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {

@@ -94,20 +94,20 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 }  // namespace
 
 QString WelcomeText() {
-  return QStringLiteral(
+  return frmMain::tr(
       "Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish "
       "playing cards predicting your fortune! Just enter your name and date of birth, make the "
       "spread selection and get an instant reading!");
 }
 
 QString CoBrandText() {
-  return QStringLiteral(
+  return frmMain::tr(
       "Co-brand this software for your site. Put your own name, address and logo on Baralune "
       "and give it to your visitors. Click Here for more info on co-branding.");
 }
 
 QString FullBrandText() {
-  return QStringLiteral(
+  return frmMain::tr(
       "Home Business Opportunity. Start your own Internet business and make money online. Get "
       "this software fully branded for your website. Click here for more details.");
 }
@@ -128,14 +128,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::CreateMenus() {
-  m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+  m_mnuFile = menuBar()->addMenu(tr("&File"));
   m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  QAction* calculate = m_mnuFile->addAction(QStringLiteral("Deal The &Cards"));
+  QAction* calculate = m_mnuFile->addAction(tr("Deal The &Cards"));
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
-  QAction* exit = m_mnuFile->addAction(QStringLiteral("E&xit"));
+  QAction* exit = m_mnuFile->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
 
@@ -151,9 +151,9 @@ void frmMain::CreateControls() {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   auto* label14 = MakeLink(client, "Label14",
-                           QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click "
-                                          "Here To Visit ") +
-                               FromView(kSiteAddress) + QStringLiteral(" Now"),
+                           tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
+                              "Visit %1 Now")
+                               .arg(FromView(kSiteAddress)),
                            look::TwipsRect(-7, 120, 9405, 195));
   connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
 
@@ -165,9 +165,9 @@ void frmMain::CreateControls() {
   m_lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   look::SetTextColor(m_lblSpreadDesc, kDescriptionText);
 
-  QGroupBox* frame1 = MakeFrame(client, "Frame1", QStringLiteral("Personal Details"),
-                                look::TwipsRect(4400, 520, 4950, 1250));
-  QLabel* nameCaption = MakeCaption(frame1, 0, QStringLiteral("Name"), 120, 405);
+  QGroupBox* frame1 =
+      MakeFrame(client, "Frame1", tr("Personal Details"), look::TwipsRect(4400, 520, 4950, 1250));
+  QLabel* nameCaption = MakeCaption(frame1, 0, tr("Name"), 120, 405);
   m_txtName = new QLineEdit(frame1);
   m_txtName->setObjectName(QStringLiteral("txtName"));
   m_txtName->setGeometry(look::TwipsRect(1395, 360, 3450, 285));
@@ -178,7 +178,7 @@ void frmMain::CreateControls() {
     palette.setColor(QPalette::Text, kYellow);
     m_txtName->setPalette(palette);
   }
-  QLabel* birthCaption = MakeCaption(frame1, 1, QStringLiteral("Date of Birth"), 120, 855);
+  QLabel* birthCaption = MakeCaption(frame1, 1, tr("Date of Birth"), 120, 855);
   m_cboMonth = MakeList(frame1, "cboMonth", look::TwipsRect(1395, 810, 1400, 315));
   m_cboDate = MakeList(frame1, "cboDate", look::TwipsRect(2970, 810, 700, 315));
   m_cboYear = MakeList(frame1, "cboYear", look::TwipsRect(3840, 810, 1000, 315));
@@ -186,22 +186,22 @@ void frmMain::CreateControls() {
   // on Linux take a list's label from there and speak the list's choice as its name.
   nameCaption->setBuddy(m_txtName);
   birthCaption->setBuddy(m_cboMonth);
-  m_txtName->setAccessibleName(QStringLiteral("Name"));
-  m_cboMonth->setAccessibleName(QStringLiteral("Month of birth"));
-  m_cboDate->setAccessibleName(QStringLiteral("Day of birth"));
-  m_cboYear->setAccessibleName(QStringLiteral("Year of birth"));
+  m_txtName->setAccessibleName(tr("Name"));
+  m_cboMonth->setAccessibleName(tr("Month of birth"));
+  m_cboDate->setAccessibleName(tr("Day of birth"));
+  m_cboYear->setAccessibleName(tr("Year of birth"));
 
-  QGroupBox* frame2 = MakeFrame(client, "Frame2", QStringLiteral("Spread Selection"),
-                                look::TwipsRect(4400, 1917, 4950, 1250));
-  QLabel* spreadCaption = MakeCaption(frame2, 2, QStringLiteral("Select Spread"), 120, 360);
+  QGroupBox* frame2 =
+      MakeFrame(client, "Frame2", tr("Spread Selection"), look::TwipsRect(4400, 1917, 4950, 1250));
+  QLabel* spreadCaption = MakeCaption(frame2, 2, tr("Select Spread"), 120, 360);
   m_cboSpread = MakeList(frame2, "cboSpread", look::TwipsRect(1395, 300, 3450, 315));
   spreadCaption->setBuddy(m_cboSpread);
-  m_cboSpread->setAccessibleName(QStringLiteral("Select Spread"));
-  MakeCaption(frame2, 3, QStringLiteral("Analyze Mode"), 120, 900);
-  m_optAuto = new QRadioButton(QStringLiteral("Automatic"), frame2);
+  m_cboSpread->setAccessibleName(tr("Select Spread"));
+  MakeCaption(frame2, 3, tr("Analyze Mode"), 120, 900);
+  m_optAuto = new QRadioButton(tr("Automatic"), frame2);
   m_optAuto->setObjectName(QStringLiteral("optAuto"));
   m_optAuto->setGeometry(look::TwipsRect(1395, 840, 1335, 315));
-  m_optManual = new QRadioButton(QStringLiteral("Manual"), frame2);
+  m_optManual = new QRadioButton(tr("Manual"), frame2);
   m_optManual->setObjectName(QStringLiteral("optManual"));
   m_optManual->setGeometry(look::TwipsRect(2985, 840, 1335, 315));
   for (QRadioButton* option : {m_optAuto, m_optManual}) {
@@ -211,8 +211,7 @@ void frmMain::CreateControls() {
   m_optAuto->setChecked(true);
   m_optOwnCards = AddOwnCardsOption(frame2, m_optAuto, m_optManual);
 
-  m_cmdCalculate =
-      new FaceButton(QStringLiteral("Deal The Spanish &Cards"), QColor(0xC0, 0xFF, 0xFF), client);
+  m_cmdCalculate = new FaceButton(tr("Deal The Spanish &Cards"), QColor(0xC0, 0xFF, 0xFF), client);
   m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
   m_cmdCalculate->setGeometry(look::TwipsRect(4400, 3315, 4950, 330));
   m_cmdCalculate->setFont(look::Font(8.25, true));
@@ -220,7 +219,7 @@ void frmMain::CreateControls() {
 
   QGroupBox* fraFullBrand =
       MakeFrame(client, "fraFullBrand", QString(), look::TwipsRect(23, 3720, 9345, 855));
-  fraFullBrand->setAccessibleName(QStringLiteral("Advertisement"));
+  fraFullBrand->setAccessibleName(tr("Advertisement"));
   m_lblCobrand =
       MakeLink(fraFullBrand, "lblCobrand", CoBrandText(), look::TwipsRect(120, 165, 9105, 615));
   m_lblFullBrand =
@@ -274,23 +273,17 @@ void frmMain::cboSpread_Click() {
 
 bool frmMain::ValidateEntries() {
   if (m_txtName->text().trimmed().isEmpty()) {
-    Guard([this] {
-      ShowMessage(this, QStringLiteral("Please Enter Your Name"), QMessageBox::Critical);
-    });
+    Guard([this] { ShowMessage(this, tr("Please Enter Your Name"), QMessageBox::Critical); });
     Guard([this] { m_txtName->setFocus(); });
     return false;
   }
   if (m_cboSpread->currentText().trimmed().isEmpty()) {
-    Guard([this] {
-      ShowMessage(this, QStringLiteral("Please Select Spread"), QMessageBox::Critical);
-    });
+    Guard([this] { ShowMessage(this, tr("Please Select Spread"), QMessageBox::Critical); });
     Guard([this] { m_cboSpread->setFocus(); });
     return false;
   }
   if (!m_optAuto->isChecked() && !m_optManual->isChecked() && !m_optOwnCards->isChecked()) {
-    Guard([this] {
-      ShowMessage(this, QStringLiteral("Please Select Analyze Mode"), QMessageBox::Critical);
-    });
+    Guard([this] { ShowMessage(this, tr("Please Select Analyze Mode"), QMessageBox::Critical); });
     return false;
   }
   return true;

@@ -50,7 +50,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 TrayCard::TrayCard(int index, FocusCue& focusCue, QWidget* parent)
     : QLabel(parent), m_index(index), m_focusCue(focusCue) {
   RegisterAccessibleControls();
-  setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
+  setAccessibleName(tr("Face-down card %1").arg(index + 1));
   // The tray makes one card at a time its Tab stop.
   setFocusPolicy(Qt::NoFocus);
 }
@@ -133,13 +133,13 @@ frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmManual::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* back = file->addAction(QStringLiteral("&Back"));
+  QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
   connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
@@ -159,8 +159,8 @@ void frmManual::CreateControls() {
   m_picMessage->setObjectName(QStringLiteral("picMessage"));
   m_picMessage->setGeometry(look::TwipsRect(2408, 1988, 4695, 855));
   look::FillBackground(m_picMessage, kMessagePanel);
-  auto* message = new QLabel(QStringLiteral("Baralune is generating the Analysis. Please wait..."),
-                             m_picMessage);
+  auto* message =
+      new QLabel(tr("Baralune is generating the Analysis. Please wait..."), m_picMessage);
   message->setObjectName(QStringLiteral("lblMessage"));
   message->setGeometry(look::TwipsRect(60, 60, 4545, 705));
   message->setFont(look::Font(9.75, true));
@@ -170,11 +170,9 @@ void frmManual::CreateControls() {
   look::SetTextColor(message, kCyan);
 
   const QString address = SiteHostForDisplay();
-  auto* label14 =
-      MakeLink(client, "Label14", QStringLiteral("The Most Popular Online Mystic Discussion Forum"),
-               look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
-  auto* label3 = MakeLink(client, "Label3",
-                          QStringLiteral("Click Here To Visit ") + address + QStringLiteral(" Now"),
+  auto* label14 = MakeLink(client, "Label14", tr("The Most Popular Online Mystic Discussion Forum"),
+                           look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
+  auto* label3 = MakeLink(client, "Label3", tr("Click Here To Visit %1 Now").arg(address),
                           look::TwipsRect(4935, 0, 4485, 195), Qt::white, Qt::AlignCenter);
   connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
   connect(label3, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
@@ -183,7 +181,7 @@ void frmManual::CreateControls() {
   m_picTray->setObjectName(QStringLiteral("picTray"));
   m_picTray->setGeometry(look::TwipsRect(0, 195, 9495, 3975));
   look::FillBackground(m_picTray, look::Background());
-  m_picTray->setAccessibleName(QStringLiteral("Card tray"));
+  m_picTray->setAccessibleName(tr("Card tray"));
   const QPixmap back = QPixmap::fromImage(SmallCardBackImage(m_picTray->devicePixelRatioF()));
   for (int k = 0; k < kTrayCards; ++k) {
     const int row = k / kTrayColumns;
@@ -213,7 +211,7 @@ void frmManual::CreateControls() {
   frame5->setObjectName(QStringLiteral("Frame5"));
   frame5->setGeometry(look::TwipsRect(-60, 4800, 10000, 1125));
   look::FillBackground(frame5, look::Background());
-  frame5->setAccessibleName(QStringLiteral("Advertisement"));
+  frame5->setAccessibleName(tr("Advertisement"));
   auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
                           look::Orange(), Qt::AlignLeft | Qt::AlignTop);
   connect(label1, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });

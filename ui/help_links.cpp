@@ -1,6 +1,7 @@
 #include "help_links.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,9 @@ namespace baralune {
 namespace {
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+QString Tr(const char* text) {
+  return QCoreApplication::translate("HelpMenu", text);
 }
 }  // namespace
 
@@ -62,24 +66,25 @@ void ShowAboutBox(QWidget* owner) {
 }
 
 QMenu* AddHelpAndDonateMenus(QMainWindow* window) {
-  QMenu* help = window->menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = window->menuBar()->addMenu(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Help")));
   help->setObjectName(QStringLiteral("mnuHelp"));
   auto add = [window, help](const QString& text, const char* name, void (*open)()) {
     QAction* action = help->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
     QObject::connect(action, &QAction::triggered, window, [open] { Guard(open); });
   };
-  add(QStringLiteral("&Online Help"), "mnuOnline", OpenOnlineHelp);
-  add(QStringLiteral("&Visit Us Online"), "mnuVisit", OpenHomePage);
+  add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Online Help")), "mnuOnline", OpenOnlineHelp);
+  add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Visit Us Online")), "mnuVisit", OpenHomePage);
   help->addSeparator();
-  add(QStringLiteral("Check for Software &Update"), "mnuUpdate", OpenDownloadPage);
+  add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "Check for Software &Update")), "mnuUpdate",
+      OpenDownloadPage);
   help->addSeparator();
-  QAction* about = help->addAction(QStringLiteral("&About Software"));
+  QAction* about = help->addAction(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&About Software")));
   about->setObjectName(QStringLiteral("mnuAbout"));
   QObject::connect(about, &QAction::triggered, window,
                    [window] { Guard([window] { ShowAboutBox(window); }); });
 
-  QAction* donate = window->menuBar()->addAction(QStringLiteral("&Donate"));
+  QAction* donate = window->menuBar()->addAction(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Donate")));
   donate->setObjectName(QStringLiteral("mnuDonate"));
   QObject::connect(donate, &QAction::triggered, window, [] { Guard(OpenDonatePage); });
   return help;

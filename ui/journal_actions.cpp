@@ -51,22 +51,27 @@ void TellFound(QWidget* parent, const QString& path, const journal::Preparation&
   switch (found.condition) {
     case Condition::SetAside:
       ShowMessage(parent,
-                  Tr("The journal of readings could not be read. It was set aside as %1 and a "
-                     "new journal begun.")
+                  Tr(QT_TRANSLATE_NOOP(
+                         "Journal",
+                         "The journal of readings could not be read. It was set aside as %1 and a "
+                         "new journal begun."))
                       .arg(QDir::toNativeSeparators(found.setAsidePath)),
                   QMessageBox::Warning);
       break;
     case Condition::ReadOnlyNewer:
       ShowMessage(parent,
-                  Tr("The journal of readings was written by a newer Baralune. It is shown "
-                     "read-only and no reading is recorded in it."),
+                  Tr(QT_TRANSLATE_NOOP(
+                      "Journal",
+                      "The journal of readings was written by a newer Baralune. It is shown "
+                      "read-only and no reading is recorded in it.")),
                   QMessageBox::Information);
       break;
     case Condition::Unavailable:
-      ShowMessage(parent,
-                  Tr("The journal of readings at %1 could not be opened: %2")
-                      .arg(QDir::toNativeSeparators(path), found.reason),
-                  QMessageBox::Warning);
+      ShowMessage(
+          parent,
+          Tr(QT_TRANSLATE_NOOP("Journal", "The journal of readings at %1 could not be opened: %2"))
+              .arg(QDir::toNativeSeparators(path), found.reason),
+          QMessageBox::Warning);
       AlreadyTold().notKept.insert(path);  // saying so again at each reading helps nobody
       break;
     case Condition::Ready:
@@ -77,7 +82,9 @@ void TellFound(QWidget* parent, const QString& path, const journal::Preparation&
 void TellNotKept(const QString& path, const QString& why) {
   if (AlreadyTold().notKept.contains(path)) return;
   AlreadyTold().notKept.insert(path);
-  ShowMessage(MessageParent(), Tr("This reading could not be kept in the journal: %1").arg(why),
+  ShowMessage(MessageParent(),
+              Tr(QT_TRANSLATE_NOOP("Journal", "This reading could not be kept in the journal: %1"))
+                  .arg(why),
               QMessageBox::Warning);
 }
 
@@ -168,13 +175,13 @@ bool JournalIsWritable() {
 }
 
 void AddJournalActions(QMainWindow* window, QMenu* file) {
-  QAction* history = file->addAction(Tr("&History…"));
+  QAction* history = file->addAction(Tr(QT_TRANSLATE_NOOP("Journal", "&History…")));
   history->setObjectName(QStringLiteral("mnuHistory"));
   history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   QObject::connect(history, &QAction::triggered, window,
                    [window] { Guard([window] { ShowHistoryWindow(window); }); });
 
-  QAction* keep = file->addAction(Tr("&Keep a Journal"));
+  QAction* keep = file->addAction(Tr(QT_TRANSLATE_NOOP("Journal", "&Keep a Journal")));
   keep->setObjectName(QStringLiteral("mnuKeepJournal"));
   keep->setCheckable(true);
   // Read when the menu opens, not at start-up; turning it off deletes nothing.

@@ -43,7 +43,7 @@ void ExportReadingPdf(MDI* window) {
   Guard([window] {
     SaveDialogRequest request;
     request.title = look::AppTitle();
-    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.filter = MDI::tr("PDF (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.directory = SaveFolder();
     const QString chosen = AppSeams().saveFileName(window, request);

@@ -9,13 +9,15 @@
 namespace baralune {
 
 QString PrintWithDialog(QWidget* parent, const PagePainter& paint) {
-  auto tr = [](const char* text) { return QCoreApplication::translate("PrintDialog", text); };
+  auto Tr = [](const char* text) { return QCoreApplication::translate("PrintDialog", text); };
   QPrinter printer(QPrinter::HighResolution);
   print::SetUpPage(printer);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return {};  // cancelled: nothing printed, nothing said
-  if (!paint(printer)) return tr("the printer could not be started");
-  if (printer.printerState() == QPrinter::Error) return tr("the print system reported an error");
+  if (!paint(printer))
+    return Tr(QT_TRANSLATE_NOOP("PrintDialog", "the printer could not be started"));
+  if (printer.printerState() == QPrinter::Error)
+    return Tr(QT_TRANSLATE_NOOP("PrintDialog", "the print system reported an error"));
   return {};
 }
 

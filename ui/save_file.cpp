@@ -18,19 +18,19 @@ const QString kLastSaveFolder = QStringLiteral("LastSaveFolder");
 
 QString Why(const ReplaceResult& result) {
   using Refusal = ReplaceResult::Refusal;
-  auto tr = [](const char* text) { return QCoreApplication::translate("SaveFile", text); };
+  auto Tr = [](const char* text) { return QCoreApplication::translate("SaveFile", text); };
   switch (result.refusal) {
     case Refusal::Folder:
-      return tr("it is a folder");
+      return Tr(QT_TRANSLATE_NOOP("SaveFile", "it is a folder"));
     case Refusal::Fifo:
     case Refusal::Device:
     case Refusal::Socket:
     case Refusal::NotRegular:
-      return tr("it is not an ordinary file");
+      return Tr(QT_TRANSLATE_NOOP("SaveFile", "it is not an ordinary file"));
     case Refusal::ReadOnly:
-      return tr("the file is read-only");
+      return Tr(QT_TRANSLATE_NOOP("SaveFile", "the file is read-only"));
     case Refusal::PlantedLink:
-      return tr("it is a link another user left in a shared folder");
+      return Tr(QT_TRANSLATE_NOOP("SaveFile", "it is a link another user left in a shared folder"));
     case Refusal::None:
       break;
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <span>
 
 #include "types.h"
@@ -51,6 +52,13 @@ struct RowCaption {
   int width;
 };
 inline constexpr RowCaption kRomanyRows[] = {
-    {"PAST", 5130, 720, 735}, {"PRESENT", 4860, 2880, 1275}, {"FUTURE", 4950, 5040, 1095}};
+    {QT_TRANSLATE_NOOP("SpreadDisplay", "PAST"), 5130, 720, 735},
+    {QT_TRANSLATE_NOOP("SpreadDisplay", "PRESENT"), 4860, 2880, 1275},
+    {QT_TRANSLATE_NOOP("SpreadDisplay", "FUTURE"), 4950, 5040, 1095}};
+
+// A row caption in the user's language, on screen and on paper alike.
+inline QString RowText(const RowCaption& row) {
+  return QCoreApplication::translate("SpreadDisplay", row.text);
+}
 
 }  // namespace baralune::spread_shape

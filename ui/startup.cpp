@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStandardPaths>
@@ -34,10 +35,12 @@ void UpdateReminder() {
   if (days >= -14 && days <= 14) return;
   QMessageBox::StandardButton answer = QMessageBox::No;
   Guard([&] {
-    answer = ShowMessage(nullptr,
-                         QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?"),
-                         QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+    answer =
+        ShowMessage(nullptr,
+                    QCoreApplication::translate("StartUp",
+                                                "There maybe an update to this software available\r"
+                                                "Do you want to check for an update?"),
+                    QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
   });
   Guard(store);
   if (answer == QMessageBox::Yes) Guard([] { OpenDownloadPage(); });
@@ -68,7 +71,7 @@ std::unique_ptr<InstanceLock> StartUp() {
   auto lock = InstanceLock::Acquire(InstanceLockPath());
   if (!lock) {
     Guard([] {
-      ShowMessage(nullptr, QStringLiteral("Application is already running"),
+      ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
                   QMessageBox::Information);
     });
     QuitProgram();

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Brings the windows' translations (translations/baralune_*.ts) up to date with the sources:
+# new texts come in unfinished and texts the program no longer has are dropped; then fill in the
+# new ones with Qt Linguist or an editor. The build never runs this.
+#   --keep-vanished  mark dropped texts instead of removing them (the completeness test)
+#   FOLDER           update the .ts files there instead (the test works on copies)
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+drop=-no-obsolete
+if [ "${1:-}" = --keep-vanished ]; then drop=; shift; fi
+dir=$(cd "${1:-$top/translations}" && pwd)
+lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate)
+cd "$top"
+for ts in "$dir"/baralune_*.ts; do
+  # The engine's texts (cards, spreads, the report) carry their own translations: not read here.
+  "$lupdate" -silent -locations none $drop -extensions cpp,h \
+    ui print journal tools richtext/view -ts "$ts"
+done

@@ -1,0 +1,514 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítanos en línea</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar act&amp;ualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>The journal of readings could not be read. It was set aside as %1 and a new journal begun.</source>
+        <translation>No se pudo leer el registro de lecturas. Se ha apartado como %1 y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The journal of readings was written by a newer Baralune. It is shown read-only and no reading is recorded in it.</source>
+        <translation>El registro de lecturas lo escribió una versión más reciente de Baralune. Se muestra sin poder modificarse y no se guardará en él ninguna lectura.</translation>
+    </message>
+    <message>
+        <source>The journal of readings at %1 could not be opened: %2</source>
+        <translation>No se pudo abrir el registro de lecturas de %1: %2</translation>
+    </message>
+    <message>
+        <source>This reading could not be kept in the journal: %1</source>
+        <translation>No se pudo guardar esta lectura en el registro: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historial…</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a Journal</source>
+        <translation>&amp;Registrar las lecturas</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>I&amp;dioma</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo poner en marcha la impresora</translation>
+    </message>
+    <message>
+        <source>the print system reported an error</source>
+        <translation>el sistema de impresión informó de un error</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedReading</name>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Fecha de nacimiento: %1</translation>
+    </message>
+    <message>
+        <source>Date of the reading: %1 at %2</source>
+        <translation>Fecha de la lectura: %1, %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>it is a link another user left in a shared folder</source>
+        <translation>es un enlace que otro usuario dejó en una carpeta compartida</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadDisplay</name>
+    <message>
+        <source>PAST</source>
+        <translation>PASADO</translation>
+    </message>
+    <message>
+        <source>PRESENT</source>
+        <translation>PRESENTE</translation>
+    </message>
+    <message>
+        <source>FUTURE</source>
+        <translation>FUTURO</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres comprobar si la hay?</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>El programa ya está en marcha</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::MDI</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Rich Text Format | *.rtf</source>
+        <translation>Formato de texto enriquecido | *.rtf</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF…</source>
+        <translation>&amp;Exportar como PDF…</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: %1</source>
+        <translation>No se pudo imprimir la lectura: %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported to %1: %2</source>
+        <translation>No se pudo exportar la lectura a %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::TrayCard</name>
+    <message>
+        <source>Face-down card %1</source>
+        <translation>Carta boca abajo %1</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmAbout</name>
+    <message>
+        <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
+        <translation>La Baraja Española se presta a una lectura muy parecida a la del tarot: cada una de sus cuarenta cartas, puesta en una tirada, habla de una parte de tu vida. Baralune puede ayudarte a encontrar soluciones a tus problemas y a predecir lo que te depara el futuro.</translation>
+    </message>
+    <message>
+        <source>Baralune icon</source>
+        <translation>Icono de Baralune</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Ten este programa con la marca de tu web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Más información aquí.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmCartomancy</name>
+    <message>
+        <source>3 Card Spread</source>
+        <translation>Tirada de 3 cartas</translation>
+    </message>
+    <message>
+        <source>9 Card Spread</source>
+        <translation>Tirada de 9 cartas</translation>
+    </message>
+    <message>
+        <source>Horseshoe Spread</source>
+        <translation>Tirada de la herradura</translation>
+    </message>
+    <message>
+        <source>Gypsy / Romany Spread</source>
+        <translation>Tirada gitana / romaní</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>Position %1: face down</source>
+        <translation>Posición %1: boca abajo</translation>
+    </message>
+    <message>
+        <source>Spread display</source>
+        <translation>Vista de la tirada</translation>
+    </message>
+    <message>
+        <source>For Detailed Analysis Visit %1</source>
+        <translation>Para un análisis detallado, visita %1</translation>
+    </message>
+    <message>
+        <source>Position %1: %2</source>
+        <translation>Posición %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmHistory</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Own cards</source>
+        <translation>Cartas propias</translation>
+    </message>
+    <message>
+        <source>History - %1</source>
+        <translation>Historial - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search by name:</source>
+        <translation>&amp;Buscar por nombre:</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Buscar por nombre</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>How dealt</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>This reading cannot be shown again.</source>
+        <translation>Esta lectura no se puede volver a mostrar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n reading(s)?</source>
+        <translation>
+            <numerusform>¿Eliminar %n lectura?</numerusform>
+            <numerusform>¿Eliminar %n lecturas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The readings could not be deleted: %1</source>
+        <translation>No se pudieron eliminar las lecturas: %1</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The readings could not be exported to %1: %2</source>
+        <translation>No se pudieron exportar las lecturas a %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmMain</name>
+    <message>
+        <source>Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!</source>
+        <translation>¡Te damos la bienvenida a Baralune, tu Baraja Española! ¡Conoce mejor tu futuro con los naipes españoles, que te predicen la suerte! Escribe tu nombre y tu fecha de nacimiento, elige una tirada y obtén tu lectura al instante.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own name, address and logo on Baralune and give it to your visitors. Click Here for more info on co-branding.</source>
+        <translation>Pon la marca de tu web en este programa: tu nombre, tu dirección y tu logotipo en Baralune, para regalarlo a tus visitantes. Haz clic aquí para saber más sobre la marca compartida.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Ten este programa con la marca de tu web. Haz clic aquí para más detalles.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Deal The &amp;Cards</source>
+        <translation>Echar las &amp;cartas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
+        <translation>El foro esotérico más popular de internet. Haz clic y visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>Spread Selection</source>
+        <translation>Elección de tirada</translation>
+    </message>
+    <message>
+        <source>Select Spread</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Analyze Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Deal The Spanish &amp;Cards</source>
+        <translation>Echar las &amp;cartas españolas</translation>
+    </message>
+    <message>
+        <source>Advertisement</source>
+        <translation>Publicidad</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escribe tu nombre, por favor</translation>
+    </message>
+    <message>
+        <source>Please Select Spread</source>
+        <translation>Elige una tirada, por favor</translation>
+    </message>
+    <message>
+        <source>Please Select Analyze Mode</source>
+        <translation>Elige cómo echar las cartas, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmManual</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Baralune is generating the Analysis. Please wait...</source>
+        <translation>Baralune está preparando el análisis. Espera, por favor...</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum</source>
+        <translation>El foro esotérico más popular de internet</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Haz clic y visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Card tray</source>
+        <translation>Bandeja de cartas</translation>
+    </message>
+    <message>
+        <source>Advertisement</source>
+        <translation>Publicidad</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmOwnCards</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>%1, picked</source>
+        <translation>%1, ya en la tirada</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>My Own Cards</source>
+        <translation>Mis propias cartas</translation>
+    </message>
+</context>
+</TS>
