@@ -19,7 +19,8 @@ struct Entry {
   QString birthDate;  // yyyy-MM-dd as entered
   SpreadIndex spread = 0;
   DealMode mode = DealMode::Automatic;
-  std::vector<CardIndex> hand;  // the card of each position, in order
+  std::vector<CardIndex> hand;              // the card of each position, in order
+  QString language = QStringLiteral("en");  // the report's: "en" or "es"
 };
 
 }  // namespace baralune::journal

@@ -12,7 +12,7 @@ namespace baralune::journal {
 namespace {
 
 const QString kListSql = QStringLiteral(
-    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode%1 FROM reading"
+    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language%1 FROM reading"
     " WHERE ? = '' OR instr(name_folded, ?) > 0 ORDER BY id DESC");
 
 QByteArray PackCards(const std::vector<CardIndex>& hand) {
@@ -28,6 +28,9 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   entry.dealt = DealtTime(query.value(kDealt).toLongLong(), query.value(kUtcOffset).toInt());
   entry.name = query.value(kName).toString();
   entry.birthDate = query.value(kBirthDate).toString();
+  // A language this version does not know is read in English rather than hidden.
+  const QString language = query.value(kLanguage).toString();
+  entry.language = language == QLatin1String("es") ? language : QStringLiteral("en");
   const int spread = query.value(kSpread).toInt();
   const int mode = query.value(kMode).toInt();
   const QByteArray cards = query.value(cardsColumn).toByteArray();
@@ -55,8 +58,8 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
   if (!db.transaction()) return db.lastError().text();
   QSqlQuery query(db);
   query.prepare(QStringLiteral(
-      "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards, name_folded)"
-      " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+      "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards, name_folded,"
+      " language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
   query.addBindValue(entry.dealt.toMSecsSinceEpoch());
   query.addBindValue(entry.dealt.offsetFromUtc());
   query.addBindValue(entry.name);
@@ -65,6 +68,7 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
   query.addBindValue(static_cast<int>(entry.mode));
   query.addBindValue(PackCards(entry.hand));
   query.addBindValue(FoldForSearch(entry.name));
+  query.addBindValue(entry.language);
   if (!query.exec()) {
     const QString why = query.lastError().text();
     db.rollback();
@@ -81,7 +85,7 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
   QSqlQuery query(db);
   query.prepare(
-      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, cards"
+      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, cards"
                      " FROM reading WHERE id = ?"));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;

@@ -22,8 +22,18 @@ std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id);
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids);
 
 // The readings whose name contains `search` (compared folded), newest first, as the History
-// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode.
-enum ListColumn { kId, kDealt, kUtcOffset, kName, kBirthDate, kSpread, kMode, kListColumns };
+// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language.
+enum ListColumn {
+  kId,
+  kDealt,
+  kUtcOffset,
+  kName,
+  kBirthDate,
+  kSpread,
+  kMode,
+  kLanguage,
+  kListColumns
+};
 bool SelectList(QSqlQuery& query, const QString& search);
 
 // The readings SelectList gives, whole, for export.

@@ -53,9 +53,16 @@ QString ToVersion2(QSqlDatabase& db) {
   return {};
 }
 
+// 2 -> 3: the language the report was written in; every earlier reading was in English.
+QString ToVersion3(QSqlDatabase& db) {
+  return Exec(db,
+              QStringLiteral("ALTER TABLE reading ADD COLUMN language TEXT NOT NULL DEFAULT 'en'"));
+}
+
 // Step i brings the schema from version i to version i + 1.
 const std::vector<std::function<QString(QSqlDatabase&)>>& Steps() {
-  static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {ToVersion1, ToVersion2};
+  static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {ToVersion1, ToVersion2,
+                                                                           ToVersion3};
   return steps;
 }
 

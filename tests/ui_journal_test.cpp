@@ -14,6 +14,7 @@
 #include "frmHistory.h"
 #include "journal_actions.h"
 #include "journal_file.h"
+#include "language.h"
 #include "readings.h"
 #include "report_dump.h"
 #include "schema.h"
@@ -75,6 +76,8 @@ class JournalWindowTest : public UiTest {
 TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown) {
   frmMain* main = OpenMainWindow();
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
+    // Every other reading is dealt in Spanish and shown again while Baralune speaks English.
+    SetCatalogueLanguage(s % 2 ? Language::Spanish : Language::English);
     MDI* report = DealAutomatic(main, s, QStringLiteral("José ✨"));
     ASSERT_NE(report, nullptr);
     const std::string rtf = report->ReportBox().TextRTF();
@@ -84,6 +87,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
     report->mnuBack_Click();
     FlushDeletes();
     Settle();
+    SetCatalogueLanguage(Language::English);
 
     main = Loaded<frmMain>("frmMain");
     frmHistory* history = ShowHistoryWindow(main);
@@ -121,9 +125,10 @@ TEST_F(JournalWindowTest, BothFileMenusOfferTheHistoryAndKeepAJournalWhichTurnsR
   const QStringList names = FileMenuNames(main);
   const auto at = names.indexOf(QStringLiteral("mnuHistory"));
   ASSERT_GT(at, 0);
-  EXPECT_EQ(names.mid(at - 1, 4),
+  EXPECT_EQ(names.mid(at - 1, 5),
             (QStringList{QStringLiteral("-"), QStringLiteral("mnuHistory"),
-                         QStringLiteral("mnuKeepJournal"), QStringLiteral("-")}));
+                         QStringLiteral("mnuKeepJournal"), QStringLiteral("mnuLanguage"),
+                         QStringLiteral("-")}));
   auto* history = main->findChild<QAction*>(QStringLiteral("mnuHistory"));
   EXPECT_EQ(history->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
   auto* keep = main->findChild<QAction*>(QStringLiteral("mnuKeepJournal"));

@@ -235,6 +235,7 @@ void MDI::ShowReport() {
     m_details.dealt = QDateTime::currentDateTime();
   }
   RefreshReport();
+    m_details.language = CatalogueLanguage();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     setGeometry(screen->availableGeometry());

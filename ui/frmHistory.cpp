@@ -19,6 +19,7 @@
 #include "frmMain.h"
 #include "journal_actions.h"
 #include "journal_file.h"
+#include "language.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
@@ -175,6 +176,7 @@ void frmHistory::Search(const QString& search) {
   m_model->setHeaderData(journal::kMode, Qt::Horizontal, tr("How dealt"));
   m_table->setColumnHidden(journal::kId, true);
   m_table->setColumnHidden(journal::kUtcOffset, true);
+  m_table->setColumnHidden(journal::kLanguage, true);
   const QFontMetrics metrics(m_table->font());
   const int x = metrics.horizontalAdvance(QLatin1Char('x'));
   m_table->setColumnWidth(journal::kDealt,
@@ -293,6 +295,12 @@ void ShowReadingAgain(const ReadingDetails& details) {
   CurrentSpreadIndex = details.spread;
   std::vector<CardIndex> hand = details.hand;
   hand.push_back(0);  // the spare slot
+  // The report is written again in the language it was first written in.
+  struct Restore {
+    Language shown;
+    ~Restore() { SetCatalogueLanguage(shown); }
+  } restore{CatalogueLanguage()};
+  SetCatalogueLanguage(details.language);
   RunReading(details.spread, report->ReadingTarget(), [&hand](int) { return hand; });
   report->ShowReport();
   if (auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"))) {

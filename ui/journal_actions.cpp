@@ -129,6 +129,7 @@ journal::Entry ToEntry(const ReadingDetails& details) {
   entry.spread = details.spread;
   entry.mode = static_cast<journal::DealMode>(details.mode);
   entry.hand = details.hand;
+  entry.language = QString::fromLatin1(LanguageCode(details.language));
   return entry;
 }
 
@@ -140,6 +141,7 @@ ReadingDetails FromEntry(const journal::Entry& entry) {
   details.spread = entry.spread;
   details.mode = static_cast<ReadingDetails::Mode>(entry.mode);
   details.hand = entry.hand;
+  details.language = LanguageFromCode(entry.language.toStdString()).value_or(Language::English);
   details.reopened = true;
   return details;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "language.h"
 #include "types.h"
 
 namespace baralune {
@@ -17,9 +18,10 @@ struct ReadingDetails {
   QString birthDate;  // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
   SpreadIndex spread = 0;
   Mode mode = Mode::Automatic;
-  std::vector<CardIndex> hand;  // the card of each position, in order
-  QDateTime dealt;              // local date and time, with its offset from UTC
-  bool reopened = false;        // shown again from the journal rather than dealt now
+  std::vector<CardIndex> hand;            // the card of each position, in order
+  QDateTime dealt;                        // local date and time, with its offset from UTC
+  Language language = Language::English;  // of the report
+  bool reopened = false;                  // shown again from the journal rather than dealt now
 };
 
 }  // namespace baralune
