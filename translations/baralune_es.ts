@@ -32,7 +32,7 @@
     <name>Journal</name>
     <message>
         <source>The journal of readings could not be read. It was set aside as %1 and a new journal begun.</source>
-        <translation>No se pudo leer el registro de lecturas. Se ha apartado como %1 y se ha empezado uno nuevo.</translation>
+        <translation>No se pudo leer el registro de lecturas. Se ha guardado aparte como %1 y se ha empezado uno nuevo.</translation>
     </message>
     <message>
         <source>The journal of readings was written by a newer Baralune. It is shown read-only and no reading is recorded in it.</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>The journal of readings at %1 could not be opened: %2</source>
-        <translation>No se pudo abrir el registro de lecturas de %1: %2</translation>
+        <translation>No se pudo abrir el registro de lecturas en %1: %2</translation>
     </message>
     <message>
         <source>This reading could not be kept in the journal: %1</source>
