@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Opens a report of each spread in LibreOffice Writer and checks that its colours, bold,
-# underline and centring arrive.
+# underline and centring arrive, and that a Spanish report's accented letters arrive intact.
 set -euo pipefail
 deal=$1
 command -v soffice >/dev/null || { echo "soffice not installed"; exit 77; }
@@ -27,4 +27,20 @@ for spread in 0 1 2 3; do
   grep -q 'Verdana' "$doc" || fail "spread $spread lost its font"
   grep -q 'Spread Name: ' "$doc" || fail "spread $spread lost its text"
 done
-echo "libreoffice: all four reports keep their formatting"
+# A Spanish reading whose cards bring ¿ and ª as well as every accented vowel and ñ: each word
+# with a letter beyond ASCII in Baralune's own text must come back from LibreOffice unchanged.
+"$deal" --spread 0 --cards 12,26,20 --language es --out "$tmp/es.rtf"
+"$deal" --spread 0 --cards 12,26,20 --language es --text >"$tmp/es-own.txt"
+HOME="$tmp" timeout 300 soffice --headless --norestore "-env:UserInstallation=file://$tmp/profile" \
+  --convert-to "txt:Text (encoded):UTF8" --outdir "$tmp" "$tmp/es.rtf" >"$tmp/soffice.log" 2>&1 ||
+  { cat "$tmp/soffice.log"; fail "LibreOffice could not convert the Spanish report"; }
+[[ -s "$tmp/es.txt" ]] || fail "the Spanish report was not converted"
+words=$(grep -oP '[^\s]*[^\x00-\x7F][^\s]*' "$tmp/es-own.txt" | sort -u)
+[[ $(wc -l <<<"$words") -ge 20 ]] || fail "the Spanish report has too few accented words"
+for letter in á é í ó ú ñ ¿ ¡ ª; do
+  grep -q "$letter" "$tmp/es-own.txt" || fail "the Spanish sample lacks $letter"
+done
+while read -r word; do
+  grep -qF -- "$word" "$tmp/es.txt" || fail "LibreOffice lost \"$word\" of the Spanish report"
+done <<<"$words"
+echo "libreoffice: all four reports keep their formatting; the Spanish one its accents"
