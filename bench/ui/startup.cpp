@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frmMain.h"
+#include "language_choice.h"
 #include "program.h"
 #include "seams.h"
 #include "startup.h"
@@ -37,12 +38,15 @@ double ShowEmptyWindow() {
   return ms;
 }
 
-double StartBaralune(const QString& settingsFile) {
+double StartBaralune(const QString& settingsFile,
+                     baralune::Language language = baralune::Language::English) {
   AppSeams().settings = [settingsFile] {
     return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
   };
   QElapsedTimer timer;
   timer.start();
+  // In Spanish the translations are loaded first; English loads nothing.
+  if (language != baralune::Language::English) baralune::ApplyLanguage(language);
   // The start-up sequence after the instance check: reminder, main window, advertisement.
   baralune::UpdateReminder();
   baralune::frmMain* window = baralune::ShowNewMainWindow();
@@ -54,7 +58,7 @@ double StartBaralune(const QString& settingsFile) {
   return ms;
 }
 
-void BM_StartUpToMainWindowShown(benchmark::State& state) {
+void MeasureStartUp(benchmark::State& state, baralune::Language language) {
   QTemporaryDir dir;
   const QString settings = dir.filePath(QStringLiteral("settings.ini"));
   double baralune = 0;
@@ -62,15 +66,25 @@ void BM_StartUpToMainWindowShown(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     empty += ShowEmptyWindow();
+    baralune::ApplyLanguage(baralune::Language::English);  // each start from scratch
     state.ResumeTiming();
-    baralune += StartBaralune(settings);
+    baralune += StartBaralune(settings, language);
   }
   const auto n = static_cast<double>(state.iterations());
   state.counters["main_ms"] = baralune / n;
   state.counters["empty_ms"] = empty / n;
   state.counters["ratio"] = baralune / empty;
 }
+
+void BM_StartUpToMainWindowShown(benchmark::State& state) {
+  MeasureStartUp(state, baralune::Language::English);
+}
 BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_StartUpToMainWindowShownInSpanish(benchmark::State& state) {
+  MeasureStartUp(state, baralune::Language::Spanish);
+}
+BENCHMARK(BM_StartUpToMainWindowShownInSpanish)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
@@ -92,9 +106,13 @@ double RunUntilShown(const QString& program, const QProcessEnvironment& env) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void BM_ProcessStartUpToMainWindowShown(benchmark::State& state) {
+void MeasureProcessStartUp(benchmark::State& state, const QString& locale) {
   QTemporaryDir dir;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  // The system's language decides, as on a user's first start.
+  env.remove(QStringLiteral("LC_ALL"));
+  env.remove(QStringLiteral("LC_MESSAGES"));
+  env.insert(QStringLiteral("LANG"), locale);
   if (env.value(QStringLiteral("DISPLAY")).isEmpty() &&
       env.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -124,6 +142,17 @@ void BM_ProcessStartUpToMainWindowShown(benchmark::State& state) {
   state.counters["empty_ms"] = e;
   state.counters["ratio"] = b / e;
 }
+
+void BM_ProcessStartUpToMainWindowShown(benchmark::State& state) {
+  MeasureProcessStartUp(state, QStringLiteral("C.UTF-8"));
+}
 BENCHMARK(BM_ProcessStartUpToMainWindowShown)->Unit(benchmark::kMillisecond)->Iterations(21);
+
+void BM_ProcessStartUpToMainWindowShownInSpanish(benchmark::State& state) {
+  MeasureProcessStartUp(state, QStringLiteral("es_ES.UTF-8"));
+}
+BENCHMARK(BM_ProcessStartUpToMainWindowShownInSpanish)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(21);
 
 }  // namespace
