@@ -20,6 +20,7 @@
 #include "frmMain.h"
 #include "help_links.h"
 #include "journal_actions.h"
+#include "language_menu.h"
 #include "link_detection.h"
 #include "link_label.h"
 #include "look.h"
@@ -101,6 +102,7 @@ void MDI::CreateMenus() {
   QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
   connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  AddLanguageMenu(this, file);
   file->addSeparator();
   QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
@@ -306,6 +308,11 @@ void MDI::mnuBack_Click() {
     m_unloadingForBack = true;
     close();
   });
+}
+
+void MDI::UnloadKeepingProgram() {
+  m_unloadingForBack = true;
+  close();
 }
 
 void MDI::mnuExit_Click() {

@@ -53,6 +53,8 @@ class MDI : public QMainWindow {
   void cmdSave_Click();
   void mnuBack_Click();
   void mnuExit_Click();
+  // Closes the window while the program goes on (a language switch shows the reading anew).
+  void UnloadKeepingProgram();
 
   static constexpr int kButtonWidthTwips = 990;
 

@@ -18,6 +18,8 @@
 #include "frmOwnCards.h"
 #include "help_links.h"
 #include "journal_actions.h"
+#include "language_choice.h"
+#include "language_menu.h"
 #include "link_label.h"
 #include "look.h"
 #include "own_cards_option.h"
@@ -135,6 +137,7 @@ void frmMain::CreateMenus() {
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
+  AddLanguageMenu(this, m_mnuFile);
   QAction* exit = m_mnuFile->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
@@ -246,10 +249,7 @@ void frmMain::SetTabOrder() {
 void frmMain::Form_Load() {
   Guard([this] {
     const QSignalBlocker block(m_cboSpread);
-    static const char* const kMonths[] = {"January",   "February", "March",    "April",
-                                          "May",       "June",     "July",     "August",
-                                          "September", "October",  "November", "December"};
-    for (const char* month : kMonths) m_cboMonth->addItem(QString::fromLatin1(month));
+    for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
     for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
     for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
     for (const Spread& spread : kSpreads) m_cboSpread->addItem(FromView(spread.listText));

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "language_choice.h"
+#include "language_setting.h"
 #include "look.h"
 #include "program.h"
 #include "seams.h"
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(baralune::look::ProgramIcon());
   baralune::InstallSharedPaletteStyle();
   baralune::ApplyTestEnvironment();
+  // Before the first window and message: they are built in the language chosen.
+  baralune::ApplyLanguage(baralune::StartingLanguage());
 
   const auto lock = baralune::StartUp();
   if (!lock) return 0;  // another instance runs: the message has been shown
