@@ -216,10 +216,14 @@ std::string_view SpreadListText(SpreadIndex spread) {
 }
 
 std::string_view SpreadReportName(SpreadIndex spread) {
+  return SpreadReportName(spread, CatalogueLanguage());
+}
+
+std::string_view SpreadReportName(SpreadIndex spread, Language language) {
   if (!IsKnownSpread(spread)) throw std::out_of_range("no spread " + std::to_string(spread));
   const auto s = static_cast<std::size_t>(spread);
-  return CatalogueLanguage() == Language::Spanish ? texts::kSpreadNamesEs.at(s).reportName
-                                                  : kSpreads[s].reportName;
+  return language == Language::Spanish ? texts::kSpreadNamesEs.at(s).reportName
+                                       : kSpreads[s].reportName;
 }
 
 int CardCount(SpreadIndex spread) {

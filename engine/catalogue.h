@@ -1,6 +1,7 @@
 #pragma once
 #include <string_view>
 
+#include "language.h"
 #include "text_table.h"
 #include "types.h"
 
@@ -38,9 +39,11 @@ inline constexpr Spread kSpreads[kSpreadCount] = {
     {"Gypsy Spread", 21, "Gypsy / Romany Spread"},
 };
 
-// A known spread's names in the catalogue's language; kSpreads holds the English ones.
+// A known spread's names in the catalogue's language, or in `language`; kSpreads holds the
+// English ones.
 std::string_view SpreadListText(SpreadIndex spread);
 std::string_view SpreadReportName(SpreadIndex spread);
+std::string_view SpreadReportName(SpreadIndex spread, Language language);
 
 // Positions of a spread: 3, 9 and 7 for spreads 0, 1 and 2; 21 for any other value.
 int CardCount(SpreadIndex spread);

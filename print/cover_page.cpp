@@ -134,7 +134,7 @@ void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails&
   const QFont title = PaperFont(20, true);
   const double titleHeight = QFontMetricsF(title, painter.device()).height();
   Centred(painter, QRectF(area.left(), y, area.width(), titleHeight),
-          FromStd(kSpreads[spread].reportName), title);
+          FromStd(SpreadReportName(spread, details.language)), title);
   y += titleHeight * 1.5;
 
   const QFont detail = PaperFont(11);

@@ -77,7 +77,7 @@ QByteArray ReadingPdf(const ReadingDetails& details, const richtext::Document& r
     QPdfWriter writer(&buffer);
     SetUpPage(writer, locale);
     const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
-    const std::string_view name = kSpreads[spread].reportName;
+    const std::string_view name = SpreadReportName(spread, details.language);
     writer.setTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     writer.setCreator(QStringLiteral("Baralune"));
     if (!PaintReading(writer, details, report)) return {};

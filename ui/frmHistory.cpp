@@ -45,7 +45,7 @@ QString ModeText(int mode) {
 
 QString SpreadText(int spread) {
   if (spread < 0 || spread >= kSpreadCount) return {};
-  const std::string_view text = kSpreads[spread].listText;
+  const std::string_view text = SpreadListText(static_cast<SpreadIndex>(spread));
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -252,7 +252,9 @@ void frmMain::Form_Load() {
     for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
     for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
     for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
-    for (const Spread& spread : kSpreads) m_cboSpread->addItem(FromView(spread.listText));
+    for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
+      m_cboSpread->addItem(FromView(SpreadListText(spread)));
+    }
     m_cboMonth->setCurrentIndex(0);
     m_cboDate->setCurrentIndex(0);
     m_cboYear->setCurrentIndex(0);
