@@ -22,7 +22,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == 1.15 ]] || fail "Version: $(field Version)"
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
 [[ $(field Section) == misc ]] || fail "Section: $(field Section)"
-[[ $(field Recommends) == "xdg-utils, qt6-wayland" ]] || fail "Recommends: $(field Recommends)"
+[[ $(field Recommends) == "xdg-utils, qt6-wayland, qt6-translations-l10n" ]] ||
+  fail "Recommends: $(field Recommends)"
 [[ -n $(field Maintainer) ]] || fail "no Maintainer"
 description=$(field Description)
 grep -q 'Spanish deck' <<<"$description" || fail "Description: $description"
