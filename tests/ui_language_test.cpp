@@ -40,6 +40,9 @@ TEST_F(LanguageTest, TheSettingWinsOverTheLocaleWhichGivesSpanishForAnySpanishLo
   EXPECT_EQ(ChooseLanguage(QStringLiteral("en"), mexico), Language::English);
   EXPECT_EQ(ChooseLanguage(QStringLiteral("es"), france), Language::Spanish);
   EXPECT_EQ(ChooseLanguage(QStringLiteral("fr"), mexico), Language::Spanish);  // not a choice
+  // English chosen on a French system still names the months in English.
+  EXPECT_EQ(LocaleFor(Language::English, france).standaloneMonthName(1), QStringLiteral("January"));
+  EXPECT_EQ(LocaleFor(Language::Spanish, mexico), mexico);
 
   AppSeams().settings()->setValue(kLanguageKey, QStringLiteral("es"));
   EXPECT_EQ(StartingLanguage(), Language::Spanish);

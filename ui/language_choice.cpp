@@ -34,15 +34,18 @@ std::unique_ptr<QTranslator> Load(const QString& name, const QString& folder) {
   return translator;
 }
 
-// The default locale in the chosen language, keeping the system's territory where it speaks it.
-QLocale LocaleFor(Language language) {
-  const QLocale system = QLocale::system();
-  if (LanguageOfLocale(system) == language) return system;
-  return language == Language::Spanish ? QLocale(QLocale::Spanish, QLocale::Spain)
-                                       : QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
 }  // namespace
+
+QLocale LocaleFor(Language language, const QLocale& system) {
+  const QLocale::Language spoken = system.language();
+  if (language == Language::Spanish) {
+    return spoken == QLocale::Spanish ? system : QLocale(QLocale::Spanish, QLocale::Spain);
+  }
+  // The C locale speaks English too.
+  return spoken == QLocale::English || spoken == QLocale::C
+             ? system
+             : QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 Language LanguageOfLocale(const QLocale& locale) {
   return locale.language() == QLocale::Spanish ? Language::Spanish : Language::English;
@@ -66,7 +69,7 @@ void ApplyLanguage(Language language) {
     installed.qt =
         Load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   }
-  QLocale::setDefault(LocaleFor(language));
+  QLocale::setDefault(LocaleFor(language, QLocale::system()));
   // The catalogue starts in English and loads when first needed: no work for English.
   if (language != CatalogueLanguage()) SetCatalogueLanguage(language);
   g_applied = language;

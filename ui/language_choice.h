@@ -16,6 +16,10 @@ Language ChooseLanguage(const QString& setting, const QLocale& system);
 // The system's language, from the environment as Qt reads it (LC_ALL, LC_MESSAGES, LANG).
 Language SystemLanguage();
 
+// The default locale for `language`: the system's where it speaks that language (es_MX keeps
+// Mexico's ways), else Spain's or the United States'.
+QLocale LocaleFor(Language language, const QLocale& system);
+
 // Switches Baralune's texts: Baralune's and Qt's own translations, the default locale (month
 // names, numbers) and the engine's catalogue. English installs no translation. Needs the
 // application object for the translations.

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QRadioButton>
+#include <utility>
 
 #include "MDI.h"
 #include "frmHistory.h"
@@ -21,19 +22,29 @@ namespace baralune {
 
 namespace {
 
+// The control of that kind and name in each window, or nulls when either lacks it.
+template <typename Control>
+std::pair<Control*, Control*> Pair(QWidget* from, QWidget* to, const QString& name) {
+  if (name.isEmpty()) return {};  // an empty name would match any control
+  auto* a = from->findChild<Control*>(name);
+  auto* b = to->findChild<Control*>(name);
+  return a != nullptr && b != nullptr ? std::pair{a, b} : std::pair<Control*, Control*>{};
+}
+
 // A fresh main window in the new language with the old one's entries; the old one goes.
 void ReopenMainWindow(frmMain* old) {
   frmMain* fresh = ShowNewMainWindow();
-  for (const char* name : {"txtName"}) {
-    fresh->findChild<QLineEdit*>(name)->setText(old->findChild<QLineEdit*>(name)->text());
+  if (auto [from, to] = Pair<QLineEdit>(old, fresh, QStringLiteral("txtName")); from) {
+    to->setText(from->text());
   }
-  for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboSpread"}) {
-    fresh->findChild<QComboBox*>(name)->setCurrentIndex(
-        old->findChild<QComboBox*>(name)->currentIndex());
+  for (QComboBox* list : old->findChildren<QComboBox*>()) {
+    if (auto [from, to] = Pair<QComboBox>(old, fresh, list->objectName()); from) {
+      to->setCurrentIndex(from->currentIndex());
+    }
   }
   for (QRadioButton* option : old->findChildren<QRadioButton*>()) {
-    if (auto* same = fresh->findChild<QRadioButton*>(option->objectName())) {
-      same->setChecked(option->isChecked());
+    if (auto [from, to] = Pair<QRadioButton>(old, fresh, option->objectName()); from) {
+      to->setChecked(from->isChecked());
     }
   }
   fresh->move(old->pos());
