@@ -235,9 +235,9 @@ void MDI::ShowReport() {
     m_details.spread = CurrentSpreadIndex;
     m_details.hand.assign(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));  // not the spare slot
     m_details.dealt = QDateTime::currentDateTime();
+    m_details.language = CatalogueLanguage();
   }
   RefreshReport();
-    m_details.language = CatalogueLanguage();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     setGeometry(screen->availableGeometry());
