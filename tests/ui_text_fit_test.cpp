@@ -10,13 +10,13 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
-#include <QTranslator>
 
 #include "catalogue.h"
 #include "frmAbout.h"
 #include "frmHistory.h"
 #include "frmOwnCards.h"
 #include "language.h"
+#include "language_choice.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -110,21 +110,12 @@ void ExpectFits(const QWidget* window, const std::string& when = {}) {
 
 class TextFitTest : public UiTest, public ::testing::WithParamInterface<QString> {
  protected:
-  void SetUp() override {
-    if (GetParam() == QStringLiteral("en")) return;  // the texts as written
-    ASSERT_TRUE(m_translator.load(QStringLiteral(":/i18n/baralune_") + GetParam()));
-    QCoreApplication::installTranslator(&m_translator);
-    // The engine's texts (spread descriptions, position meanings) in the same language.
-    SetCatalogueLanguage(LanguageFromCode(GetParam().toStdString()).value());
-  }
+  // Translations, month names and the engine's texts, as Baralune switches them.
+  void SetUp() override { ApplyLanguage(LanguageFromCode(GetParam().toStdString()).value()); }
   void TearDown() override {
     UiTest::TearDown();
-    QCoreApplication::removeTranslator(&m_translator);
-    SetCatalogueLanguage(Language::English);
+    ApplyLanguage(Language::English);
   }
-
- private:
-  QTranslator m_translator;
 };
 
 TEST_P(TextFitTest, MainWindowWithEverySpreadDescription) {
