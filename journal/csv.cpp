@@ -33,6 +33,8 @@ std::string ModeName(DealMode mode) {
 
 }  // namespace
 
+// Spreads and cards are named in the program's language; the header and the ways of dealing are
+// fixed keys for whatever reads the file.
 std::string ToCsv(const std::vector<Entry>& entries) {
   LoadCatalogue();
   std::string out = "date,name,birth_date,spread,mode,cards\r\n";
@@ -46,7 +48,7 @@ std::string ToCsv(const std::vector<Entry>& entries) {
         entry.dealt.toString(Qt::ISODate).toStdString(),
         entry.name.toStdString(),
         entry.birthDate.toStdString(),
-        std::string(kSpreads[entry.spread].listText),
+        std::string(SpreadListText(entry.spread)),
         ModeName(entry.mode),
         cards,
     };
