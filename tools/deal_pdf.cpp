@@ -28,6 +28,7 @@ std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>&
   details.spread = spread;
   details.hand = hand;
   details.dealt = QDateTime::currentDateTime();
+  details.language = language;
   const QByteArray pdf = print::ReadingPdf(details, report);
   return pdf.toStdString();
 }
