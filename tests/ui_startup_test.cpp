@@ -141,7 +141,12 @@ TEST(InstanceLockTest, NoLeftoverAtThePathKeepsTheUserOut) {
   };
   const std::vector<Leftover> leftovers = {
       {"empty file", [&] { writeLock({}); }, true},
-      {"garbage", [&] { writeLock(QByteArray("\xff\x00not a lock\n", 15)); }, true},
+      {"garbage",
+       [&] {
+         static constexpr char kGarbage[] = "\xff\x00not a lock\n";
+         writeLock(QByteArray(kGarbage, sizeof kGarbage - 1));
+       },
+       true},
       {"another host", [&] { writeLock("1\nbaralune\nsome-other-host.example\n"); }, true},
       {"folder",
        [&] {
