@@ -48,6 +48,14 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   return entry;
 }
 
+// Ends the open transaction: committed when `why` is empty and the commit succeeds, otherwise
+// rolled back. Returns the reason it was not kept, or an empty string.
+QString Finish(QSqlDatabase& db, QString why) {
+  if (why.isEmpty() && !db.commit()) why = db.lastError().text();
+  if (!why.isEmpty()) db.rollback();
+  return why;
+}
+
 }  // namespace
 
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
@@ -69,17 +77,7 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
   query.addBindValue(PackCards(entry.hand));
   query.addBindValue(FoldForSearch(entry.name));
   query.addBindValue(entry.language);
-  if (!query.exec()) {
-    const QString why = query.lastError().text();
-    db.rollback();
-    return why;
-  }
-  if (!db.commit()) {
-    const QString why = db.lastError().text();
-    db.rollback();
-    return why;
-  }
-  return {};
+  return Finish(db, query.exec() ? QString() : query.lastError().text());
 }
 
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
@@ -98,18 +96,9 @@ QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
   query.prepare(QStringLiteral("DELETE FROM reading WHERE id = ?"));
   for (const std::int64_t id : ids) {
     query.bindValue(0, static_cast<qlonglong>(id));
-    if (!query.exec()) {
-      const QString why = query.lastError().text();
-      db.rollback();
-      return why;
-    }
+    if (!query.exec()) return Finish(db, query.lastError().text());
   }
-  if (!db.commit()) {
-    const QString why = db.lastError().text();
-    db.rollback();
-    return why;
-  }
-  return {};
+  return Finish(db, {});
 }
 
 bool SelectList(QSqlQuery& query, const QString& search) {
