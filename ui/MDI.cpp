@@ -70,11 +70,6 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-QString WithDefaultSuffix(const QString& path, const QString& suffix) {
-  if (!QFileInfo(path).suffix().isEmpty()) return path;
-  return path + QLatin1Char('.') + suffix;
-}
-
 MDI::MDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("MDI"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -273,14 +268,9 @@ void MDI::ClearClipboard() {
 
 void MDI::cmdSave_Click() {
   try {
-    SaveDialogRequest request;
-    request.title = look::AppTitle();
-    request.filter = tr("Rich Text Format | *.rtf");
-    request.defaultSuffix = QStringLiteral("doc");
-    request.directory = SaveFolder();
-    const QString chosen = AppSeams().saveFileName(this, request);
-    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
-    const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
+    // A name typed without an extension gets ".doc", as it always has.
+    const QString path = AskSavePath(this, tr("Rich Text Format | *.rtf"), QStringLiteral("doc"));
+    if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
 
     const std::string rtf = m_box.TextRTF();
     const QString error = SaveFile(path, rtf);

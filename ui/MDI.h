@@ -116,7 +116,4 @@ class MDI : public QMainWindow {
 // The loaded report window, or a new one if none is loaded; a new one stays hidden until shown.
 MDI* LoadedReportWindow();
 
-// The file Save writes to: a name typed without an extension gets ".doc".
-QString WithDefaultSuffix(const QString& path, const QString& suffix);
-
 }  // namespace baralune

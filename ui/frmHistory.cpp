@@ -236,14 +236,9 @@ void frmHistory::DeleteSelected() {
 
 void frmHistory::ExportShown() {
   if (m_connection == nullptr) return;
-  SaveDialogRequest request;
-  request.title = look::AppTitle();
-  request.filter = tr("Comma-separated values (*.csv)");
-  request.defaultSuffix = QStringLiteral("csv");
-  request.directory = SaveFolder();
-  const QString chosen = AppSeams().saveFileName(this, request);
-  if (chosen.isEmpty()) return;
-  const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
+  const QString path =
+      AskSavePath(this, tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
+  if (path.isEmpty()) return;
   const std::string csv = journal::ToCsv(journal::LoadList(m_connection->Db(), m_search->text()));
   const QString error = SaveFile(path, csv);
   if (error.isEmpty()) {

@@ -41,14 +41,8 @@ void PrintReading(MDI* window) {
 
 void ExportReadingPdf(MDI* window) {
   Guard([window] {
-    SaveDialogRequest request;
-    request.title = look::AppTitle();
-    request.filter = MDI::tr("PDF (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.directory = SaveFolder();
-    const QString chosen = AppSeams().saveFileName(window, request);
-    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
-    const QString path = WithDefaultSuffix(chosen, request.defaultSuffix);
+    const QString path = AskSavePath(window, MDI::tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
 
     const QByteArray pdf = print::ReadingPdf(window->Details(), window->ReportBox().document());
     const QString error =

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <cstring>
 
+#include "look.h"
 #include "safe_output.h"
 #include "seams.h"
 
@@ -54,6 +55,21 @@ QString SaveFolder() {
 
 void RememberSaveFolder(const QString& path) {
   AppSeams().settings()->setValue(kLastSaveFolder, QFileInfo(path).absolutePath());
+}
+
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix) {
+  SaveDialogRequest request;
+  request.title = look::AppTitle();
+  request.filter = filter;
+  request.defaultSuffix = suffix;
+  request.directory = SaveFolder();
+  const QString chosen = AppSeams().saveFileName(parent, request);
+  return chosen.isEmpty() ? chosen : WithDefaultSuffix(chosen, suffix);
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& suffix) {
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  return path + QLatin1Char('.') + suffix;
 }
 
 }  // namespace baralune

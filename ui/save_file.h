@@ -2,6 +2,8 @@
 #include <QString>
 #include <string_view>
 
+class QWidget;
+
 namespace baralune {
 
 // Replaces the file at `path` with `bytes` (written beside it and renamed over it, so a failure
@@ -15,5 +17,13 @@ QString SaveFile(const QString& path, std::string_view bytes);
 QString SaveFolder();
 // Remembers the folder of `path`, just saved, in the settings for the next Save.
 void RememberSaveFolder(const QString& path);
+
+// Asks for the file to save to in a dialog titled with the program's name that opens in
+// SaveFolder(), the name empty. Returns the path chosen, with `suffix` added when the name has
+// no extension, or an empty string when the user cancelled.
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix);
+
+// `path`, with `suffix` added when its name has no extension.
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
 
 }  // namespace baralune
