@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include <array>
 #include <stdexcept>
 
 #include "catalogue_texts.h"
@@ -118,14 +119,14 @@ constexpr CardFacts kCards[kDeckSize] = {
      "11th week of the winter season."},  // 39
 };
 
-constexpr std::string_view kThreeCard[] = {
+constexpr std::array<std::string_view, 3> kThreeCard = {
     "Card 1 relates to your past experiences and also indicates your present situation.",
     "Card 2 represents your current influences and also focuses on the actual question, "
     "problem or situation.",
     "Card 3 indicates the final outcome or result.",
 };
 
-constexpr std::string_view kNineCard[] = {
+constexpr std::array<std::string_view, 9> kNineCard = {
     "Card 1 represents your past.",    "Card 2 represents your past.",
     "Card 3 represents your past.",    "Card 4 represents your present.",
     "Card 5 represents your present.", "Card 6 represents your present.",
@@ -133,7 +134,7 @@ constexpr std::string_view kNineCard[] = {
     "Card 9 represents your future.",
 };
 
-constexpr std::string_view kHorseshoe[] = {
+constexpr std::array<std::string_view, 7> kHorseshoe = {
     "Card 1 gives an overview of the situation.",
     "Card 2 tells you about the different choices and alternatives of your action.",
     "Card 3 reflects the stability or the instability of the concerned situation.",
@@ -142,12 +143,6 @@ constexpr std::string_view kHorseshoe[] = {
     "Card 6 reveals to you who are your real friends and rivals.",
     "Card 7 represents the final outcome.",
 };
-
-template <std::size_t Slots, std::size_t N>
-void Fill(TextTable<Slots>& table, const std::string_view (&texts)[N]) {
-  static_assert(N < Slots, "a position table keeps one spare slot");
-  for (std::size_t i = 0; i < N; ++i) table.Set(static_cast<int>(i), texts[i]);
-}
 
 template <std::size_t Slots, std::size_t N>
 void Fill(TextTable<Slots>& table, const std::array<std::string_view, N>& texts) {
