@@ -75,6 +75,9 @@ int SchemaVersion(QSqlDatabase& db) {
 }
 
 QString Migrate(QSqlDatabase& db, int from, int to) {
+  if (from < 0 || to > static_cast<int>(Steps().size())) {
+    return QStringLiteral("no way from schema version %1 to %2").arg(from).arg(to);
+  }
   if (from >= to) return {};
   if (!db.transaction()) return db.lastError().text();
   QString why;

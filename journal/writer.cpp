@@ -7,57 +7,84 @@
 
 namespace baralune::journal {
 
-Writer::Writer(Reporter reporter) : m_reporter(std::move(reporter)) {}
+Writer::Writer(Reporter reporter, std::chrono::milliseconds exitWait)
+    : m_state(std::make_shared<State>()), m_exitWait(exitWait) {
+  m_state->reporter = std::move(reporter);
+}
 
 Writer::~Writer() {
-  {
-    const std::lock_guard lock(m_mutex);
-    m_stopping = true;
+  std::unique_lock lock(m_state->mutex);
+  m_state->stopping = true;
+  m_state->wake.notify_all();
+  if (!m_thread.joinable()) return;
+  if (m_state->idle.wait_for(lock, m_exitWait, [this] { return m_state->finished; })) {
+    lock.unlock();
+    m_thread.join();
+    return;
   }
-  m_wake.notify_all();
-  if (m_thread.joinable()) m_thread.join();
+  // Stuck on the file system: waiting longer would keep the program from ending.
+  m_state->abandoned = true;
+  qWarning("Baralune: %d reading(s) not yet written to the journal when the program ended",
+           static_cast<int>(m_state->jobs.size()) + (m_state->busy ? 1 : 0));
+  lock.unlock();
+  m_thread.detach();
 }
 
 void Writer::Post(const QString& path, Entry entry) {
   {
-    const std::lock_guard lock(m_mutex);
-    m_jobs.push_back({path, std::move(entry)});
-    if (!m_thread.joinable()) m_thread = std::thread([this] { Run(); });
+    const std::lock_guard lock(m_state->mutex);
+    m_state->jobs.push_back({path, std::move(entry)});
+    if (!m_thread.joinable()) m_thread = std::thread([state = m_state] { Run(state); });
   }
-  m_wake.notify_one();
+  m_state->wake.notify_one();
 }
 
 void Writer::WaitUntilIdle() {
-  std::unique_lock lock(m_mutex);
-  m_idle.wait(lock, [this] { return m_jobs.empty() && !m_busy; });
+  std::unique_lock lock(m_state->mutex);
+  m_state->idle.wait(lock, [this] { return m_state->jobs.empty() && !m_state->busy; });
 }
 
-void Writer::Run() {
+void Writer::Run(const std::shared_ptr<State>& state) {
   std::unique_ptr<Connection> connection;
-  std::unique_lock lock(m_mutex);
+  std::unique_lock lock(state->mutex);
   for (;;) {
-    m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
-    if (m_jobs.empty()) break;  // stopping, and everything written
-    const Job job = std::move(m_jobs.front());
-    m_jobs.pop_front();
-    m_busy = true;
+    state->wake.wait(lock, [&] { return state->stopping || !state->jobs.empty(); });
+    if (state->jobs.empty()) break;  // stopping, and everything written
+    const Job job = std::move(state->jobs.front());
+    state->jobs.pop_front();
+    state->busy = true;
     lock.unlock();
-    Write(job, connection);
+    Write(*state, job, connection);
     lock.lock();
-    m_busy = false;
-    if (m_jobs.empty()) m_idle.notify_all();
+    state->busy = false;
+    if (state->jobs.empty()) state->idle.notify_all();
   }
+  lock.unlock();
   connection.reset();  // on the thread that opened it
+  lock.lock();
+  state->finished = true;
+  state->idle.notify_all();
 }
 
-void Writer::Write(const Job& job, std::unique_ptr<Connection>& connection) {
+void Writer::Write(State& state, const Job& job, std::unique_ptr<Connection>& connection) {
+  auto report = [&state](const Report& what) {
+    {
+      const std::lock_guard lock(state.mutex);
+      if (state.abandoned) return;
+    }
+    state.reporter(what);
+  };
+  // A connection to a journal deleted since is closed before a new journal takes the name.
+  if (connection != nullptr && connection->Identity() != IdentityOf(job.path)) connection.reset();
   bool first = false;
   const Preparation preparation = PrepareOnce(job.path, &first);
-  if (first && preparation.condition != Preparation::Condition::Ready) {
-    m_reporter({job.path, preparation, {}});
+  if (first && (preparation.condition != Preparation::Condition::Ready || preparation.renewed)) {
+    report({job.path, preparation, {}});
   }
   if (!preparation.Writable()) return;
-  if (connection == nullptr || connection->Path() != job.path) {
+  // A journal deleted or replaced since this connection opened it is not written through it.
+  if (connection == nullptr || connection->Path() != job.path ||
+      connection->Identity() != preparation.identity) {
     connection.reset();
     connection = std::make_unique<Connection>(job.path, false);
   }
@@ -65,7 +92,7 @@ void Writer::Write(const Job& job, std::unique_ptr<Connection>& connection) {
                                      : connection->Db().lastError().text();
   if (!why.isEmpty()) {
     connection.reset();  // opened afresh for the next reading
-    m_reporter({job.path, preparation, why});
+    report({job.path, preparation, why});
   }
 }
 

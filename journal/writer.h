@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -16,8 +18,8 @@ namespace baralune::journal {
 class Writer {
  public:
   // Something the user should hear of: how the journal was found the first time it was used
-  // (anything but Ready), or `failure`, why a reading could not be kept. Called on the writer's
-  // thread.
+  // (anything but Ready, or a new one begun because it vanished), or `failure`, why a reading
+  // could not be kept. Called on the writer's thread.
   struct Report {
     QString path;
     Preparation preparation;
@@ -25,7 +27,10 @@ class Writer {
   };
   using Reporter = std::function<void(const Report&)>;
 
-  explicit Writer(Reporter reporter);
+  // Ending waits at most `exitWait` for the readings still queued; then the thread is left to
+  // finish alone, so that the program always ends.
+  explicit Writer(Reporter reporter,
+                  std::chrono::milliseconds exitWait = std::chrono::milliseconds(5000));
   ~Writer();
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
@@ -40,16 +45,23 @@ class Writer {
     QString path;
     Entry entry;
   };
-  void Run();
-  void Write(const Job& job, std::unique_ptr<class Connection>& connection);
+  // Shared with the thread, which may outlive the Writer when it had to be left behind.
+  struct State {
+    Reporter reporter;
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable idle;
+    std::deque<Job> jobs;
+    bool busy = false;
+    bool stopping = false;
+    bool finished = false;
+    bool abandoned = false;  // no one listens to reports any more
+  };
+  static void Run(const std::shared_ptr<State>& state);
+  static void Write(State& state, const Job& job, std::unique_ptr<Connection>& connection);
 
-  Reporter m_reporter;
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  std::condition_variable m_idle;
-  std::deque<Job> m_jobs;
-  bool m_busy = false;
-  bool m_stopping = false;
+  std::shared_ptr<State> m_state;
+  std::chrono::milliseconds m_exitWait;
   std::thread m_thread;
 };
 
