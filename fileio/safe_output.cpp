@@ -46,6 +46,16 @@ bool IsPlantedLink(const std::string& link, const struct stat& st) {
          st.st_uid != dir.st_uid;
 }
 
+// A file someone else owns in a shared sticky folder (such as /tmp) is not written, as the
+// kernel's protected_regular would not open it: the superuser would hand the reading to them.
+bool IsOthersFile(const std::string& file, const struct stat& st) {
+  const std::string folder = FolderOf(file);
+  struct stat dir {};
+  if (stat(folder.empty() ? "." : folder.c_str(), &dir) != 0) return false;
+  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != geteuid() &&
+         st.st_uid != dir.st_uid;
+}
+
 // Follows links from `path` to the name of the file they lead to, which may not exist yet;
 // `st` gets that file's status when `exists`.
 ReplaceResult FollowLinks(std::string& path, struct stat& st, bool& exists) {
@@ -107,6 +117,7 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) {
   if (ReplaceResult followed = FollowLinks(target, st, exists); !followed.ok()) return followed;
   if (exists) {
     if (!S_ISREG(st.st_mode)) return RefusedType(st.st_mode);
+    if (IsOthersFile(target, st)) return Refused(Refusal::OthersFile);
     // Judged on the mode too, since the superuser may write to anything.
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Refused(Refusal::ReadOnly);
     if (access(target.c_str(), W_OK) != 0) return Failed(errno);
@@ -153,6 +164,8 @@ std::string Describe(const ReplaceResult& result) {
       return "the file is read-only";
     case Refusal::PlantedLink:
       return "it is a link someone else left in a shared folder";
+    case Refusal::OthersFile:
+      return "it is someone else's file in a shared folder";
     case Refusal::None:
       break;
   }

@@ -21,7 +21,17 @@ int WriteFully(int fd, std::string_view bytes);
 // A read-only file, or anything that is not a regular file, is refused and left as it is.
 struct ReplaceResult {
   // Why the target was refused before anything was written, if it was.
-  enum class Refusal { None, Folder, Fifo, Device, Socket, NotRegular, ReadOnly, PlantedLink };
+  enum class Refusal {
+    None,
+    Folder,
+    Fifo,
+    Device,
+    Socket,
+    NotRegular,
+    ReadOnly,
+    PlantedLink,
+    OthersFile,  // someone else's file in a shared sticky folder, which root would hand them
+  };
   Refusal refusal = Refusal::None;
   int error = 0;  // errno of the step that failed, when not refused
   bool ok() const { return refusal == Refusal::None && error == 0; }

@@ -1,12 +1,21 @@
 #include "csv.h"
 
+#include <string_view>
+
 #include "catalogue.h"
+#include "readings.h"
 
 namespace baralune::journal {
 
 namespace {
 
-void AppendField(std::string& out, const std::string& field) {
+// Whether a spreadsheet opening the file would read `field` as a formula.
+bool LooksLikeFormula(const std::string& field) {
+  return !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string::npos;
+}
+
+void AppendField(std::string& out, const std::string& text) {
+  const std::string field = LooksLikeFormula(text) ? "'" + text : text;
   if (field.find_first_of(",\"\r\n") == std::string::npos) {
     out += field;
     return;
@@ -59,6 +68,13 @@ std::string ToCsv(const std::vector<Entry>& entries) {
     out += "\r\n";
   }
   return out;
+}
+
+CsvExport ExportCsv(QSqlDatabase& db, const QString& search) {
+  CsvExport result;
+  const std::vector<Entry> entries = LoadList(db, search, &result.leftOut, &result.failure);
+  if (result.failure.isEmpty()) result.csv = ToCsv(entries);
+  return result;
 }
 
 }  // namespace baralune::journal

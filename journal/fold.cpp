@@ -14,7 +14,10 @@ QString FoldForSearch(const QString& text) {
     }
     kept.append(c);
   }
-  return kept.toCaseFolded();
+  // Full case folding, as Unicode's CaseFolding.txt gives it with its multi-character entries:
+  // upper case expands them ("ß" -> "SS", "ﬁ" -> "FI"), after the simple folding has brought
+  // "ẞ" down to "ß".
+  return kept.toCaseFolded().toUpper().toCaseFolded();
 }
 
 }  // namespace baralune::journal

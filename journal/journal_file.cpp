@@ -60,7 +60,8 @@ QString FolderInTheWay(const QString& folder) {
     struct stat info {};
     if (::stat(Native(at).constData(), &info) == 0) {
       if (S_ISDIR(info.st_mode)) return {};
-      return Tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(at));
+      return Tr(QT_TRANSLATE_NOOP("Journal", "%1 is a file, not a folder"))
+          .arg(QDir::toNativeSeparators(at));
     }
     const QString up = QFileInfo(at).path();
     if (up == at) return {};
@@ -92,8 +93,8 @@ Probe ProbeFile(const QString& path) {
     if (errno == ENOENT) return probe;
     return {Probe::Kind::Refused, SystemReason(errno)};
   }
-  const QString notRegular =
-      Tr("%1 is not a regular file").arg(QDir::toNativeSeparators(QFileInfo(path).filePath()));
+  const QString notRegular = Tr(QT_TRANSLATE_NOOP("Journal", "%1 is not a regular file"))
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).filePath()));
   if (!S_ISREG(info.st_mode)) return {Probe::Kind::Refused, notRegular};
   const int fd = OpenWithoutBlocking(path, O_RDONLY);
   if (fd < 0) {
@@ -313,7 +314,10 @@ Preparation PrepareOnce(const QString& path, bool* first, std::chrono::milliseco
   if (wait < std::chrono::milliseconds::zero()) {
     lock.lock();
   } else if (!lock.try_lock_for(wait)) {
-    return Unavailable(Tr("it is busy; try again in a moment"));
+    Preparation busy =
+        Unavailable(Tr(QT_TRANSLATE_NOOP("Journal", "it is busy; try again in a moment")));
+    busy.busy = true;
+    return busy;
   }
   if (first != nullptr) *first = false;
   bool renewed = false;

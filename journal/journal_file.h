@@ -32,6 +32,7 @@ struct Preparation {
   QString reason;
   FileIdentity identity;  // of the journal prepared
   bool renewed = false;   // the journal prepared before had vanished: this is a new one
+  bool busy = false;      // Unavailable for now: another thread was still preparing it
 
   bool Readable() const { return condition != Condition::Unavailable; }
   bool Writable() const {

@@ -109,18 +109,30 @@ bool SelectList(QSqlQuery& query, const QString& search) {
   return query.exec();
 }
 
-std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search) {
+std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
+                            QString* failure) {
   std::vector<Entry> entries;
+  if (leftOut != nullptr) *leftOut = 0;
   QSqlQuery query(db);
   query.setForwardOnly(true);
   const QString needle = FoldForSearch(search);
-  if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return entries;
+  auto failed = [&] {
+    if (failure != nullptr) *failure = query.lastError().text();
+    return entries;
+  };
+  if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return failed();
   query.addBindValue(needle);
   query.addBindValue(needle);
-  if (!query.exec()) return entries;
+  if (!query.exec()) return failed();
   while (query.next()) {
-    if (auto entry = FromRow(query, kListColumns)) entries.push_back(std::move(*entry));
+    if (auto entry = FromRow(query, kListColumns)) {
+      entries.push_back(std::move(*entry));
+    } else if (leftOut != nullptr) {
+      ++*leftOut;
+    }
   }
+  // A page that cannot be read ends the rows early: not the whole list.
+  if (query.lastError().isValid()) return failed();
   return entries;
 }
 

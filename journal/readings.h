@@ -36,8 +36,10 @@ enum ListColumn {
 };
 bool SelectList(QSqlQuery& query, const QString& search);
 
-// The readings SelectList gives, whole, for export.
-std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search);
+// The readings SelectList gives, whole, for export. `leftOut` counts those that cannot be shown
+// (see Load); `failure` is SQLite's reason when the list could not be read at all.
+std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut = nullptr,
+                            QString* failure = nullptr);
 
 // The time kept for a reading as the local time it was dealt, with its offset.
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds);

@@ -32,11 +32,8 @@ QString ToVersion1(QSqlDatabase& db) {
                                  " cards BLOB NOT NULL)"));
 }
 
-// 1 -> 2: the name as the search compares it, filled in for the readings already kept.
-QString ToVersion2(QSqlDatabase& db) {
-  QString why = Exec(
-      db, QStringLiteral("ALTER TABLE reading ADD COLUMN name_folded TEXT NOT NULL DEFAULT ''"));
-  if (!why.isEmpty()) return why;
+// Fills in the name as the search compares it for every reading kept.
+QString FoldNames(QSqlDatabase& db) {
   QSqlQuery select(db);
   select.setForwardOnly(true);
   if (!select.exec(QStringLiteral("SELECT id, name FROM reading")))
@@ -53,16 +50,28 @@ QString ToVersion2(QSqlDatabase& db) {
   return {};
 }
 
+// 1 -> 2: the name as the search compares it, filled in for the readings already kept.
+QString ToVersion2(QSqlDatabase& db) {
+  const QString why = Exec(
+      db, QStringLiteral("ALTER TABLE reading ADD COLUMN name_folded TEXT NOT NULL DEFAULT ''"));
+  return why.isEmpty() ? FoldNames(db) : why;
+}
+
 // 2 -> 3: the language the report was written in; every earlier reading was in English.
 QString ToVersion3(QSqlDatabase& db) {
   return Exec(db,
               QStringLiteral("ALTER TABLE reading ADD COLUMN language TEXT NOT NULL DEFAULT 'en'"));
 }
 
+// 3 -> 4: the names folded again, now fully ("Straße" is found by "strasse").
+QString ToVersion4(QSqlDatabase& db) {
+  return FoldNames(db);
+}
+
 // Step i brings the schema from version i to version i + 1.
 const std::vector<std::function<QString(QSqlDatabase&)>>& Steps() {
   static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {ToVersion1, ToVersion2,
-                                                                           ToVersion3};
+                                                                           ToVersion3, ToVersion4};
   return steps;
 }
 

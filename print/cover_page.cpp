@@ -47,11 +47,10 @@ QString BirthDateText(const QLocale& locale, const QString& entered) {
   return date.isValid() ? locale.toString(date, QLocale::LongFormat) : entered;
 }
 
-QStringList DetailLines(const ReadingDetails& details) {
+QStringList DetailLines(const ReadingDetails& details, const QFontMetricsF& metrics, double width) {
   const QLocale locale;
   QStringList lines;
-  if (!details.name.isEmpty())
-    lines << Tr(QT_TRANSLATE_NOOP("PrintedReading", "Name: %1")).arg(details.name);
+  if (!details.name.isEmpty()) lines << NameLine(details.name, metrics, width);
   if (!details.birthDate.isEmpty()) {
     lines << Tr(QT_TRANSLATE_NOOP("PrintedReading", "Date of birth: %1"))
                  .arg(BirthDateText(locale, details.birthDate));
@@ -126,6 +125,14 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
 
 }  // namespace
 
+QString NameLine(const QString& name, const QFontMetricsF& metrics, double width) {
+  const QString label = Tr(QT_TRANSLATE_NOOP("PrintedReading", "Name: %1"));
+  // A name typed on several lines is printed on one.
+  const QString flat = QString(name).replace(QLatin1Char('\n'), QLatin1Char(' '));
+  const double room = width - metrics.horizontalAdvance(label.arg(QString()));
+  return label.arg(metrics.elidedText(flat, Qt::ElideMiddle, std::max(room, 0.0)));
+}
+
 void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails& details) {
   painter.save();
   painter.setPen(Qt::black);
@@ -139,7 +146,8 @@ void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails&
 
   const QFont detail = PaperFont(11);
   const double lineHeight = QFontMetricsF(detail, painter.device()).height() * 1.3;
-  for (const QString& line : DetailLines(details)) {
+  const QFontMetricsF detailMetrics(detail, painter.device());
+  for (const QString& line : DetailLines(details, detailMetrics, area.width())) {
     Centred(painter, QRectF(area.left(), y, area.width(), lineHeight), line, detail);
     y += lineHeight;
   }

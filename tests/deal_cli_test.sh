@@ -2,7 +2,7 @@
 # The headless dealer: its outputs, that bad arguments write nothing and exit with 2, and that
 # a failed write is said in one line and exits with 1, leaving what was there as it was.
 set -euo pipefail
-deal=$1
+deal=$(realpath "$1")  # the tests change folder
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -99,7 +99,37 @@ if [[ $EUID -eq 0 ]]; then
   chown -h 65534 "$tmp/shared/report.rtf"
   refused "$tmp/shared/report.rtf" "it is a link someone else left"
   [[ $(cat "$tmp/victim") == victim ]] || fail "a planted link was followed"
+  # Nor is a file someone else left there written: root would hand them the reading.
+  echo planted >"$tmp/shared/reading.rtf"
+  chown 65534 "$tmp/shared/reading.rtf"
+  chmod 666 "$tmp/shared/reading.rtf"
+  refused "$tmp/shared/reading.rtf" "it is someone else's file in a shared folder"
+  # That user writes over their own file there, as the kernel lets them.
+  chmod 711 "$tmp"
+  if setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null; then
+    setpriv --reuid=65534 --regid=65534 --clear-groups \
+      "$deal" --spread 0 --out "$tmp/shared/reading.rtf" || fail "the owner could not write"
+    head -c 5 "$tmp/shared/reading.rtf" | grep -q '^{\\rtf' || fail "the owner's file not written"
+  else
+    echo "deal_cli: cannot run as another user here; the owner's own write not checked"
+  fi
 fi
+
+# --out and --pdf naming one file, however spelled, are refused before anything is written.
+echo old >"$out/same.x"
+ln -s same.x "$out/alias.pdf"
+ln -s new.x "$out/dangling.pdf"
+for pair in "same.x ./same.x" "same.x alias.pdf" "./new.x dangling.pdf" "../out/new.x new.x"; do
+  read -r first second <<<"$pair"
+  set +e
+  (cd "$out" && exec timeout 120 "$deal" --spread 0 --out "$first" --pdf "$second") \
+    >/dev/null 2>"$tmp/stderr"
+  status=$?
+  set -e
+  [[ $status -eq 2 ]] && grep -q 'name the same file' "$tmp/stderr" ||
+    fail "--out $first --pdf $second gave $status: $(cat "$tmp/stderr")"
+  [[ $(cat "$out/same.x") == old && ! -e "$out/new.x" ]] || fail "--out $first --pdf $second wrote"
+done
 
 # Nothing but the target is touched: not a file, folder or link by a name near it.
 echo notes >"$out/notes.part"
@@ -150,4 +180,12 @@ grep -qF "unknown spread 'x\\n\\x1b[31m\\\\'" "$tmp/stderr" || fail "control cha
 run "--$(printf 'a%.0s' {1..5000})"
 [[ $(head -n 1 "$tmp/stderr" | wc -c) -lt 300 ]] && grep -q "aaa'\.\.\.$" "$tmp/stderr" ||
   fail "a long argument not cut"
+# Bytes that are not UTF-8 are escaped and counted like any others; a line stays short.
+run --spread "$(head -c 100000 /dev/zero | tr '\0' '\200')"
+[[ $(head -n 1 "$tmp/stderr" | wc -c) -lt 1000 ]] && grep -qF "'\\x80\\x80" "$tmp/stderr" ||
+  fail "a run of continuation bytes not cut: $(head -c 300 "$tmp/stderr")"
+# Right-to-left override, line separator and a lone CSI byte do not reach the terminal.
+run --spread $'a\xe2\x80\xaeb\xe2\x80\xa8c\x9bd'  # U+202E, U+2028 in UTF-8
+grep -qF "unknown spread 'a\\xe2\\x80\\xaeb\\xe2\\x80\\xa8c\\x9bd'" "$tmp/stderr" ||
+  fail "bidirectional and separator characters not escaped: $(cat "$tmp/stderr")"
 echo "deal_cli: all checks passed"

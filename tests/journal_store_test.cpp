@@ -26,6 +26,10 @@ TEST(JournalFoldTest, AccentsAndCaseAsideEverythingElseKept) {
   EXPECT_EQ(FoldForSearch(QStringLiteral("Ñandú Çedille")), QStringLiteral("nandu cedille"));
   EXPECT_EQ(FoldForSearch(QStringLiteral("Jose\u0301")), QStringLiteral("jose"));  // decomposed
   EXPECT_EQ(FoldForSearch(QStringLiteral("🌙 مريم")), QStringLiteral("🌙 مريم"));
+  for (const char* name : {"Straße", "STRASSE", "Strasse", "STRAẞE"}) {
+    EXPECT_EQ(FoldForSearch(QString::fromUtf8(name)), QStringLiteral("strasse")) << name;
+  }
+  EXPECT_EQ(FoldForSearch(QStringLiteral("Ｆﬁnca")), QStringLiteral("ｆfinca"));
 }
 
 TEST_F(JournalTest, ANewJournalIsPrivateInWalModeAtTheCurrentSchema) {
@@ -104,17 +108,18 @@ TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
       ASSERT_EQ(Migrate(connection.Db(), 0, version), QString());
       QSqlQuery query(connection.Db());
       // From version 2 on, a reading carries its name as the search compares it.
-      const QString folded = version >= 2 ? QStringLiteral(", 'jose'") : QString();
+      const QString folded = version >= 2 ? QStringLiteral(", 'jose stra\u00dfe'") : QString();
       ASSERT_TRUE(query.exec(
           QStringLiteral(
               "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards%1)"
-              " VALUES (1773518709000, 3600, 'Jos\u00e9', '1990-01-01', 0, 1, x'000127'%2)")
+              " VALUES (1773518709000, 3600, 'Jos\u00e9 Stra\u00dfe', '1990-01-01', 0, 1,"
+              " x'000127'%2)")
               .arg(version >= 2 ? QStringLiteral(", name_folded") : QString(), folded)));
     }
     ASSERT_EQ(Prepare(path).condition, Condition::Ready) << version;
     Connection connection(path, true);
     EXPECT_EQ(SchemaVersion(connection.Db()), kSchemaVersion);
-    const std::vector<Entry> found = LoadList(connection.Db(), QStringLiteral("jose"));
+    const std::vector<Entry> found = LoadList(connection.Db(), QStringLiteral("strasse"));
     ASSERT_EQ(found.size(), 1u) << version;
     EXPECT_EQ(found[0].hand, (std::vector<CardIndex>{0, 1, 39}));
     EXPECT_EQ(found[0].mode, DealMode::Manual);
@@ -252,6 +257,22 @@ TEST(JournalCsvTest, HeaderIsoDatesCardNamesAndQuoting) {
             "2026-03-14T21:05:09+01:00,\"Ana \"\"la\"\" Ruiz, hija\",1990-02-31,"
             "\"Past, Present, Future\",manual," +
                 cards + "\r\n");
+}
+
+// The export counts the readings listed that cannot be read, and escapes would-be formulas.
+TEST_F(JournalTest, TheExportSaysHowManyReadingsItLeftOut) {
+  ASSERT_TRUE(Prepare(Path()).Writable());
+  Connection connection(Path(), false);
+  Entry broken = SampleEntry(QStringLiteral("broken"));
+  broken.hand.pop_back();
+  for (const Entry& entry : {SampleEntry(QStringLiteral("=2*3")), broken}) {
+    ASSERT_EQ(Insert(connection.Db(), entry), QString());
+  }
+  const CsvExport exported = ExportCsv(connection.Db(), {});
+  EXPECT_EQ(exported.leftOut, 1);
+  EXPECT_TRUE(exported.failure.isEmpty());
+  EXPECT_NE(exported.csv.find("\r\n2026-03-14T21:05:09+01:00,'=2*3,"), std::string::npos);
+  EXPECT_EQ(exported.csv.find("broken"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The journal in the windows: readings recorded as they are shown and shown again exactly from
 // the History; search, delete and export there; the menu entries; trouble told once.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -182,6 +184,7 @@ TEST_F(JournalWindowTest, SearchDeleteAndExportInTheHistory) {
   Child<QPushButton>(history, "cmdExport")->click();
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("it is a folder")));
+  EXPECT_EQ(desktop.messages[0].icon, QMessageBox::Warning);
 
   history->Table()->selectAll();
   desktop.answer = QMessageBox::No;
@@ -217,6 +220,20 @@ TEST_F(JournalWindowTest, AnUnreachableJournalIsToldOnceAndReadingsGoOn) {
   EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("could not be opened")));
 }
 
+// A FIFO at the journal's path is refused without waiting on it and said once; the reading
+// and the History go on.
+TEST_F(JournalWindowTest, AFifoAtTheJournalsPathIsRefusedAndSaidOnce) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(JournalPath()).constData(), 0600), 0);
+  MDI* report = DealAutomatic(OpenMainWindow(), 0);
+  ASSERT_NE(report, nullptr);
+  Settle();
+  frmHistory* history = ShowHistoryWindow(report);
+  EXPECT_EQ(history->Model()->rowCount(), 0);
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("is not a regular file")))
+      << desktop.messages[0].text.toStdString();
+}
+
 TEST_F(JournalWindowTest, ADamagedJournalIsSetAsideOnceAndANewOneBegun) {
   const QByteArray garbage(5000, '\x5a');
   QFile file(JournalPath());
@@ -242,6 +259,7 @@ TEST_F(JournalWindowTest, ADamagedJournalIsSetAsideOnceAndANewOneBegun) {
 
 TEST_F(JournalWindowTest, ANewerJournalIsShownReadOnlyAndNothingIsRecordedInIt) {
   {
+    QFile(JournalPath()).open(QIODevice::WriteOnly);
     journal::Connection connection(JournalPath(), false);
     ASSERT_EQ(journal::Migrate(connection.Db(), 0), QString());
   }

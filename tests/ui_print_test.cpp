@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 
+#include "cover_page.h"
 #include "reading_print.h"
 #include "save_file.h"
 #include "ui_test_support.h"
@@ -92,6 +93,7 @@ TEST_F(PrintTest, FailedExportsAreSaidAndLeaveEveryFileAsItWas) {
     ASSERT_EQ(desktop.messages.size(), 1u) << target.toStdString();
     EXPECT_TRUE(desktop.messages[0].text.contains(target))
         << desktop.messages[0].text.toStdString();
+    EXPECT_EQ(desktop.messages[0].icon, QMessageBox::Warning);
   }
   EXPECT_EQ(ReadFile(readOnly), QByteArray("kept"));
   EXPECT_TRUE(QFileInfo(folder).isDir());
@@ -161,6 +163,19 @@ TEST_F(PrintTest, ThePdfIsTheSameUnderADarkTheme) {
   QApplication::setPalette(light);
   EXPECT_GT(onLight.size(), 10000);
   EXPECT_TRUE(onLight == onDark);
+}
+
+// A name too long for the cover is shortened in its middle; the label and both ends stay.
+TEST(CoverPageTest, ALongNameFitsTheCoverWithItsLabel) {
+  const QFontMetricsF metrics(QFont(QStringLiteral("DejaVu Sans"), 11));
+  const double width = metrics.horizontalAdvance(QLatin1Char('x')) * 60;
+  EXPECT_EQ(print::NameLine(QStringLiteral("Ana"), metrics, width), QStringLiteral("Name: Ana"));
+  const QString name =
+      QStringLiteral("Begin ") + QString(500, QLatin1Char('W')) + QStringLiteral("\nEnd");
+  const QString line = print::NameLine(name, metrics, width);
+  EXPECT_LE(metrics.horizontalAdvance(line), width);
+  EXPECT_TRUE(line.startsWith(QStringLiteral("Name: Begin"))) << line.toStdString();
+  EXPECT_TRUE(line.endsWith(QStringLiteral("W End"))) << line.toStdString();
 }
 
 }  // namespace

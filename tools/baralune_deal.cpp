@@ -1,6 +1,9 @@
 // baralune-deal: deals one reading without a display and writes its report.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -46,6 +49,31 @@ std::string PlainText(const richtext::RichTextBox& box) {
   std::u32string text = box.document().chars;
   std::erase(text, richtext::Document::kPictureChar);
   return richtext::EncodeUtf8(text) + "\n";
+}
+
+// What `path` names as the kernel finds it, through any links: the file's device and inode if
+// it exists, else the canonical folder and the name in it. Two paths naming the same file, by
+// a link or another spelling, give the same answer.
+std::string FileKey(std::string path) {
+  auto folderOf = [](const std::string& p) {
+    const auto slash = p.rfind('/');
+    return slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
+  };
+  struct stat st {};
+  for (int hops = 0; hops < 40 && lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
+    char target[PATH_MAX];
+    const ssize_t n = readlink(path.c_str(), target, sizeof target);
+    if (n < 0 || static_cast<std::size_t>(n) == sizeof target) break;
+    const std::string next(target, static_cast<std::size_t>(n));
+    path = next.starts_with('/') ? next : folderOf(path) + next;
+  }
+  if (stat(path.c_str(), &st) == 0) {
+    return "file " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+  }
+  const std::string folder = folderOf(path);
+  char canonical[PATH_MAX];
+  if (realpath(folder.empty() ? "." : folder.c_str(), canonical) == nullptr) return "path " + path;
+  return "path " + std::string(canonical) + "/" + path.substr(folder.size());
 }
 
 int Fail(const std::string& what, const std::string& why) {
@@ -97,6 +125,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const DealOptions& options = *parsed.options;
+  // The PDF would silently replace the report.
+  if (!options.outPath.empty() && !options.pdfPath.empty() &&
+      FileKey(options.outPath) == FileKey(options.pdfPath)) {
+    std::cerr << "baralune-deal: --out and --pdf name the same file\n"
+              << "Try 'baralune-deal --help' for more information.\n";
+    return 2;
+  }
   if (options.action == DealOptions::Action::Help) {
     return WriteToStdout(baralune::kDealUsage);
   }

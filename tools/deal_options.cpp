@@ -36,6 +36,46 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
+namespace {
+
+// The length of the well-formed UTF-8 character at the start of `bytes` and its code point, or
+// 0 for a byte that begins none (a stray continuation byte, an overlong form, a surrogate...).
+std::size_t Utf8Character(std::string_view bytes, char32_t& code) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  std::size_t length = 0;
+  char32_t least = 0;
+  if (lead < 0x80) {
+    code = lead;
+    return 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, least = 0x80, code = lead & 0x1Fu;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, least = 0x800, code = lead & 0x0Fu;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, least = 0x10000, code = lead & 0x07u;
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(bytes[k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (next & 0x3Fu);
+  }
+  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+// Characters a terminal obeys or that reorder or break the line shown: C0 and C1 controls, the
+// bidirectional controls (U+202E turns the rest of the line around) and the line and paragraph
+// separators.
+bool IsControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+}  // namespace
+
 std::string QuoteArgument(std::string_view value) {
   constexpr std::size_t kLongest = 200;
   std::string quoted = "'";
@@ -45,28 +85,30 @@ std::string QuoteArgument(std::string_view value) {
     quoted += escaped;
   };
   std::size_t i = 0;
-  for (; i < value.size(); ++i) {
-    const auto c = static_cast<unsigned char>(value[i]);
-    if (quoted.size() > kLongest && (c & 0xC0) != 0x80) break;  // cut between characters
-    const auto next = i + 1 < value.size() ? static_cast<unsigned char>(value[i + 1]) : 0;
-    if (c == '\\') {
-      quoted += "\\\\";
-    } else if (c == '\n') {
-      quoted += "\\n";
-    } else if (c == '\t') {
-      quoted += "\\t";
-    } else if (c == '\r') {
-      quoted += "\\r";
-    } else if (c < 0x20 || c == 0x7F) {
-      hex(c);
-    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
-      // U+0080..U+009F: C1 controls, which some terminals obey as they do C0 ones.
-      hex(c);
-      hex(next);
+  // Each step takes a whole character or one byte that is not part of one, so the cut always
+  // falls between them, however the bytes run.
+  while (i < value.size() && quoted.size() <= kLongest) {
+    char32_t code = 0;
+    const std::size_t length = Utf8Character(value.substr(i), code);
+    if (length == 0) {
+      hex(static_cast<unsigned char>(value[i]));  // not UTF-8: shown, never passed on
       ++i;
-    } else {
-      quoted += static_cast<char>(c);
+      continue;
     }
+    if (code == '\\') {
+      quoted += "\\\\";
+    } else if (code == '\n') {
+      quoted += "\\n";
+    } else if (code == '\t') {
+      quoted += "\\t";
+    } else if (code == '\r') {
+      quoted += "\\r";
+    } else if (IsControl(code)) {
+      for (std::size_t k = 0; k < length; ++k) hex(static_cast<unsigned char>(value[i + k]));
+    } else {
+      quoted.append(value.substr(i, length));
+    }
+    i += length;
   }
   quoted += '\'';
   if (i < value.size()) quoted += "...";

@@ -32,8 +32,10 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args);
 // The spread named by an index "0".."3" or by its list text, case-insensitive.
 std::optional<SpreadIndex> ParseSpread(const std::string& text);
 
-// `value` in single quotes for a one-line message, with control characters and backslashes
-// escaped (\n, \x1b, \\), cut off after about 200 bytes with "..." to show it.
+// `value` in single quotes for a one-line message, with control characters (C0, C1, the
+// bidirectional ones such as U+202E, the line separators), bytes that are not UTF-8 and
+// backslashes escaped (\n, \x1b, \xe2\x80\xae, \\), cut off after about 200 bytes with "..." to
+// show it.
 std::string QuoteArgument(std::string_view value);
 
 extern const char* const kDealUsage;

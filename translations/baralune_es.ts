@@ -31,6 +31,26 @@
 <context>
     <name>Journal</name>
     <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is busy; try again in a moment</source>
+        <translation>está ocupado; vuelve a intentarlo en un momento</translation>
+    </message>
+    <message>
+        <source>The journal of readings at %1 was removed while Baralune was running. A new journal was begun.</source>
+        <translation>El registro de lecturas de %1 se eliminó mientras Baralune estaba abierto. Se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>The journal of readings at %1 cannot be written: %2. Its readings are shown, but new readings cannot be kept.</source>
+        <translation>No se puede escribir en el registro de lecturas de %1: %2. Sus lecturas se muestran, pero no se pueden guardar lecturas nuevas.</translation>
+    </message>
+    <message>
         <source>The journal of readings could not be read. It was set aside as %1 and a new journal begun.</source>
         <translation>No se pudo leer el registro de lecturas. Se ha guardado aparte como %1 y se ha empezado uno nuevo.</translation>
     </message>
@@ -109,6 +129,10 @@
     <message>
         <source>it is a link another user left in a shared folder</source>
         <translation>es un enlace que otro usuario dejó en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>it is another user's file in a shared folder</source>
+        <translation>es un archivo de otro usuario en una carpeta compartida</translation>
     </message>
 </context>
 <context>
@@ -334,6 +358,13 @@
     <message>
         <source>This reading cannot be shown again.</source>
         <translation>Esta lectura no se puede volver a mostrar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) could not be read and were left out of the export.</source>
+        <translation>
+            <numerusform>%n lectura no se pudo leer y se ha dejado fuera de la exportación.</numerusform>
+            <numerusform>%n lecturas no se pudieron leer y se han dejado fuera de la exportación.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Delete %n reading(s)?</source>

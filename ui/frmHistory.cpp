@@ -86,7 +86,7 @@ frmHistory::frmHistory(QWidget* owner) : QWidget(owner, Qt::Window) {
   const QString path = AppSeams().journalPath();
   if (PrepareJournalForHistory(this)) {
     m_writable = JournalIsWritable();
-    m_connection = std::make_unique<journal::Connection>(path, !m_writable);
+    m_connection = std::make_unique<journal::Connection>(path, !m_writable, kJournalWait);
   }
   m_cmdDelete->setEnabled(m_writable);
   Search(QString());
@@ -239,15 +239,22 @@ void frmHistory::ExportShown() {
   const QString path =
       AskSavePath(this, tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  const std::string csv = journal::ToCsv(journal::LoadList(m_connection->Db(), m_search->text()));
-  const QString error = SaveFile(path, csv);
-  if (error.isEmpty()) {
-    RememberSaveFolder(path);
-  } else {
+  const journal::CsvExport exported = journal::ExportCsv(m_connection->Db(), m_search->text());
+  const QString error =
+      exported.failure.isEmpty() ? SaveFile(path, exported.csv) : exported.failure;
+  if (!error.isEmpty()) {
     ShowMessage(this,
                 tr("The readings could not be exported to %1: %2")
                     .arg(QDir::toNativeSeparators(path), error),
-                QMessageBox::Information);
+                QMessageBox::Warning);
+    return;
+  }
+  RememberSaveFolder(path);
+  if (exported.leftOut > 0) {
+    ShowMessage(this,
+                tr("%n reading(s) could not be read and were left out of the export.", nullptr,
+                   exported.leftOut),
+                QMessageBox::Warning);
   }
 }
 

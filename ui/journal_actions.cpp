@@ -28,6 +28,7 @@ QString Tr(const char* text) {
 struct Told {
   QSet<QString> found;    // how the journal was found (set aside, newer, unavailable)
   QSet<QString> notKept;  // a reading could not be kept
+  QSet<QString> renewed;  // the journal vanished and a new one was begun
 };
 Told& AlreadyTold() {
   static Told told;
@@ -46,8 +47,18 @@ QString CurrentPath() {
 // Tells how the journal was found, once per journal.
 void TellFound(QWidget* parent, const QString& path, const journal::Preparation& found) {
   using Condition = journal::Preparation::Condition;
+  if (found.renewed && !AlreadyTold().renewed.contains(path)) {
+    AlreadyTold().renewed.insert(path);
+    ShowMessage(parent,
+                Tr(QT_TRANSLATE_NOOP("Journal",
+                                     "The journal of readings at %1 was removed while Baralune "
+                                     "was running. A new journal was begun."))
+                    .arg(QDir::toNativeSeparators(path)),
+                QMessageBox::Warning);
+  }
   if (found.condition == Condition::Ready || AlreadyTold().found.contains(path)) return;
-  AlreadyTold().found.insert(path);
+  // Busy is said each time: how the journal was found is yet to be told.
+  if (!found.busy) AlreadyTold().found.insert(path);
   switch (found.condition) {
     case Condition::SetAside:
       ShowMessage(parent,
@@ -66,13 +77,23 @@ void TellFound(QWidget* parent, const QString& path, const journal::Preparation&
                       "read-only and no reading is recorded in it.")),
                   QMessageBox::Information);
       break;
+    case Condition::ReadOnly:
+      ShowMessage(parent,
+                  Tr(QT_TRANSLATE_NOOP("Journal",
+                                       "The journal of readings at %1 cannot be written: %2. Its "
+                                       "readings are shown, but new readings cannot be kept."))
+                      .arg(QDir::toNativeSeparators(path), found.reason),
+                  QMessageBox::Warning);
+      AlreadyTold().notKept.insert(path);
+      break;
     case Condition::Unavailable:
       ShowMessage(
           parent,
           Tr(QT_TRANSLATE_NOOP("Journal", "The journal of readings at %1 could not be opened: %2"))
               .arg(QDir::toNativeSeparators(path), found.reason),
           QMessageBox::Warning);
-      AlreadyTold().notKept.insert(path);  // saying so again at each reading helps nobody
+      // Saying so again at each reading helps nobody.
+      if (!found.busy) AlreadyTold().notKept.insert(path);
       break;
     case Condition::Ready:
       break;
@@ -167,13 +188,13 @@ void WaitForJournal() {
 
 bool PrepareJournalForHistory(QWidget* parent) {
   const QString path = CurrentPath();
-  const journal::Preparation found = journal::PrepareOnce(path);
+  const journal::Preparation found = journal::PrepareOnce(path, nullptr, kJournalWait);
   TellFound(parent, path, found);
   return found.Readable();
 }
 
 bool JournalIsWritable() {
-  return journal::PrepareOnce(CurrentPath()).Writable();
+  return journal::PrepareOnce(CurrentPath(), nullptr, kJournalWait).Writable();
 }
 
 void AddJournalActions(QMainWindow* window, QMenu* file) {

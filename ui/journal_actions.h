@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <chrono>
 
 #include "entry.h"
 #include "reading_details.h"
@@ -22,6 +23,10 @@ void SetKeepingJournal(bool keep);
 void RecordReading(const ReadingDetails& details);
 // Returns once the readings recorded so far are written (for tests and benchmarks).
 void WaitForJournal();
+
+// The longest the windows wait on the journal at a time: for the writer's thread to finish
+// preparing it, or for a lock on it.
+inline constexpr std::chrono::milliseconds kJournalWait{2000};
 
 // Opens the journal for the History on this thread and tells the user, once, how it was found
 // if it was not in order. False when it cannot be read at all.

@@ -56,7 +56,7 @@ void ExportReadingPdf(MDI* window) {
     ShowMessage(window,
                 MDI::tr("The reading could not be exported to %1: %2")
                     .arg(QDir::toNativeSeparators(path), error),
-                QMessageBox::Information);
+                QMessageBox::Warning);
   });
 }
 

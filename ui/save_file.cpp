@@ -32,6 +32,8 @@ QString Why(const ReplaceResult& result) {
       return Tr(QT_TRANSLATE_NOOP("SaveFile", "the file is read-only"));
     case Refusal::PlantedLink:
       return Tr(QT_TRANSLATE_NOOP("SaveFile", "it is a link another user left in a shared folder"));
+    case Refusal::OthersFile:
+      return Tr(QT_TRANSLATE_NOOP("SaveFile", "it is another user's file in a shared folder"));
     case Refusal::None:
       break;
   }
