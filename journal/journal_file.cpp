@@ -196,8 +196,8 @@ Inspection Inspect(QSqlDatabase& db) {
 }
 
 // Puts the journal in WAL mode and brings its schema up to date: an empty string or why not.
-QString MakeCurrent(const QString& path, int version) {
-  Connection connection(path, false);
+QString MakeCurrent(const QString& path, int version, std::chrono::milliseconds busyTimeout) {
+  Connection connection(path, false, busyTimeout);
   if (!connection.IsOpen()) return connection.Db().lastError().text();
   QSqlQuery wal(connection.Db());
   if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) return wal.lastError().text();
@@ -224,7 +224,8 @@ QString SetAside(const QString& path, QString* reason) {
   return aside;
 }
 
-Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
+Preparation PrepareFile(const QString& path, bool mayCreateAnew,
+                        std::chrono::milliseconds busyTimeout) {
   const QString folder = QFileInfo(path).absolutePath();
   if (const QString why = FolderInTheWay(folder); !why.isEmpty()) return Unavailable(why);
   errno = 0;
@@ -248,7 +249,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
     inspection.verdict = Verdict::Unreadable;
     inspection.reason = probe.reason;
   } else {
-    Connection connection(path, true);
+    Connection connection(path, true, busyTimeout);
     if (!connection.IsOpen()) return Unavailable(connection.Db().lastError().text());
     inspection = Inspect(connection.Db());
   }
@@ -257,7 +258,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
     case Verdict::New:
     case Verdict::Ours: {
       QString why = WhyNotWritable(path);
-      if (why.isEmpty()) why = MakeCurrent(path, inspection.version);
+      if (why.isEmpty()) why = MakeCurrent(path, inspection.version, busyTimeout);
       if (why.isEmpty()) {
         result.condition = Preparation::Condition::Ready;
       } else if (inspection.version == kSchemaVersion) {
@@ -284,7 +285,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
   QString why;
   const QString aside = SetAside(path, &why);
   if (aside.isEmpty()) return Unavailable(why);
-  Preparation fresh = PrepareFile(path, false);
+  Preparation fresh = PrepareFile(path, false, busyTimeout);
   if (fresh.condition != Preparation::Condition::Ready) return fresh;
   fresh.condition = Preparation::Condition::SetAside;
   fresh.setAsidePath = aside;
@@ -303,8 +304,8 @@ int PrimaryCode(const QSqlError& error) {
   return error.nativeErrorCode().toInt() & 0xFF;
 }
 
-Preparation Prepare(const QString& path) {
-  return PrepareFile(path, true);
+Preparation Prepare(const QString& path, std::chrono::milliseconds busyTimeout) {
+  return PrepareFile(path, true, busyTimeout);
 }
 
 Preparation PrepareOnce(const QString& path, bool* first, std::chrono::milliseconds wait) {
@@ -327,7 +328,9 @@ Preparation PrepareOnce(const QString& path, bool* first, std::chrono::milliseco
     renewed = true;
     done.remove(path);
   }
-  Preparation result = Prepare(path);
+  // Whoever waits a bounded time for the lock waits no longer on SQLite's locks.
+  Preparation result =
+      wait < std::chrono::milliseconds::zero() ? Prepare(path) : Prepare(path, wait);
   result.renewed = renewed;
   if (first != nullptr) *first = true;
   // A journal that could not be reached, or written, may be later (a disk freed, a folder made

@@ -43,13 +43,16 @@ struct Preparation {
 // Makes the journal at `path` ready to use: creates it (mode 0600, its folder too), sets aside
 // a file that cannot be read, or is not Baralune's, under a new name beside it (byte for byte,
 // with its write-ahead log), and brings an older schema up to date. Anything at the path that
-// is not a regular file is refused without being opened for reading or writing.
-Preparation Prepare(const QString& path);
+// is not a regular file is refused without being opened for reading or writing. Each statement
+// waits at most `busyTimeout` for a lock another connection holds.
+inline constexpr std::chrono::milliseconds kBusyTimeout{5000};
+Preparation Prepare(const QString& path, std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
 // Prepare, once per path in this process, from any thread. `first` is set when this call did
 // the work, so that its outcome is told once. A journal that is no longer the file prepared
 // (deleted or replaced) is prepared again, with `renewed` set. Waits at most `wait` for another
-// thread preparing it; then says it is busy (Unavailable) instead.
+// thread preparing it (then it says it is busy, Unavailable), and as long for each lock of
+// SQLite's.
 inline constexpr std::chrono::milliseconds kWaitForever{-1};
 Preparation PrepareOnce(const QString& path, bool* first = nullptr,
                         std::chrono::milliseconds wait = kWaitForever);
@@ -59,7 +62,7 @@ Preparation PrepareOnce(const QString& path, bool* first = nullptr,
 class Connection {
  public:
   Connection(const QString& path, bool readOnly,
-             std::chrono::milliseconds busyTimeout = std::chrono::milliseconds(5000));
+             std::chrono::milliseconds busyTimeout = kBusyTimeout);
   ~Connection();
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
