@@ -359,9 +359,9 @@ Connection::Connection(const QString& path, bool readOnly, std::chrono::millisec
     const QString readOnlyOptions = options + QStringLiteral(";QSQLITE_OPEN_READONLY");
     bool answers = Open(QStringLiteral("mode=ro"), readOnlyOptions) &&
                    QSqlQuery(m_db).exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    // In a folder we cannot write, SQLite cannot make the log's index; with no log to read,
-    // the file alone is the whole journal.
-    if (!answers && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+    // In a folder we cannot write, or on a full disk, SQLite cannot make the log's index; with
+    // no log to read (none, or an empty one), the file alone is the whole journal.
+    if (!answers && QFileInfo(path + QStringLiteral("-wal")).size() == 0) {
       m_db.close();
       Open(QStringLiteral("mode=ro&immutable=1"), readOnlyOptions);
     }

@@ -1,6 +1,7 @@
 // The journal against what may stand at its path: things that are not files, versions never
 // written, a journal deleted while in use, a write-ahead log beside a damaged file, read-only
 // files and folders, and a writer that cannot finish.
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -236,6 +237,37 @@ TEST_F(JournalTest, AReadOnlyFolderOrFileIsReadNotWritten) {
   found = Prepare(blocked + QStringLiteral("/Baralune/journal.sqlite"));
   EXPECT_EQ(found.condition, Condition::Unavailable);
   EXPECT_EQ(found.reason, blocked + QStringLiteral(" is a file, not a folder"));
+}
+
+// A full disk at the first use: the readings kept are still shown. Needs a small file system of
+// its own, which only the superuser can mount.
+TEST_F(JournalTest, AFullDiskStillShowsTheReadings) {
+  const QString disk = m_dir.filePath(QStringLiteral("disk"));
+  ASSERT_TRUE(QDir().mkpath(disk));
+  if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0) {
+    GTEST_SKIP() << "cannot mount a small file system here";
+  }
+  struct Unmount {
+    QByteArray at;
+    ~Unmount() { ::umount(at.constData()); }
+  } unmount{QFile::encodeName(disk)};
+  const QString path = disk + QStringLiteral("/journal.sqlite");
+  {
+    ASSERT_TRUE(Prepare(Path()).Writable());
+    Connection connection(Path(), false);
+    ASSERT_EQ(Insert(connection.Db(), SampleEntry(QStringLiteral("kept"))), QString());
+  }
+  WriteBytes(path, Bytes(Path()));
+  {
+    QFile filler(disk + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+  }
+  const Preparation found = Prepare(path);
+  EXPECT_EQ(found.condition, Condition::ReadOnly) << found.reason.toStdString();
+  EXPECT_EQ(Count(path), 1);
 }
 
 }  // namespace
