@@ -17,6 +17,8 @@
 #include <mutex>
 
 #include "schema.h"
+#include "sql_reason.h"
+#include "system_error.h"
 
 namespace baralune::journal {
 
@@ -33,7 +35,7 @@ Preparation Unavailable(const QString& reason) {
 }
 
 QString SystemReason(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
+  return QString::fromStdString(SystemErrorText(error));
 }
 
 // The file, created empty with mode 0600 if missing: names and birth dates are personal.
@@ -80,7 +82,7 @@ Inspection Inspect(QSqlDatabase& db) {
     const int code = PrimaryCode(query.lastError());
     result.verdict = code == kSqliteCorrupt || code == kSqliteNotADatabase ? Verdict::Unreadable
                                                                            : Verdict::Failed;
-    result.reason = query.lastError().text();
+    result.reason = SqlReason(query.lastError());
     return result;
   };
   if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM sqlite_master),"
@@ -140,7 +142,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
     inspection.verdict = Verdict::Unreadable;
   } else {
     Connection connection(path, false);
-    if (!connection.IsOpen()) return Unavailable(connection.Db().lastError().text());
+    if (!connection.IsOpen()) return Unavailable(SqlReason(connection.Db().lastError()));
     inspection = Inspect(connection.Db());
     QString why;
     switch (inspection.verdict) {
@@ -148,7 +150,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew) {
       case Verdict::Ours: {
         QSqlQuery wal(connection.Db());
         if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
-          return Unavailable(wal.lastError().text());
+          return Unavailable(SqlReason(wal.lastError()));
         }
         wal.finish();  // no statement left open across the migration's commit
         why = Migrate(connection.Db(), inspection.version);

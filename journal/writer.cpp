@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "readings.h"
+#include "sql_reason.h"
 
 namespace baralune::journal {
 
@@ -62,7 +63,7 @@ void Writer::Write(const Job& job, std::unique_ptr<Connection>& connection) {
     connection = std::make_unique<Connection>(job.path, false);
   }
   QString why = connection->IsOpen() ? Insert(connection->Db(), job.entry)
-                                     : connection->Db().lastError().text();
+                                     : SqlReason(connection->Db().lastError());
   if (!why.isEmpty()) {
     connection.reset();  // opened afresh for the next reading
     m_reporter({job.path, preparation, why});
