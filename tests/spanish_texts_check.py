@@ -24,7 +24,7 @@ FORBIDDEN = [
     "subida de sueldo", "línea de órdenes", "matrimonio temprano", "generar una lectura",
     "se asiente el polvo", "gitana / romaní", "tú mismo", "tú misma", "Ahora!", "...",
     "Es comprometida", "nuevo reencuentro", "como el tiempo", "nuevas funciones",
-    "muy bienvenido", "papel casi maternal", "Más información aquí", "para más detalles",
+    "muy bienvenido", "papel casi maternal", "para más detalles", "para saber más",
     "Ten este programa", "Carta boca abajo",
 ]
 

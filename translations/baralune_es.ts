@@ -223,11 +223,11 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Negocio desde casa: monta tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Haz clic aquí para saber más.</translation>
+        <translation>Más información aquí.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Negocio desde casa: monta tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Más información aquí.</translation>
     </message>
     <message>
         <source>&amp;File</source>
