@@ -73,7 +73,16 @@ run = lambda *args: subprocess.run([deal, *args], capture_output=True, text=True
 texts.append(run("--language", "es", "--help").stdout)
 texts.append(run("--language", "es", "--spread", "9").stderr)
 
+# The pages that describe Baralune in Spanish use the same terms.
+prose = [open(f"{source}/{name}", encoding="utf-8").read()
+         for name in ("dist/man/es/baralune.1", "dist/man/es/baralune-deal.1", "README.es.md")]
+prose += re.findall(r"^\w+\[es\]=(.*)$", open(f"{source}/dist/baralune.desktop").read(), re.M)
+
 problems = []
+for text in prose:
+    for variant in FORBIDDEN:
+        if variant in text:
+            problems.append(f"forbidden variant {variant!r} in: {text[:80]!r}")
 for text in texts:
     for variant in FORBIDDEN:
         if variant in text:
@@ -105,5 +114,5 @@ if unknown:
 
 for problem in problems:
     print(problem)
-print(f"{len(texts)} texts checked, {len(problems)} problems")
+print(f"{len(texts) + len(prose)} texts checked, {len(problems)} problems")
 sys.exit(1 if problems else 0)
