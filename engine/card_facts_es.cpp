@@ -44,7 +44,8 @@ const std::array<CardFactsText, 40> kCardFactsEs = {{
      "2.ª semana del otoño."},
     // 12 Three of Diamonds (Tres)
     {"Tres de Oros",
-     "Reconocimiento, mejora económica, ascenso, flexibilidad y nuevas funciones en el trabajo.",
+     "Reconocimiento, mejora económica, ascenso, flexibilidad y nuevas responsabilidades en el "
+     "trabajo.",
      "3.ª semana del otoño."},
     // 13 Four of Diamonds (Cuatro)
     {"Cuatro de Oros",
@@ -62,10 +63,10 @@ const std::array<CardFactsText, 40> kCardFactsEs = {{
      "7.ª semana del otoño."},
     // 17 Ten of Diamonds (Sota)
     {"Sota de Oros",
-     "Prosperidad, riqueza, apego a la familia, espíritu emprendedor y gran don de comunicación.",
+     "Prosperidad, riqueza, apego a la familia, espíritu emprendedor y don de comunicación.",
      "10.ª semana del otoño."},
     // 18 Queen of Diamonds (Rey)
-    {"Rey de Oros", "Figura maternal, sensibilidad, calidez, comprensión y emotividad.",
+    {"Rey de Oros", "Figura paternal, sensibilidad, calidez, comprensión y emotividad.",
      "12.ª semana del otoño."},
     // 19 Knight of Diamonds (Caballo)
     {"Caballo de Oros", "Dotes de negociador, fuerza, fiabilidad, firmeza y terquedad.",
@@ -93,7 +94,7 @@ const std::array<CardFactsText, 40> kCardFactsEs = {{
     {"Siete de Copas", "Buen corazón, sensibilidad, cooperación, romanticismo y comprensión.",
      "7.ª semana del verano."},
     // 27 Ten of Hearts (Sota)
-    {"Sota de Copas", "Compromiso, encanto, comprensión, cordialidad y buen humor.",
+    {"Sota de Copas", "Lealtad, encanto, comprensión, cordialidad y buen humor.",
      "10.ª semana del verano."},
     // 28 Queen of Hearts (Rey)
     {"Rey de Copas", "Calidez, sensibilidad, comprensión, don de sanar y encanto.",

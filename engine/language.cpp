@@ -18,6 +18,10 @@ std::string_view LanguageCode(Language language) {
   return language == Language::Spanish ? "es" : "en";
 }
 
+int WindowsLanguageId(Language language) {
+  return language == Language::Spanish ? 3082 : 1033;
+}
+
 void SetCatalogueLanguage(Language language) {
   current = language;
   LoadCatalogue();

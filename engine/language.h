@@ -10,6 +10,9 @@ enum class Language { English, Spanish };
 // "en" or "es"; anything else has no language.
 std::optional<Language> LanguageFromCode(std::string_view code);
 std::string_view LanguageCode(Language language);
+// The Windows language id word processors know it by: 1033 English (US), 3082 Spanish (Spain,
+// modern sort), the id Word gives neutral Spanish.
+int WindowsLanguageId(Language language);
 
 // The language of the catalogue's tables, the special interpretations and the report's own
 // words. Setting it reloads the catalogue; readings written afterwards use it.

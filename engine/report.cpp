@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <cstdint>
 #include <string>
 
 #include "catalogue.h"
@@ -159,6 +160,7 @@ void WriteReport(SpreadIndex spread, const std::vector<CardIndex>& hand, RichTex
   Pen pen(box);
   const ReportWords& words = ReportWordsIn(CatalogueLanguage());
   box.SetText("");
+  box.SetLanguage(static_cast<std::uint16_t>(WindowsLanguageId(CatalogueLanguage())));
   WriteHeader(pen, words);
   if (IsKnownSpread(spread)) {
     WriteSpreadPart(pen, words, spread);

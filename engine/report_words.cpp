@@ -23,20 +23,20 @@ constexpr ReportWords kEnglish = {
 };
 
 constexpr ReportWords kSpanish = {
-    ", el foro de debate en línea más popular. Un lugar para aprender, compartir y hacer "
-    "nuevos amigos.",
-    "Visita ",
-    "¡Ahora! ",
+    ", el foro de debate más popular de internet. Un lugar para aprender, compartir y hacer "
+    "amigos.",
+    "Visítanos en ",
+    "¡Te esperamos! ",
     "Nombre de la tirada: ",
     "Informe generado por ",
     "Posición ",
     "Nombre de la carta: ",
     "Palabras clave: ",
-    "Periodo de tiempo: ",
+    "Periodo: ",
     "Descripción: ",
     "Interpretaciones especiales: ",
     "Gracias por usar Kelvane. Ven a pasar un rato con nosotros en ",
-    ". El mejor foro de debate en línea para todo lo esotérico.",
+    ", el mejor foro de internet para todo lo esotérico.",
 };
 
 }  // namespace

@@ -5,7 +5,7 @@ namespace baralune::texts {
 // Introduction shown for each spread a reading can be laid out in.
 const std::array<std::string_view, 4> kSpreadDescriptionsEs = {
     // 0 Past, Present, Future (3 Card Spread, 3 cards)
-    "La tirada de 3 cartas ofrece una visión rápida y clara de cualquier pregunta. La primera "
+    "La tirada de 3 cartas da una respuesta rápida y clara a cualquier pregunta. La primera "
     "carta revela el pasado y las influencias que dieron forma al presente. La segunda muestra la "
     "situación actual. La tercera señala el futuro más probable si sigues por el camino que "
     "llevas.",
@@ -19,14 +19,14 @@ const std::array<std::string_view, 4> kSpreadDescriptionsEs = {
     "forman una herradura que revela el pasado, el presente, las influencias ocultas, los "
     "obstáculos, las fuerzas externas, el consejo y el resultado final.",
     // 3 Gypsy Spread (Gypsy / Romany Spread, 21 cards)
-    "Los viajeros romaníes practican esta tirada desde hace más de un siglo y la han transmitido "
+    "Los gitanos practican esta tirada desde hace más de un siglo y la han transmitido "
     "de generación en generación. Veintiuna cartas se disponen en tres filas de siete. Las filas "
     "representan el pasado, el presente y el futuro, y cada columna abarca un aspecto de la vida, "
     "como tu persona, tu hogar, tus esperanzas y deseos, lo inesperado, tu futuro cercano y tu "
     "destino a largo plazo. La tirada gitana ofrece una visión amplia y detallada de toda tu "
     "situación."
     "\r\n"
-    "Para generar una lectura, las cartas deben colocarse una junto a otra.",
+    "Para hacer la lectura, las cartas se colocan una junto a otra.",
 };
 
 }  // namespace baralune::texts

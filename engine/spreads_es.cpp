@@ -4,16 +4,16 @@ namespace baralune::texts {
 
 const std::array<SpreadNamesText, 4> kSpreadNamesEs = {{
     {"Pasado, presente y futuro", "Tirada de 3 cartas"},
-    {"Disposición de 9 cartas", "Tirada de 9 cartas"},
+    {"Tirada de 9 cartas", "Tirada de 9 cartas"},
     {"Tirada de la herradura", "Tirada de la herradura"},
-    {"Tirada gitana", "Tirada gitana / romaní"},
+    {"Tirada gitana", "Tirada gitana/romaní"},
 }};
 
 const std::array<std::string_view, 3> kThreeCardPositionsEs = {
     "La carta 1 habla de tus experiencias pasadas y también muestra tu situación actual.",
     "La carta 2 representa las influencias del momento y se centra en la pregunta, el "
     "problema o la situación concreta.",
-    "La carta 3 indica el desenlace o resultado final.",
+    "La carta 3 indica el desenlace.",
 };
 
 const std::array<std::string_view, 9> kNineCardPositionsEs = {
@@ -26,12 +26,12 @@ const std::array<std::string_view, 9> kNineCardPositionsEs = {
 
 const std::array<std::string_view, 7> kHorseshoePositionsEs = {
     "La carta 1 ofrece una visión general de la situación.",
-    "La carta 2 te habla de las distintas opciones y alternativas que tienes para actuar.",
+    "La carta 2 te habla de las opciones que tienes para actuar.",
     "La carta 3 refleja la estabilidad o la inestabilidad de la situación en cuestión.",
     "La carta 4 refleja los desafíos.",
-    "La carta 5 te habla de los distintos impedimentos u obstáculos que tendrás que superar.",
+    "La carta 5 te habla de los obstáculos que tendrás que superar.",
     "La carta 6 te revela quiénes son tus verdaderos amigos y quiénes tus rivales.",
-    "La carta 7 representa el desenlace final.",
+    "La carta 7 representa el desenlace.",
 };
 
 const RomanyPositionWords kRomanyPositionsEs = {

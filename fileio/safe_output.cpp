@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstring>
 
+#include "system_error.h"
+
 namespace baralune {
 
 namespace {
@@ -169,7 +171,7 @@ std::string Describe(const ReplaceResult& result) {
     case Refusal::None:
       break;
   }
-  return result.error != 0 ? std::strerror(result.error) : std::string();
+  return result.error != 0 ? SystemErrorText(result.error) : std::string();
 }
 
 }  // namespace baralune

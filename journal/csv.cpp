@@ -35,7 +35,7 @@ std::string ModeName(DealMode mode) {
     case DealMode::Manual:
       return "manual";
     case DealMode::OwnCards:
-      return "own cards";
+      return "own_cards";
   }
   return {};
 }

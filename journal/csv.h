@@ -10,8 +10,9 @@ namespace baralune::journal {
 
 // The readings as CSV (RFC 4180, UTF-8, CRLF line ends): a header row
 // date,name,birth_date,spread,mode,cards, dates in ISO 8601, the cards' names joined by " | ".
-// A cell that a spreadsheet would take for a formula (it begins with =, +, -, @, a tab or a
-// carriage return) gets a leading apostrophe, so that it is shown as text and never run.
+// The mode is a key in any language: automatic, manual or own_cards. A cell that a spreadsheet
+// would take for a formula (it begins with =, +, -, @, a tab or a carriage return) gets a
+// leading apostrophe, so that it is shown as text and never run.
 std::string ToCsv(const std::vector<Entry>& entries);
 
 // The readings the History lists for `search`, as CSV, and how many of them could not be read

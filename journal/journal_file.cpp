@@ -20,6 +20,8 @@
 #include <mutex>
 
 #include "schema.h"
+#include "sql_reason.h"
+#include "system_error.h"
 
 namespace baralune::journal {
 
@@ -40,7 +42,7 @@ Preparation Unavailable(const QString& reason) {
 }
 
 QString SystemReason(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
+  return QString::fromStdString(SystemErrorText(error));
 }
 
 QByteArray Native(const QString& path) {
@@ -157,7 +159,7 @@ Inspection Inspect(QSqlDatabase& db) {
     const int code = PrimaryCode(query.lastError());
     result.verdict = code == kSqliteCorrupt || code == kSqliteNotADatabase ? Verdict::Unreadable
                                                                            : Verdict::Failed;
-    result.reason = query.lastError().text();
+    result.reason = SqlReason(query.lastError());
     return result;
   };
   if (!query.exec(QStringLiteral(
@@ -198,9 +200,9 @@ Inspection Inspect(QSqlDatabase& db) {
 // Puts the journal in WAL mode and brings its schema up to date: an empty string or why not.
 QString MakeCurrent(const QString& path, int version, std::chrono::milliseconds busyTimeout) {
   Connection connection(path, false, busyTimeout);
-  if (!connection.IsOpen()) return connection.Db().lastError().text();
+  if (!connection.IsOpen()) return SqlReason(connection.Db().lastError());
   QSqlQuery wal(connection.Db());
-  if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) return wal.lastError().text();
+  if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) return SqlReason(wal.lastError());
   wal.finish();  // no statement left open across the migration's commit
   return Migrate(connection.Db(), version);
 }
@@ -250,7 +252,7 @@ Preparation PrepareFile(const QString& path, bool mayCreateAnew,
     inspection.reason = probe.reason;
   } else {
     Connection connection(path, true, busyTimeout);
-    if (!connection.IsOpen()) return Unavailable(connection.Db().lastError().text());
+    if (!connection.IsOpen()) return Unavailable(SqlReason(connection.Db().lastError()));
     inspection = Inspect(connection.Db());
   }
   Preparation result;

@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "fold.h"
+#include "sql_reason.h"
 
 namespace baralune::journal {
 
@@ -51,7 +52,7 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
 // Ends the open transaction: committed when `why` is empty and the commit succeeds, otherwise
 // rolled back. Returns the reason it was not kept, or an empty string.
 QString Finish(QSqlDatabase& db, QString why) {
-  if (why.isEmpty() && !db.commit()) why = db.lastError().text();
+  if (why.isEmpty() && !db.commit()) why = SqlReason(db.lastError());
   if (!why.isEmpty()) db.rollback();
   return why;
 }
@@ -63,7 +64,7 @@ QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
 }
 
 QString Insert(QSqlDatabase& db, const Entry& entry) {
-  if (!db.transaction()) return db.lastError().text();
+  if (!db.transaction()) return SqlReason(db.lastError());
   QSqlQuery query(db);
   query.prepare(QStringLiteral(
       "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards, name_folded,"
@@ -77,7 +78,7 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
   query.addBindValue(PackCards(entry.hand));
   query.addBindValue(FoldForSearch(entry.name));
   query.addBindValue(entry.language);
-  return Finish(db, query.exec() ? QString() : query.lastError().text());
+  return Finish(db, query.exec() ? QString() : SqlReason(query.lastError()));
 }
 
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
@@ -91,12 +92,12 @@ std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
 }
 
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
-  if (!db.transaction()) return db.lastError().text();
+  if (!db.transaction()) return SqlReason(db.lastError());
   QSqlQuery query(db);
   query.prepare(QStringLiteral("DELETE FROM reading WHERE id = ?"));
   for (const std::int64_t id : ids) {
     query.bindValue(0, static_cast<qlonglong>(id));
-    if (!query.exec()) return Finish(db, query.lastError().text());
+    if (!query.exec()) return Finish(db, SqlReason(query.lastError()));
   }
   return Finish(db, {});
 }
@@ -117,7 +118,7 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
   query.setForwardOnly(true);
   const QString needle = FoldForSearch(search);
   auto failed = [&] {
-    if (failure != nullptr) *failure = query.lastError().text();
+    if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
   if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return failed();

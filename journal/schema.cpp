@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fold.h"
+#include "sql_reason.h"
 
 namespace baralune::journal {
 
@@ -15,7 +16,7 @@ namespace {
 // Runs `sql`; an empty string or SQLite's reason.
 QString Exec(QSqlDatabase& db, const QString& sql) {
   QSqlQuery query(db);
-  return query.exec(sql) ? QString() : query.lastError().text();
+  return query.exec(sql) ? QString() : SqlReason(query.lastError());
 }
 
 // 0 -> 1: the readings. The time is kept as milliseconds since the epoch plus the offset from
@@ -37,15 +38,15 @@ QString FoldNames(QSqlDatabase& db) {
   QSqlQuery select(db);
   select.setForwardOnly(true);
   if (!select.exec(QStringLiteral("SELECT id, name FROM reading")))
-    return select.lastError().text();
+    return SqlReason(select.lastError());
   QSqlQuery update(db);
   if (!update.prepare(QStringLiteral("UPDATE reading SET name_folded = ? WHERE id = ?"))) {
-    return update.lastError().text();
+    return SqlReason(update.lastError());
   }
   while (select.next()) {
     update.bindValue(0, FoldForSearch(select.value(1).toString()));
     update.bindValue(1, select.value(0));
-    if (!update.exec()) return update.lastError().text();
+    if (!update.exec()) return SqlReason(update.lastError());
   }
   return {};
 }
@@ -88,7 +89,7 @@ QString Migrate(QSqlDatabase& db, int from, int to) {
     return QStringLiteral("no way from schema version %1 to %2").arg(from).arg(to);
   }
   if (from >= to) return {};
-  if (!db.transaction()) return db.lastError().text();
+  if (!db.transaction()) return SqlReason(db.lastError());
   QString why;
   for (int version = from; version < to && why.isEmpty(); ++version) {
     why = Steps().at(static_cast<std::size_t>(version))(db);
@@ -96,7 +97,7 @@ QString Migrate(QSqlDatabase& db, int from, int to) {
   if (why.isEmpty())
     why = Exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
   if (why.isEmpty()) why = Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(to));
-  if (why.isEmpty() && !db.commit()) why = db.lastError().text();
+  if (why.isEmpty() && !db.commit()) why = SqlReason(db.lastError());
   if (!why.isEmpty()) db.rollback();
   return why;
 }

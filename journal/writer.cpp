@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "readings.h"
+#include "sql_reason.h"
 
 namespace baralune::journal {
 
@@ -89,7 +90,7 @@ void Writer::Write(State& state, const Job& job, std::unique_ptr<Connection>& co
     connection = std::make_unique<Connection>(job.path, false);
   }
   QString why = connection->IsOpen() ? Insert(connection->Db(), job.entry)
-                                     : connection->Db().lastError().text();
+                                     : SqlReason(connection->Db().lastError());
   if (!why.isEmpty()) {
     connection.reset();  // opened afresh for the next reading
     report({job.path, preparation, why});

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ struct Document {
   std::vector<CharFormat> formats;
   std::vector<Alignment> paragraphs{Alignment::Left};
   std::vector<std::shared_ptr<const EmbeddedPicture>> pictures;
+  // Windows language id of the text (1033 English, 3082 Spanish), so that word processors
+  // check its spelling in the right language; 0 says nothing.
+  std::uint16_t language = 0;
 
   std::size_t size() const { return chars.size(); }
   bool empty() const { return chars.empty(); }

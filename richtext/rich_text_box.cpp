@@ -52,6 +52,7 @@ std::string RichTextBox::Text() const {
 
 void RichTextBox::SetText(std::string_view utf8) {
   Document fresh;
+  fresh.language = doc_.language;
   fresh.chars = InsertableText(utf8);
   fresh.formats.assign(fresh.chars.size(), CharFormat{});
   fresh.paragraphs.assign(fresh.ParagraphIndexAt(fresh.size()) + 1, Alignment::Left);

@@ -45,6 +45,9 @@ class RichTextBox {
   // The same RTF into `out`, whose buffer is reused: cheaper for a large document read often.
   void WriteTextRTF(std::string& out) const;
   bool SetTextRTF(std::string_view rtf, std::string* error = nullptr);
+  // Windows language id the RTF declares for the text (0: none). Kept when the text is set;
+  // RTF read into the box declares none.
+  void SetLanguage(std::uint16_t windowsLanguageId) { doc_.language = windowsLanguageId; }
 
   // 0-based position of the first occurrence of `utf8` in the plain text, or -1.
   std::ptrdiff_t Find(std::string_view utf8) const;

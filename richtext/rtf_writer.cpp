@@ -9,10 +9,11 @@
 namespace richtext {
 namespace {
 
-constexpr std::string_view kHeader =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Verdana;}}\r\n";
+constexpr std::string_view kHeaderStart = "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+constexpr std::string_view kFontTable = "{\\fonttbl{\\f0\\fswiss\\fcharset0 Verdana;}}\r\n";
 // The box's 8.25 pt font at its nearest half-point size.
-constexpr std::string_view kBodyStart = "\\viewkind4\\uc1\\pard\\f0\\fs16 ";
+constexpr std::string_view kBodyStart = "\\viewkind4\\uc1\\pard";
+constexpr std::string_view kBodyFont = "\\f0\\fs16 ";
 
 constexpr std::uint32_t Pack(Rgb c) {
   return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
@@ -240,10 +241,15 @@ void WriteRtf(const Document& doc, std::string& out) {
   for (const auto& picture : doc.pictures) pictureBytes += picture->rtfGroup.size();
   out.clear();
   out.reserve(256 + pictureBytes + doc.chars.size() * 2);
-  out += kHeader;
+  const std::string language = std::to_string(doc.language);
+  out += kHeaderStart;
+  if (doc.language != 0) out.append("\\deflang").append(language);
+  out += kFontTable;
   const ColorTable colors(doc);
   colors.Write(out);
   out += kBodyStart;
+  if (doc.language != 0) out.append("\\lang").append(language);
+  out += kBodyFont;
   BodyWriter(doc, colors, out).Write();
   out += '}';
 }

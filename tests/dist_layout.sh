@@ -41,12 +41,22 @@ check_layout() {
 
   grep -qx 'StartupWMClass=Baralune' "$desktop" || fail "menu entry does not name the window class"
 
-  # The papers: a manual page per program, the copyright file and the changelog.
-  local page
+  # The papers: a manual page per program in English and in Spanish, each rendering without
+  # a warning from man, the copyright file and the changelog.
+  local page man
   for page in baralune baralune-deal; do
-    gzip -t "$share/man/man1/$page.1.gz" || fail "no manual page for $page"
-    zcat "$share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" || fail "$page.1 is no page"
+    for man in "$share/man/man1/$page.1.gz" "$share/man/es/man1/$page.1.gz"; do
+      gzip -t "$man" || fail "no manual page $man"
+      zcat "$man" | grep -q "^\.TH ${page^^} 1" || fail "$man is no page"
+      if command -v man >/dev/null; then
+        local warnings
+        warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$man" 2>&1 >/dev/null)
+        [[ -z $warnings ]] || fail "$man: $warnings"
+      fi
+    done
   done
+  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$share/man/es/man1/baralune-deal.1.gz" 2>/dev/null |
+    grep -q '^OPCIONES' || fail "the Spanish page of baralune-deal does not render"
   grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
     "$share/doc/baralune/copyright" || fail "no machine-readable copyright file"
   zcat "$share/doc/baralune/changelog.gz" | head -n 1 | grep -q '^baralune (1.15) ' ||

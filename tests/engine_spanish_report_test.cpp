@@ -110,5 +110,27 @@ TEST_F(SpanishReportTest, AccentsAreWrittenThroughTheCodePage) {
                           [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
+// The saved report says its language, so word processors check its spelling in it; apart
+// from the two tags the English file is what it was before it said so.
+TEST_F(SpanishReportTest, RtfDeclaresTheReportsLanguage) {
+  const std::pair<Language, std::string> languages[] = {{Language::English, "1033"},
+                                                        {Language::Spanish, "3082"}};
+  for (const auto& [language, id] : languages) {
+    SCOPED_TRACE(id);
+    SetCatalogueLanguage(language);
+    BoxOnly windows;
+    RunReading(2, windows, Fixed(kHands[2]));
+    std::string rtf = windows.box.TextRTF();
+    const std::string deflang = "\\deflang" + id, lang = "\\lang" + id;
+    EXPECT_EQ(rtf.find("{\\rtf1\\ansi\\ansicpg1252\\deff0" + deflang + "{\\fonttbl"), 0u);
+    EXPECT_NE(rtf.find("\\viewkind4\\uc1\\pard" + lang + "\\f0\\fs16 "), std::string::npos);
+    rtf.erase(rtf.find(deflang), deflang.size());
+    rtf.erase(rtf.find(lang), lang.size());
+    richtext::Document unmarked = windows.box.document();
+    unmarked.language = 0;
+    EXPECT_EQ(rtf, richtext::WriteRtf(unmarked));
+  }
+}
+
 }  // namespace
 }  // namespace baralune

@@ -10,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "deal_messages.h"
 #include "deal_options.h"
 #include "language.h"
 #include "reading.h"
 #include "rich_text_box.h"
 #include "safe_output.h"
 #include "site.h"
+#include "system_error.h"
 #if BARALUNE_CARD_PICTURES
 #include "card_picture_embedder.h"
 #endif
@@ -76,24 +78,48 @@ std::string FileKey(std::string path) {
   return "path " + std::string(canonical) + "/" + path.substr(folder.size());
 }
 
+// The language the dealer speaks in: the report's, once the arguments are read.
+baralune::Language g_speaks = baralune::Language::English;
+
+std::string_view Say(std::string_view english, std::string_view spanish) {
+  return baralune::Say(g_speaks, english, spanish);
+}
+
 int Fail(const std::string& what, const std::string& why) {
   std::cerr << "baralune-deal: " << what << ": " << why << "\n";
   return 1;
 }
 
-int WriteToStdout(std::string_view text) {
-  const int error = baralune::WriteFully(STDOUT_FILENO, text);
-  return error ? Fail("cannot write to standard output", std::strerror(error)) : 0;
+std::string CannotWrite(const std::string& path) {
+  return std::string(Say("cannot write ", "no se puede escribir ")) + baralune::QuoteArgument(path);
 }
 
-// The language asked for, else the system's by the program's rule (English without Qt).
-baralune::Language ReportLanguage(const baralune::DealOptions& options) {
-  if (options.language) return *options.language;
+int WriteToStdout(std::string_view text) {
+  const int error = baralune::WriteFully(STDOUT_FILENO, text);
+  return error ? Fail(std::string(Say("cannot write to standard output",
+                                      "no se puede escribir en la salida estándar")),
+                      baralune::SystemErrorText(error))
+               : 0;
+}
+
+// The system's language by the program's rule (English without Qt).
+baralune::Language SystemLanguage() {
 #if BARALUNE_LANGUAGE_CHOICE
   return baralune::SystemLanguage();
 #else
   return baralune::Language::English;
 #endif
+}
+
+// The language --language names among the arguments, before they are all read: the errors
+// in them are said in it too.
+baralune::Language AskedLanguage(const std::vector<std::string>& args) {
+  baralune::Language asked = SystemLanguage();
+  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] != "--language") continue;
+    if (const auto language = baralune::LanguageFromCode(args[i + 1])) asked = *language;
+  }
+  return asked;
 }
 
 // The reading as PDF at `path`, through the same safe replacement as the report.
@@ -103,13 +129,15 @@ int WritePdf(const std::string& path, const richtext::RichTextBox& box) {
       baralune::Hand.begin(), baralune::Hand.end() - (baralune::Hand.empty() ? 0 : 1));
   const std::string pdf = baralune::HeadlessReadingPdf(
       baralune::CurrentSpreadIndex, hand, box.document(), baralune::CatalogueLanguage());
-  if (pdf.empty()) return Fail("cannot write " + baralune::QuoteArgument(path), "no PDF was made");
+  if (pdf.empty())
+    return Fail(CannotWrite(path), std::string(Say("no PDF was made", "no se pudo crear el PDF")));
   const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
   if (written.ok()) return 0;
-  return Fail("cannot write " + baralune::QuoteArgument(path), baralune::Describe(written));
+  return Fail(CannotWrite(path), baralune::DescribeFailure(written, g_speaks));
 #else
   (void)box;
-  return Fail("cannot write " + baralune::QuoteArgument(path), "this build makes no PDF");
+  return Fail(CannotWrite(path),
+              std::string(Say("this build makes no PDF", "esta versión no crea archivos PDF")));
 #endif
 }
 
@@ -118,28 +146,35 @@ int WritePdf(const std::string& path, const richtext::RichTextBox& box) {
 int main(int argc, char** argv) {
   using baralune::DealOptions;
   baralune::HoldStandardDescriptors();
-  const auto parsed = baralune::ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  g_speaks = AskedLanguage(args);
+  baralune::SetSystemErrorLanguage(g_speaks);
+  const auto parsed = baralune::ParseDealOptions(args, g_speaks);
   if (!parsed.options) {
     std::cerr << "baralune-deal: " << parsed.error << "\n"
-              << "Try 'baralune-deal --help' for more information.\n";
+              << Say("Try 'baralune-deal --help' for more information.\n",
+                     "Prueba «baralune-deal --help» para más información.\n");
     return 2;
   }
   const DealOptions& options = *parsed.options;
   // The PDF would silently replace the report.
   if (!options.outPath.empty() && !options.pdfPath.empty() &&
       FileKey(options.outPath) == FileKey(options.pdfPath)) {
-    std::cerr << "baralune-deal: --out and --pdf name the same file\n"
-              << "Try 'baralune-deal --help' for more information.\n";
+    std::cerr << "baralune-deal: "
+              << Say("--out and --pdf name the same file", "--out y --pdf indican el mismo archivo")
+              << "\n"
+              << Say("Try 'baralune-deal --help' for more information.\n",
+                     "Prueba «baralune-deal --help» para más información.\n");
     return 2;
   }
   if (options.action == DealOptions::Action::Help) {
-    return WriteToStdout(baralune::kDealUsage);
+    return WriteToStdout(baralune::DealUsage(g_speaks));
   }
   if (options.action == DealOptions::Action::Version) {
     return WriteToStdout("baralune-deal " + std::string(baralune::kVersion) + "\n");
   }
 
-  baralune::SetCatalogueLanguage(ReportLanguage(options));
+  baralune::SetCatalogueLanguage(g_speaks);
   HeadlessWindows windows;
   baralune::CurrentSpreadIndex = options.spread;
   baralune::RunReading(baralune::CurrentSpreadIndex, windows,
@@ -151,8 +186,7 @@ int main(int argc, char** argv) {
   if (!options.outPath.empty()) {
     const baralune::ReplaceResult written = baralune::ReplaceFile(options.outPath, report);
     if (!written.ok()) {
-      return Fail("cannot write " + baralune::QuoteArgument(options.outPath),
-                  baralune::Describe(written));
+      return Fail(CannotWrite(options.outPath), baralune::DescribeFailure(written, g_speaks));
     }
   }
   if (!options.pdfPath.empty()) return WritePdf(options.pdfPath, windows.ReportBox());

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "language.h"
 #include "types.h"
 
 namespace baralune {
@@ -11,6 +12,6 @@ struct CardList {
   std::vector<CardIndex> cards;
   std::string error;  // why the list is refused, in a few words; empty when it is good
 };
-CardList ParseCardList(const std::string& text);
+CardList ParseCardList(const std::string& text, Language messages = Language::English);
 
 }  // namespace baralune

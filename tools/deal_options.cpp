@@ -6,31 +6,26 @@
 
 #include "card_list.h"
 #include "catalogue.h"
+#include "catalogue_texts.h"
+#include "deal_messages.h"
 
 namespace baralune {
 
-const char* const kDealUsage =
-    "Usage: baralune-deal --spread N [--cards LIST] [--out FILE] [--text] [--pdf FILE]\n"
-    "                     [--language en|es]\n"
-    "Deals one reading and writes its report as RTF (or plain text with --text).\n"
-    "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
-    "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index or name)\n"
-    "  --out FILE    write the report to FILE instead of standard output\n"
-    "  --text        write the report's plain text instead of RTF\n"
-    "  --pdf FILE    write the reading as PDF to FILE (needs no display); the report\n"
-    "                is then written only to the file --out names, from the same reading\n"
-    "  --cards LIST  read these cards instead of drawing: the card indices 0..39\n"
-    "                in position order, separated by commas (3,17,25)\n"
-    "  --language L  write in English (en) or Spanish (es); without it, the language\n"
-    "                of the system's locale (LC_ALL, LC_MESSAGES, LANG)\n"
-    "  --help        show this help\n"
-    "  --version     show the version\n";
-
 namespace {
 
+// ASCII and the accented capitals of Latin-1 (as UTF-8) in lower case: enough for the
+// spreads' English and Spanish names.
 std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+      s[i] = static_cast<char>(std::tolower(c));
+    } else if (c == 0xC3 && i + 1 < s.size()) {
+      const auto next = static_cast<unsigned char>(s[i + 1]);
+      if (next >= 0x80 && next <= 0x9E && next != 0x97) s[i + 1] = static_cast<char>(next + 0x20);
+      ++i;
+    }
+  }
   return s;
 }
 
@@ -119,17 +114,24 @@ std::optional<SpreadIndex> ParseSpread(const std::string& text) {
   if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kSpreadCount) {
     return static_cast<SpreadIndex>(text[0] - '0');
   }
+  const std::string wanted = Lower(text);
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    if (Lower(text) == Lower(std::string(kSpreads[s].listText))) return s;
+    const texts::SpreadNamesText& spanish = texts::kSpreadNamesEs[static_cast<std::size_t>(s)];
+    for (std::string_view name : {kSpreads[s].listText, spanish.listText, spanish.reportName}) {
+      if (wanted == Lower(std::string(name))) return s;
+    }
   }
   return std::nullopt;
 }
 
-DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
+DealOptionsResult ParseDealOptions(const std::vector<std::string>& args, Language messages) {
   DealOptions options;
   bool haveSpread = false;
   auto fail = [](std::string message) {
     return DealOptionsResult{std::nullopt, std::move(message)};
+  };
+  auto say = [messages](std::string_view english, std::string_view spanish) {
+    return std::string(Say(messages, english, spanish));
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -146,43 +148,49 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args) {
       options.plainText = true;
     } else if (arg == "--spread") {
       const std::string* v = value();
-      if (!v) return fail("--spread needs a value");
+      if (!v) return fail(say("--spread needs a value", "--spread necesita un valor"));
       const auto spread = ParseSpread(*v);
-      if (!spread) return fail("unknown spread " + QuoteArgument(*v));
+      if (!spread) return fail(say("unknown spread ", "tirada desconocida ") + QuoteArgument(*v));
       options.spread = *spread;
       haveSpread = true;
     } else if (arg == "--pdf") {
       const std::string* v = value();
-      if (!v || v->empty()) return fail("--pdf needs a file name");
+      if (!v || v->empty())
+        return fail(say("--pdf needs a file name", "--pdf necesita un nombre de archivo"));
       options.pdfPath = *v;
     } else if (arg == "--cards") {
       const std::string* v = value();
-      if (!v) return fail("--cards needs a list");
-      CardList list = ParseCardList(*v);
+      if (!v) return fail(say("--cards needs a list", "--cards necesita una lista"));
+      CardList list = ParseCardList(*v, messages);
       if (!list.error.empty()) {
-        return fail("bad card list " + QuoteArgument(*v) + ": " + list.error);
+        return fail(say("bad card list ", "lista de cartas no válida ") + QuoteArgument(*v) + ": " +
+                    list.error);
       }
       options.cards = std::move(list.cards);
     } else if (arg == "--language") {
       const std::string* v = value();
-      if (!v) return fail("--language needs en or es");
+      if (!v) return fail(say("--language needs en or es", "--language necesita en o es"));
       options.language = LanguageFromCode(*v);
-      if (!options.language) return fail("unknown language " + QuoteArgument(*v));
+      if (!options.language)
+        return fail(say("unknown language ", "idioma desconocido ") + QuoteArgument(*v));
     } else if (arg == "--out") {
       const std::string* v = value();
-      if (!v || v->empty()) return fail("--out needs a file name");
+      if (!v || v->empty())
+        return fail(say("--out needs a file name", "--out necesita un nombre de archivo"));
       options.outPath = *v;
     } else {
-      return fail("unknown argument " + QuoteArgument(arg));
+      return fail(say("unknown argument ", "argumento desconocido ") + QuoteArgument(arg));
     }
   }
-  if (!haveSpread) return fail("no spread given");
+  if (!haveSpread) return fail(say("no spread given", "falta la tirada (--spread)"));
   const int positions = CardCount(options.spread);
   if (!options.cards.empty() && static_cast<int>(options.cards.size()) != positions) {
-    return fail("--cards needs " + std::to_string(positions) + " cards for that spread");
+    return fail(say("--cards needs ", "--cards necesita ") + std::to_string(positions) +
+                say(" cards for that spread", " cartas para esa tirada"));
   }
   if (!options.pdfPath.empty() && options.pdfPath == options.outPath) {
-    return fail("--out and --pdf name the same file");
+    return fail(
+        say("--out and --pdf name the same file", "--out y --pdf indican el mismo archivo"));
   }
   return {options, {}};
 }

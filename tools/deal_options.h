@@ -26,10 +26,12 @@ struct DealOptionsResult {
   std::string error;  // one line, set when options is empty
 };
 
-// Parses the arguments after the program name.
-DealOptionsResult ParseDealOptions(const std::vector<std::string>& args);
+// Parses the arguments after the program name; errors are said in `messages`.
+DealOptionsResult ParseDealOptions(const std::vector<std::string>& args,
+                                   Language messages = Language::English);
 
-// The spread named by an index "0".."3" or by its list text, case-insensitive.
+// The spread named by an index "0".."3", by its English list text or by one of its Spanish
+// names, case-insensitive.
 std::optional<SpreadIndex> ParseSpread(const std::string& text);
 
 // `value` in single quotes for a one-line message, with control characters (C0, C1, the
@@ -37,7 +39,5 @@ std::optional<SpreadIndex> ParseSpread(const std::string& text);
 // backslashes escaped (\n, \x1b, \xe2\x80\xae, \\), cut off after about 200 bytes with "..." to
 // show it.
 std::string QuoteArgument(std::string_view value);
-
-extern const char* const kDealUsage;
 
 }  // namespace baralune

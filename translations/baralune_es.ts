@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>The journal of readings was written by a newer Baralune. It is shown read-only and no reading is recorded in it.</source>
-        <translation>El registro de lecturas lo escribió una versión más reciente de Baralune. Se muestra sin poder modificarse y no se guardará en él ninguna lectura.</translation>
+        <translation>El registro de lecturas lo escribió una versión más reciente de Baralune. Se muestra en modo de solo lectura y no se guardará en él ninguna lectura.</translation>
     </message>
     <message>
         <source>The journal of readings at %1 could not be opened: %2</source>
@@ -73,6 +73,14 @@
     <message>
         <source>&amp;Keep a Journal</source>
         <translation>&amp;Registrar las lecturas</translation>
+    </message>
+    <message>
+        <source>SQLite reported: %1</source>
+        <translation>SQLite respondió (en inglés): %1</translation>
+    </message>
+    <message>
+        <source>the database gave no reason</source>
+        <translation>la base de datos no dio ningún motivo</translation>
     </message>
 </context>
 <context>
@@ -105,7 +113,7 @@
     </message>
     <message>
         <source>Date of the reading: %1 at %2</source>
-        <translation>Fecha de la lectura: %1, %2</translation>
+        <translation>Fecha de la lectura: %1, a las %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -220,7 +228,7 @@
     <name>baralune::TrayCard</name>
     <message>
         <source>Face-down card %1</source>
-        <translation>Carta boca abajo %1</translation>
+        <translation>Carta %1 boca abajo</translation>
     </message>
 </context>
 <context>
@@ -239,7 +247,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Ten este programa con la marca de tu web.</translation>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -266,7 +274,7 @@
     </message>
     <message>
         <source>Gypsy / Romany Spread</source>
-        <translation>Tirada gitana / romaní</translation>
+        <translation>Tirada gitana/romaní</translation>
     </message>
     <message>
         <source>Position %1</source>
@@ -301,7 +309,7 @@
     </message>
     <message>
         <source>Own cards</source>
-        <translation>Cartas propias</translation>
+        <translation>Mis propias cartas</translation>
     </message>
     <message>
         <source>History - %1</source>
@@ -390,15 +398,15 @@
     <name>baralune::frmMain</name>
     <message>
         <source>Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!</source>
-        <translation>¡Te damos la bienvenida a Baralune, tu Baraja Española! ¡Conoce mejor tu futuro con los naipes españoles, que te predicen la suerte! Escribe tu nombre y tu fecha de nacimiento, elige una tirada y obtén tu lectura al instante.</translation>
+        <translation>¡Te damos la bienvenida a Baralune, la Baraja Española! Descubre lo que te depara el futuro con los naipes españoles. Escribe tu nombre y tu fecha de nacimiento, elige una tirada y obtén tu lectura al instante.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Put your own name, address and logo on Baralune and give it to your visitors. Click Here for more info on co-branding.</source>
-        <translation>Pon la marca de tu web en este programa: tu nombre, tu dirección y tu logotipo en Baralune, para regalarlo a tus visitantes. Haz clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Personaliza este programa para tu web: pon en Baralune tu nombre, tu dirección y tu logotipo, y regálaselo a tus visitantes. Haz clic aquí para saber cómo hacerlo.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en línea. Ten este programa con la marca de tu web. Haz clic aquí para más detalles.</translation>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Más información aquí.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -414,7 +422,7 @@
     </message>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
-        <translation>El foro esotérico más popular de internet. Haz clic y visita %1 ahora</translation>
+        <translation>El foro esotérico más popular de internet. Haz clic aquí para visitar %1</translation>
     </message>
     <message>
         <source>Personal Details</source>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>Baralune is generating the Analysis. Please wait...</source>
-        <translation>Baralune está preparando el análisis. Espera, por favor...</translation>
+        <translation>Baralune está preparando el análisis. Espera, por favor…</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum</source>
@@ -505,7 +513,7 @@
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Haz clic y visita %1 ahora</translation>
+        <translation>Haz clic aquí para visitar %1</translation>
     </message>
     <message>
         <source>Card tray</source>

@@ -5,6 +5,8 @@
 #include <QTranslator>
 #include <memory>
 
+#include "system_error.h"
+
 namespace baralune {
 
 namespace {
@@ -72,6 +74,7 @@ void ApplyLanguage(Language language) {
   QLocale::setDefault(LocaleFor(language, QLocale::system()));
   // The catalogue starts in English and loads when first needed: no work for English.
   if (language != CatalogueLanguage()) SetCatalogueLanguage(language);
+  SetSystemErrorLanguage(language);
   g_applied = language;
 }
 

@@ -10,6 +10,7 @@
 #include "look.h"
 #include "safe_output.h"
 #include "seams.h"
+#include "system_error.h"
 
 namespace baralune {
 
@@ -38,7 +39,7 @@ QString Why(const ReplaceResult& result) {
       break;
   }
   // The C library's message, in the user's language where it has one.
-  return QString::fromLocal8Bit(std::strerror(result.error));
+  return QString::fromStdString(SystemErrorText(result.error));
 }
 
 }  // namespace

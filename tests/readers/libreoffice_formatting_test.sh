@@ -43,4 +43,10 @@ done
 while read -r word; do
   grep -qF -- "$word" "$tmp/es.txt" || fail "LibreOffice lost \"$word\" of the Spanish report"
 done <<<"$words"
-echo "libreoffice: all four reports keep their formatting; the Spanish one its accents"
+# The report says its language: LibreOffice checks the Spanish one's spelling in Spanish.
+HOME="$tmp" timeout 300 soffice --headless --norestore "-env:UserInstallation=file://$tmp/profile" \
+  --convert-to fodt --outdir "$tmp" "$tmp/es.rtf" >"$tmp/soffice.log" 2>&1 ||
+  { cat "$tmp/soffice.log"; fail "LibreOffice could not convert the Spanish report to fodt"; }
+grep -q 'fo:language="es" fo:country="ES"' "$tmp/es.fodt" || fail "the Spanish report is not Spanish"
+grep -q 'fo:language="es"' "$tmp/spread0.fodt" && fail "an English report reads as Spanish"
+echo "libreoffice: all four reports keep their formatting; the Spanish one its accents and language"

@@ -83,8 +83,8 @@ pdfinfo "$tmp/3.pdf" | grep -q '^Title: *Gypsy / Romany Spread$' || fail "PDF ti
 
 # In Spanish the whole reading is Spanish: the cover's title, the labels and the page footer.
 "$deal" --spread 3 --language es --pdf "$tmp/es.pdf"
-pdfinfo "$tmp/es.pdf" | grep -q '^Title: *Tirada gitana / romaní$' || fail "Spanish PDF title"
+pdfinfo "$tmp/es.pdf" | grep -q '^Title: *Tirada gitana/romaní$' || fail "Spanish PDF title"
 pdftotext -f 1 -l 2 "$tmp/es.pdf" "$tmp/es.txt"
-for text in 'Tirada gitana / romaní' 'Fecha de la lectura' 'Nombre de la carta:' 'Página 1 de'; do
+for text in 'Tirada gitana/romaní' 'Fecha de la lectura' 'Nombre de la carta:' 'Página 1 de'; do
   grep -qF "$text" "$tmp/es.txt" || fail "Spanish PDF: no \"$text\""
 done

@@ -1,0 +1,79 @@
+#include "deal_messages.h"
+
+#include "system_error.h"
+
+namespace baralune {
+
+namespace {
+
+constexpr std::string_view kUsageEn =
+    "Usage: baralune-deal --spread N [--cards LIST] [--out FILE] [--text] [--pdf FILE]\n"
+    "                     [--language en|es]\n"
+    "Deals one reading and writes its report as RTF (or plain text with --text).\n"
+    "  --spread N    0 \"Past, Present, Future\", 1 \"9 Card Layout\",\n"
+    "                2 \"Horseshoe Spread\", 3 \"Gypsy Spread\" (index, or name in English\n"
+    "                or Spanish)\n"
+    "  --out FILE    write the report to FILE instead of standard output\n"
+    "  --text        write the report's plain text instead of RTF\n"
+    "  --pdf FILE    write the reading as PDF to FILE (needs no display); the report\n"
+    "                is then written only to the file --out names, from the same reading\n"
+    "  --cards LIST  read these cards instead of drawing: the card indices 0..39\n"
+    "                in position order, separated by commas (3,17,25)\n"
+    "  --language L  write in English (en) or Spanish (es); without it, the language\n"
+    "                of the system's locale (LC_ALL, LC_MESSAGES, LANG)\n"
+    "  --help        show this help\n"
+    "  --version     show the version\n";
+
+constexpr std::string_view kUsageEs =
+    "Uso: baralune-deal --spread N [--cards LISTA] [--out ARCHIVO] [--text] [--pdf ARCHIVO]\n"
+    "                   [--language en|es]\n"
+    "Echa las cartas una vez y escribe el informe de la lectura en RTF (o en texto sin\n"
+    "formato con --text).\n"
+    "  --spread N      0 «Pasado, presente y futuro», 1 «Tirada de 9 cartas»,\n"
+    "                  2 «Tirada de la herradura», 3 «Tirada gitana» (número, o nombre\n"
+    "                  en español o en inglés)\n"
+    "  --out ARCHIVO   escribe el informe en ARCHIVO en lugar de en la salida estándar\n"
+    "  --text          escribe el texto del informe sin formato en lugar de RTF\n"
+    "  --pdf ARCHIVO   escribe la lectura en PDF en ARCHIVO (no necesita pantalla); el\n"
+    "                  informe, de la misma lectura, solo se escribe entonces en el\n"
+    "                  archivo que indique --out\n"
+    "  --cards LISTA   lee estas cartas en lugar de sacarlas al azar: los números de\n"
+    "                  carta 0..39 en el orden de las posiciones, separados por comas\n"
+    "                  (3,17,25)\n"
+    "  --language L    escribe en inglés (en) o en español (es); sin esta opción, en el\n"
+    "                  idioma de la configuración regional del sistema (LC_ALL,\n"
+    "                  LC_MESSAGES, LANG)\n"
+    "  --help          muestra esta ayuda\n"
+    "  --version       muestra la versión\n";
+
+}  // namespace
+
+std::string_view DealUsage(Language language) {
+  return Say(language, kUsageEn, kUsageEs);
+}
+
+std::string DescribeFailure(const ReplaceResult& result, Language language) {
+  using Refusal = ReplaceResult::Refusal;
+  if (language == Language::English || result.refusal == Refusal::None) return Describe(result);
+  switch (result.refusal) {
+    case Refusal::Folder:
+      return "es una carpeta";
+    case Refusal::Fifo:
+      return "es una tubería con nombre (FIFO)";
+    case Refusal::Device:
+      return "es un dispositivo";
+    case Refusal::Socket:
+      return "es un socket";
+    case Refusal::NotRegular:
+      return "no es un archivo normal";
+    case Refusal::ReadOnly:
+      return "el archivo es de solo lectura";
+    case Refusal::PlantedLink:
+      return "es un enlace que otro usuario dejó en una carpeta compartida";
+    case Refusal::None:
+      break;
+  }
+  return SystemErrorText(result.error);
+}
+
+}  // namespace baralune
