@@ -70,6 +70,8 @@ std::string DescribeFailure(const ReplaceResult& result, Language language) {
       return "el archivo es de solo lectura";
     case Refusal::PlantedLink:
       return "es un enlace que otro usuario dejó en una carpeta compartida";
+    case Refusal::OthersFile:
+      return "es un archivo de otro usuario en una carpeta compartida";
     case Refusal::None:
       break;
   }
