@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "catalogue.h"
+#include "language_choice.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -205,6 +206,28 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxEndTheProgram) {
   frmMain* again = OpenMainWindow();
   again->close();
   EXPECT_EQ(desktop.endProcessCalls, 2);
+}
+
+// Not a check: paints the README's pictures of the main window, when run by name with
+// --gtest_also_run_disabled_tests and BARALUNE_SCREENSHOT=<file.png> (BARALUNE_SCREENSHOT_ES for
+// the Spanish one), on a real X server.
+TEST_F(MainWindowTest, DISABLED_ScreenshotOfTheMainWindow) {
+  const std::pair<Language, const char*> shots[] = {{Language::English, "BARALUNE_SCREENSHOT"},
+                                                    {Language::Spanish, "BARALUNE_SCREENSHOT_ES"}};
+  for (const auto& [language, variable] : shots) {
+    if (!qEnvironmentVariableIsSet(variable)) continue;
+    ApplyLanguage(language);
+    frmMain* main = OpenMainWindow();
+    Child<QLineEdit>(main, "txtName")
+        ->setText(language == Language::Spanish ? QStringLiteral("María")
+                                                : QStringLiteral("Maria"));
+    Child<QComboBox>(main, "cboSpread")->setCurrentIndex(3);
+    QTest::qWait(200);
+    EXPECT_TRUE(main->grab().save(qEnvironmentVariable(variable)));
+    QuitProgram();
+    FlushDeletes();
+  }
+  ApplyLanguage(Language::English);
 }
 
 }  // namespace
