@@ -93,6 +93,7 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
   EXPECT_EQ(Loaded<frmManual>("frmManual"), nullptr);
   EXPECT_EQ(picker->windowTitle(), QStringLiteral("Baralune v1.15"));
   EXPECT_TRUE(picker->isVisible());
+  EXPECT_LE(picker->width(), 790);  // on a screen 800 pixels wide, with the window's frame
   // Rows Oros, Copas, Espadas, Bastos; in each 1-7, Sota, Caballo, Rey.
   const int sota = 17, caballo = 19, rey = 18;  // of Oros (Diamonds)
   EXPECT_EQ(picker->picFace(10)->y(), picker->picFace(rey)->y());
@@ -100,7 +101,7 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
   EXPECT_LT(picker->picFace(sota)->x(), picker->picFace(caballo)->x());
   EXPECT_LT(picker->picFace(caballo)->x(), picker->picFace(rey)->x());
   const int rowFirsts[] = {10, 20, 30, 0};
-  const auto captions = picker->findChildren<QLabel*>(QStringLiteral("lblSuit"));
+  const auto captions = picker->findChildren<QWidget*>(QStringLiteral("lblSuit"));
   ASSERT_EQ(captions.size(), 4);
   const QStringList suits = {QStringLiteral("Diamonds (Oros)"), QStringLiteral("Hearts (Copas)"),
                              QStringLiteral("Spades (Espadas)"), QStringLiteral("Clubs (Bastos)")};
@@ -110,8 +111,11 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
     if (row > 0) {
       EXPECT_GT(first->y(), picker->picFace(rowFirsts[row - 1])->y()) << row;
     }
-    const QLabel* caption = captions[row];
-    EXPECT_EQ(caption->text(), suits[row]);
+    const QWidget* caption = captions[row];
+    EXPECT_EQ(caption->accessibleName(), suits[row]);
+    // Written upwards, whole.
+    EXPECT_LE(caption->fontMetrics().horizontalAdvance(suits[row]), caption->height());
+    EXPECT_LE(caption->fontMetrics().height(), caption->width());
     EXPECT_EQ(caption->y() + caption->height() / 2, first->y() + first->height() / 2);
     EXPECT_LT(caption->geometry().right(), first->x());
   }
@@ -133,7 +137,8 @@ TEST_F(OwnCardsTest, SpanishNamesTheSuitsAndTheCardsAsTheSpanishReport) {
   frmOwnCards* picker = OpenPicker(0);
   ASSERT_NE(picker, nullptr);
   const QString rey = picker->picFace(8)->accessibleName();
-  const QString caption = picker->findChildren<QLabel*>(QStringLiteral("lblSuit")).value(3)->text();
+  const QString caption =
+      picker->findChildren<QWidget*>(QStringLiteral("lblSuit")).value(3)->accessibleName();
   const QString number = picker->lblPositionNumber()->text();
   QuitProgram();
   FlushDeletes();

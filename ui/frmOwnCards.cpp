@@ -27,9 +27,10 @@ namespace baralune {
 namespace {
 
 constexpr int kRows = kDeckSize / frmOwnCards::kColumns;
-// Faces at their spread-display size, 6 pixels apart, right of a column of suit captions.
-constexpr int kFaceWidth = 71, kFaceHeight = 96, kGap = 6;
-constexpr int kCaptionWidth = 100;
+// Faces at their spread-display size, 5 pixels apart, right of a narrow column of suit captions
+// written upwards: the window stays within a screen 800 pixels wide.
+constexpr int kFaceWidth = 71, kFaceHeight = 96, kGap = 5;
+constexpr int kCaptionWidth = 24;
 constexpr int kStripHeight = 50;
 constexpr int kNumberWidth = 110, kDealWidth = 118, kDealHeight = 28;
 const QColor kCaptionColour(0xFF, 0xFF, 0x00);
@@ -42,7 +43,7 @@ constexpr int kRowFirstCard[kRows] = {10, 20, 30, 0};
 // the Rey.
 constexpr int kColumnOffset[frmOwnCards::kColumns] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
 
-QString SuitCaption(int row) {
+QString SuitName(int row) {
   switch (row) {
     case 0:
       return frmOwnCards::tr("Diamonds (Oros)");
@@ -54,6 +55,37 @@ QString SuitCaption(int row) {
       return frmOwnCards::tr("Clubs (Bastos)");
   }
 }
+
+// A row's suit, written upwards beside it, in the largest font up to the window's bold one in
+// which it shows whole.
+class SuitCaption : public QWidget {
+ public:
+  SuitCaption(const QString& text, const QColor& colour, QWidget* parent)
+      : QWidget(parent), m_text(text) {
+    setAccessibleName(text);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+  }
+  QString Text() const { return m_text; }
+
+ protected:
+  void resizeEvent(QResizeEvent* /*event*/) override {
+    setFont(look::FittingFont(m_text, look::Font(8.25, true), QSize(height(), width()),
+                              Qt::AlignCenter));
+  }
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.translate(0, height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, m_text);
+  }
+
+ private:
+  QString m_text;
+};
 
 // Row and column of a card, 0-based.
 QPoint SlotOf(int card) {
@@ -145,14 +177,10 @@ void frmOwnCards::CreateControls() {
 
   for (int row = 0; row < kRows; ++row) {
     const int top = kGap + row * (kFaceHeight + kGap);
-    auto* caption = new QLabel(SuitCaption(row), client);
+    auto* caption = new SuitCaption(SuitName(row), kCaptionColour, client);
     caption->setObjectName(QStringLiteral("lblSuit"));
     caption->setProperty("index", row);
-    caption->setGeometry(kGap, top, kCaptionWidth - 2 * kGap, kFaceHeight);
-    caption->setFont(look::Font(9, true));
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setWordWrap(true);
-    look::SetTextColor(caption, kCaptionColour);
+    caption->setGeometry(0, top, kCaptionWidth, kFaceHeight);
     for (int column = 0; column < kColumns; ++column) {
       const int card = CardAt(row, column);
       auto* face = new TrayCard(card, m_focusCue, client);
