@@ -21,6 +21,9 @@ class OwnCardsTest : public UiTest {
   frmOwnCards* OpenPicker(int spread) {
     frmMain* main = OpenMainWindow();
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Rosa"));
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(2);
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1984"));
     Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
     Child<QRadioButton>(main, "optOwnCards")->setChecked(true);
     main->cmdCalculate_Click();
@@ -263,6 +266,7 @@ TEST_F(OwnCardsTest, GoingBackAsksBeforeDiscardingPicksAndKeepsTheForm) {
       frmMain* main = Loaded<frmMain>("frmMain");
       ASSERT_NE(main, nullptr);
       EXPECT_EQ(Child<QLineEdit>(main, "txtName")->text(), QStringLiteral("Rosa"));
+      EXPECT_EQ(main->EnteredDetails().birthDate, QStringLiteral("1984-03-03"));
       EXPECT_EQ(Child<QComboBox>(main, "cboSpread")->currentIndex(), 1);
       EXPECT_TRUE(Child<QRadioButton>(main, "optOwnCards")->isChecked());
       EXPECT_EQ(Loaded<MDI>("MDI"), nullptr);
