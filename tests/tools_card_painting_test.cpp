@@ -222,6 +222,24 @@ TEST(CardPainting, CourtsHoldTheirSuitsEmblem) {
   }
 }
 
+// The icon shows the Spanish deck like the faces: the gold of Oros and the blue of Espadas, and
+// no French pip in the red of Hearts and Diamonds.
+TEST(CardPainting, TheIconShowsTheSpanishDeck) {
+  const QImage icon = PaintProgramIcon(QSize(64, 64));
+  int gold = 0, blade = 0, french = 0;
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) {
+      gold += Near(icon.pixel(x, y), EmblemColour(Suit::Diamonds));
+      blade += Near(icon.pixel(x, y), EmblemColour(Suit::Spades));
+      // The back, on the left, is red too.
+      if (x >= icon.width() / 2) french += Near(icon.pixel(x, y), kCardRed);
+    }
+  }
+  EXPECT_GE(gold, 200);
+  EXPECT_GE(blade, 10);
+  EXPECT_EQ(french, 0);
+}
+
 // The top left corner carries the rank: the same shape on every suit, another for each rank.
 TEST(CardPainting, CornersCarryTheRank) {
   for (const bool large : {true, false}) {

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "catalogue.h"
+#include "language_choice.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -23,7 +24,7 @@ QStringList Items(QComboBox* list) {
 TEST_F(MainWindowTest, OpensWithTheLoadDefaults) {
   frmMain* main = OpenMainWindow();
   EXPECT_EQ(main->windowTitle(), QStringLiteral("Baralune v1.15"));
-  EXPECT_EQ(main->centralWidget()->size(), QSize(626, 292));
+  EXPECT_EQ(main->centralWidget()->size(), QSize(626, 292 + 21));  // with the own-cards row
   EXPECT_FALSE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
 
@@ -53,7 +54,14 @@ TEST_F(MainWindowTest, OpensWithTheLoadDefaults) {
 TEST_F(MainWindowTest, ControlsSitAtTheirPlacesInTabOrder) {
   frmMain* main = OpenMainWindow();
   EXPECT_EQ(Child<QWidget>(main, "txtName")->geometry(), QRect(93, 24, 230, 19));
-  EXPECT_EQ(Child<QWidget>(main, "cmdCalculate")->geometry(), QRect(293, 221, 330, 22));
+  // My Own Cards has a row of its own (21 pixels): Spread Selection and the window grow by it
+  // and what lies below moves down by it; nothing else moves.
+  EXPECT_EQ(Child<QWidget>(main, "Frame2")->geometry(), QRect(293, 128, 330, 83 + 21));
+  EXPECT_EQ(Child<QWidget>(main, "optOwnCards")->geometry(), QRect(93, 56 + 21, 200, 21));
+  EXPECT_EQ(Child<QWidget>(main, "cmdCalculate")->geometry(), QRect(293, 221 + 21, 330, 22));
+  EXPECT_EQ(Child<QWidget>(main, "fraFullBrand")->geometry(), QRect(2, 248 + 21, 623, 57));
+  EXPECT_EQ(Child<QWidget>(main, "lblSpreadDesc")->geometry(), QRect(4, 40, 283, 201));
+  EXPECT_EQ(Child<QWidget>(main, "optAuto")->geometry(), QRect(93, 56, 89, 21));
   EXPECT_EQ(Child<QPushButton>(main, "cmdCalculate")->text(),
             QStringLiteral("Deal The Spanish &Cards"));
   // Both advertisement labels share one place, the full-brand label in front.
@@ -198,6 +206,28 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxEndTheProgram) {
   frmMain* again = OpenMainWindow();
   again->close();
   EXPECT_EQ(desktop.endProcessCalls, 2);
+}
+
+// Not a check: paints the README's pictures of the main window, when run by name with
+// --gtest_also_run_disabled_tests and BARALUNE_SCREENSHOT=<file.png> (BARALUNE_SCREENSHOT_ES for
+// the Spanish one), on a real X server.
+TEST_F(MainWindowTest, DISABLED_ScreenshotOfTheMainWindow) {
+  const std::pair<Language, const char*> shots[] = {{Language::English, "BARALUNE_SCREENSHOT"},
+                                                    {Language::Spanish, "BARALUNE_SCREENSHOT_ES"}};
+  for (const auto& [language, variable] : shots) {
+    if (!qEnvironmentVariableIsSet(variable)) continue;
+    ApplyLanguage(language);
+    frmMain* main = OpenMainWindow();
+    Child<QLineEdit>(main, "txtName")
+        ->setText(language == Language::Spanish ? QStringLiteral("María")
+                                                : QStringLiteral("Maria"));
+    Child<QComboBox>(main, "cboSpread")->setCurrentIndex(3);
+    QTest::qWait(200);
+    EXPECT_TRUE(main->grab().save(qEnvironmentVariable(variable)));
+    QuitProgram();
+    FlushDeletes();
+  }
+  ApplyLanguage(Language::English);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ struct Message {
   QString text;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton defaultButton;
 };
 
 // Replaces every seam with a recording fake; restores the real ones when destroyed.
@@ -34,8 +35,9 @@ class FakeDesktop {
   FakeDesktop() {
     Seams& s = AppSeams();
     s.messageBox = [this](QWidget*, const QString& text, QMessageBox::Icon icon,
-                          QMessageBox::StandardButtons buttons) {
-      messages.push_back({text, icon, buttons});
+                          QMessageBox::StandardButtons buttons,
+                          QMessageBox::StandardButton defaultButton) {
+      messages.push_back({text, icon, buttons, defaultButton});
       return buttons.testFlag(answer) ? answer : QMessageBox::Ok;
     };
     s.saveFileName = [this](QWidget*, const SaveDialogRequest& request) {

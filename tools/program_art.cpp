@@ -5,6 +5,7 @@
 
 #include "canvas.h"
 #include "card_shapes.h"
+#include "spanish_suits.h"
 
 namespace baralune::paint {
 namespace {
@@ -52,8 +53,7 @@ void DrawBackPattern(QPainter& p, const QRectF& field, double targetCell) {
 }
 
 // A small card of the icon fan, `w` by `h` with its bottom centre at the origin; a negative
-// card shows the back. A face shows its pip high on the left, where the fan leaves it seen,
-// or in the middle when it is the front card.
+// card shows the back.
 void DrawFanCard(QPainter& p, double w, double h, int card, bool front) {
   const QRectF body(-w / 2, -h, w, h);
   p.setPen(QPen(QColor(0x50, 0x50, 0x50), 0.9));
@@ -76,10 +76,12 @@ void DrawFanCard(QPainter& p, double w, double h, int card, bool front) {
     p.restore();
     return;
   }
+  // The suit's emblem as the faces draw it: whole on the front card, high on the left, where
+  // the fan leaves it seen, on the others.
   const Suit suit = SuitOf(card);
-  const double size = front ? w * 0.7 : w * 0.42;
-  const QPointF at = front ? QPointF(0, -h / 2) : QPointF(-w * 0.2, -h * 0.76);
-  p.fillPath(QTransform(size, 0, 0, size, at.x(), at.y()).map(SuitPath(suit)), InkOf(suit));
+  const double height = front ? h * 0.62 : h * 0.42;
+  const QPointF at = front ? QPointF(0, -h / 2) : QPointF(-w * 0.2, -h * 0.7);
+  DrawEmblem(p, suit, at, height);
 }
 
 // A back drawn on its own grid; the border is whole grid units so the field starts on a pixel
@@ -121,7 +123,7 @@ QImage PaintProgramIcon(QSize size) {
   const struct {
     double angle;
     int card;
-  } fan[] = {{-22, -1}, {0, 30}, {22, 20}};  // a back, the Ace of Spades, the Ace of Hearts
+  } fan[] = {{-22, -1}, {0, 30}, {22, 10}};  // a back, the As de Espadas, the As de Oros
   for (const auto& c : fan) {
     p.save();
     p.translate(pivot);

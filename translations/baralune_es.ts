@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: baralune [options]
+Tells fortunes with the 40-card Spanish deck: opens the main window, where you
+enter your name and date of birth, pick a spread and deal.
+
+Options:
+  -h, --help    show this help and exit
+  --version     show the version and exit
+
+Qt&apos;s own options, such as -platform or -style, are accepted as well.
+</source>
+        <translation>Uso: baralune [opciones]
+Echa las cartas con la baraja española de 40 cartas: abre la ventana principal,
+donde escribes tu nombre y tu fecha de nacimiento, eliges una tirada y repartes.
+
+Opciones:
+  -h, --help    muestra esta ayuda y termina
+  --version     muestra la versión y termina
+
+También se aceptan las opciones propias de Qt, como -platform o -style.
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -539,8 +564,44 @@
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>%1, picked</source>
-        <translation>%1, ya en la tirada</translation>
+        <source>Diamonds (Oros)</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Hearts (Copas)</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Spades (Espadas)</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Clubs (Bastos)</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Pick</source>
+        <translation>&amp;Deshacer la última elección</translation>
+    </message>
+    <message>
+        <source>D&amp;eal</source>
+        <translation>&amp;Repartir</translation>
+    </message>
+    <message>
+        <source>%1, picked for position %2</source>
+        <translation>%1, elegida para la posición %2</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation>Carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>Discard the card picked?</source>
+        <translation>¿Descartar la carta elegida?</translation>
+    </message>
+    <message>
+        <source>Discard the %1 cards picked?</source>
+        <translation>¿Descartar las %1 cartas elegidas?</translation>
     </message>
 </context>
 <context>

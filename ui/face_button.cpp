@@ -40,7 +40,8 @@ void FaceButton::paintEvent(QPaintEvent*) {
                    text());
 
   if (m_cue.Shown(*this)) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    // Solid, so the frame reaches 3:1 against the face all round, not at every other pixel.
+    painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(r.adjusted(3, 3, -4, -4));
   }
 }

@@ -17,6 +17,7 @@
 #include "frmManual.h"
 #include "frmOwnCards.h"
 #include "help_links.h"
+#include "input_source.h"
 #include "journal_actions.h"
 #include "language_choice.h"
 #include "language_menu.h"
@@ -122,6 +123,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
+  WatchInputSource();
   // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
@@ -190,12 +192,21 @@ void frmMain::CreateControls() {
   nameCaption->setBuddy(m_txtName);
   birthCaption->setBuddy(m_cboMonth);
   m_txtName->setAccessibleName(tr("Name"));
-  m_cboMonth->setAccessibleName(tr("Month of birth"));
-  m_cboDate->setAccessibleName(tr("Day of birth"));
-  m_cboYear->setAccessibleName(tr("Year of birth"));
+  // On Linux a list's accessible name is its choice and screen readers speak its labels
+  // (the frame's caption among them): each list of the date gets a label of its own, unseen.
+  const std::pair<QComboBox*, QString> dateLists[] = {{m_cboMonth, tr("Month of birth")},
+                                                      {m_cboDate, tr("Day of birth")},
+                                                      {m_cboYear, tr("Year of birth")}};
+  for (const auto& [list, spoken] : dateLists) {
+    list->setAccessibleName(spoken);
+    auto* label = new QLabel(spoken, frame1);
+    label->setObjectName(QStringLiteral("lblSpoken"));
+    label->setBuddy(list);
+    label->hide();
+  }
 
-  QGroupBox* frame2 =
-      MakeFrame(client, "Frame2", tr("Spread Selection"), look::TwipsRect(4400, 1917, 4950, 1250));
+  QGroupBox* frame2 = MakeFrame(client, "Frame2", tr("Spread Selection"),
+                                look::TwipsRect(4400, 1917, 4950, 1250 + kModeRowTwips));
   QLabel* spreadCaption = MakeCaption(frame2, 2, tr("Select Spread"), 120, 360);
   m_cboSpread = MakeList(frame2, "cboSpread", look::TwipsRect(1395, 300, 3450, 315));
   spreadCaption->setBuddy(m_cboSpread);
@@ -210,18 +221,25 @@ void frmMain::CreateControls() {
   for (QRadioButton* option : {m_optAuto, m_optManual}) {
     option->setFont(look::Font());
     look::SetTextColor(option, kCyan);
+    // White circles with a black dot, as on a light desktop: a dark theme's circles would
+    // vanish into the purple.
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    option->setPalette(palette);
   }
   m_optAuto->setChecked(true);
-  m_optOwnCards = AddOwnCardsOption(frame2, m_optAuto, m_optManual);
+  m_optOwnCards = AddOwnCardsOption(frame2, m_optAuto, m_optManual,
+                                    look::TwipsRect(1395, 840 + kModeRowTwips, 3000, 315));
 
   m_cmdCalculate = new FaceButton(tr("Deal The Spanish &Cards"), QColor(0xC0, 0xFF, 0xFF), client);
   m_cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-  m_cmdCalculate->setGeometry(look::TwipsRect(4400, 3315, 4950, 330));
+  m_cmdCalculate->setGeometry(look::TwipsRect(4400, 3315 + kModeRowTwips, 4950, 330));
   m_cmdCalculate->setFont(look::Font(8.25, true));
   connect(m_cmdCalculate, &QPushButton::clicked, this, [this] { cmdCalculate_Click(); });
 
-  QGroupBox* fraFullBrand =
-      MakeFrame(client, "fraFullBrand", QString(), look::TwipsRect(23, 3720, 9345, 855));
+  QGroupBox* fraFullBrand = MakeFrame(client, "fraFullBrand", QString(),
+                                      look::TwipsRect(23, 3720 + kModeRowTwips, 9345, 855));
   fraFullBrand->setAccessibleName(tr("Advertisement"));
   m_lblCobrand =
       MakeLink(fraFullBrand, "lblCobrand", CoBrandText(), look::TwipsRect(120, 165, 9105, 615));
@@ -337,6 +355,32 @@ ReadingDetails frmMain::EnteredDetails() const {
   details.spread = static_cast<SpreadIndex>(m_cboSpread->currentIndex());
   details.mode = ReadingDetails::Mode::Automatic;
   return details;
+}
+
+void frmMain::RestoreEntries(const ReadingDetails& details) {
+  Guard([&] {
+    m_txtName->setText(details.name);
+    const QStringList date = details.birthDate.split(QLatin1Char('-'));
+    if (date.size() == 3) {
+      m_cboYear->setCurrentIndex(m_cboYear->findText(date[0]));
+      m_cboMonth->setCurrentIndex(date[1].toInt() - 1);
+      m_cboDate->setCurrentIndex(m_cboDate->findText(QString::number(date[2].toInt())));
+    }
+    if (details.spread >= 0 && details.spread < kSpreadCount) {
+      m_cboSpread->setCurrentIndex(details.spread);
+    }
+    switch (details.mode) {
+      case ReadingDetails::Mode::Automatic:
+        m_optAuto->setChecked(true);
+        break;
+      case ReadingDetails::Mode::Manual:
+        m_optManual->setChecked(true);
+        break;
+      case ReadingDetails::Mode::OwnCards:
+        m_optOwnCards->setChecked(true);
+        break;
+    }
+  });
 }
 
 void frmMain::UnloadForReading() {

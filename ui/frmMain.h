@@ -35,11 +35,17 @@ class frmMain : public QMainWindow {
 
   // The name, date of birth and spread as entered, for the reading about to be dealt.
   ReadingDetails EnteredDetails() const;
+  // Enters the name, date of birth, spread and mode of `details` again, as when a reader comes
+  // back from the picker.
+  void RestoreEntries(const ReadingDetails& details);
   // Closes the window as part of a reading's start: the program goes on.
   void UnloadForReading();
 
   static constexpr int kClientWidthTwips = 9390;
-  static constexpr int kClientHeightTwips = 4380;
+  // The mode's third option, My Own Cards, has a row of its own under Automatic: Spread
+  // Selection and the window grow by that row and what lies below moves down by it.
+  static constexpr int kModeRowTwips = 315;
+  static constexpr int kClientHeightTwips = 4380 + kModeRowTwips;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

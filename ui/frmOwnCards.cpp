@@ -6,44 +6,129 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 
 #include "MDI.h"
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "face_button.h"
 #include "frmManual.h"
 #include "help_links.h"
+#include "input_source.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
+#include "seams.h"
 
 namespace baralune {
 
 namespace {
 
 constexpr int kRows = kDeckSize / frmOwnCards::kColumns;
-// Faces at their spread-display size, 6 pixels apart.
-constexpr int kFaceWidth = 71, kFaceHeight = 96, kGap = 6;
-constexpr int kLabelHeight = 40;
+// Faces at their spread-display size, 5 pixels apart, right of a narrow column of suit captions
+// written upwards: the window stays within a screen 800 pixels wide.
+constexpr int kFaceWidth = 71, kFaceHeight = 96, kGap = 5;
+constexpr int kCaptionWidth = 24;
+constexpr int kStripHeight = 50;
+constexpr int kNumberWidth = 110, kDealWidth = 118, kDealHeight = 28;
+const QColor kCaptionColour(0xFF, 0xFF, 0x00);
+const QColor kDealFace(0xC0, 0xFF, 0xFF);
 
-// A picked face: paler and without colour, its transparent corners kept.
-QImage Greyed(const QImage& face) {
-  QImage grey = face.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < grey.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
-    for (int x = 0; x < grey.width(); ++x) {
+// The rows in the deck's order of suits: Oros, Copas, Espadas, Bastos, by the first card index
+// of each suit.
+constexpr int kRowFirstCard[kRows] = {10, 20, 30, 0};
+// Within a suit the card indices run 1-7, Sota, Rey, Caballo; the deck lays the Caballo before
+// the Rey.
+constexpr int kColumnOffset[frmOwnCards::kColumns] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
+
+QString SuitName(int row) {
+  switch (row) {
+    case 0:
+      return frmOwnCards::tr("Diamonds (Oros)");
+    case 1:
+      return frmOwnCards::tr("Hearts (Copas)");
+    case 2:
+      return frmOwnCards::tr("Spades (Espadas)");
+    default:
+      return frmOwnCards::tr("Clubs (Bastos)");
+  }
+}
+
+// A row's suit, written upwards beside it, in the largest font up to the window's bold one in
+// which it shows whole.
+class SuitCaption : public QWidget {
+ public:
+  SuitCaption(const QString& text, const QColor& colour, QWidget* parent)
+      : QWidget(parent), m_text(text) {
+    setAccessibleName(text);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+  }
+  QString Text() const { return m_text; }
+
+ protected:
+  void resizeEvent(QResizeEvent* /*event*/) override {
+    setFont(look::FittingFont(m_text, look::Font(8.25, true), QSize(height(), width()),
+                              Qt::AlignCenter));
+  }
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.translate(0, height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, m_text);
+  }
+
+ private:
+  QString m_text;
+};
+
+// Row and column of a card, 0-based.
+QPoint SlotOf(int card) {
+  for (int row = 0; row < kRows; ++row) {
+    for (int column = 0; column < frmOwnCards::kColumns; ++column) {
+      if (frmOwnCards::CardAt(row, column) == card) return {column, row};
+    }
+  }
+  return {};
+}
+
+// A picked face: paler and without colour, its transparent corners kept, with the number of the
+// position it went to in a purple disc in the middle.
+QImage PickedFace(const QImage& face, int position) {
+  QImage picked = face.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < picked.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picked.scanLine(y));
+    for (int x = 0; x < picked.width(); ++x) {
       const int level = 128 + qGray(line[x]) / 2;
       line[x] = qRgba(level, level, level, qAlpha(line[x]));
     }
   }
-  return grey;
+  QPainter painter(&picked);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QSizeF size = picked.deviceIndependentSize();
+  const QRectF disc(size.width() / 2 - 16, size.height() / 2 - 16, 32, 32);
+  painter.setPen(QPen(Qt::white, 2));
+  painter.setBrush(look::Background());
+  painter.drawEllipse(disc);
+  QFont font = look::Font(11, true);
+  painter.setFont(font);
+  painter.drawText(disc, Qt::AlignCenter, QString::number(position));
+  return picked;
 }
 
 }  // namespace
 
 QString CardSpokenName(int card) {
-  // The catalogue's name without the Spanish one in brackets: "Ace of Clubs (Ace)".
-  return QString::fromStdString(CardName[card]).section(QLatin1Char('('), 0, 0).simplified();
+  return QString::fromStdString(CardName[card]).simplified();
+}
+
+int frmOwnCards::CardAt(int row, int column) {
+  return kRowFirstCard[row] + kColumnOffset[column];
 }
 
 frmOwnCards::frmOwnCards(const ReadingDetails& details, QWidget* parent)
@@ -60,11 +145,17 @@ frmOwnCards::frmOwnCards(const ReadingDetails& details, QWidget* parent)
   CreateMenus();
   CreateControls();
   ShowNextPosition();
+  // Opened by a key, the picker shows at once where the keyboard is.
+  if (LastPressFromKeyboard()) m_focusCue.KeyUsed();
 }
 
 void frmOwnCards::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
+  m_mnuUndo = file->addAction(tr("&Undo Last Pick"));
+  m_mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+  m_mnuUndo->setShortcut(QKeySequence(Qt::Key_Backspace));
+  connect(m_mnuUndo, &QAction::triggered, this, [this] { UndoLastPick(); });
   QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
   connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
@@ -78,34 +169,66 @@ void frmOwnCards::CreateMenus() {
 void frmOwnCards::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(kColumns * (kFaceWidth + kGap) + kGap,
-                       kRows * (kFaceHeight + kGap) + kGap + kLabelHeight);
+  const int facesHeight = kRows * (kFaceHeight + kGap) + kGap;
+  client->setFixedSize(kCaptionWidth + kColumns * (kFaceWidth + kGap), facesHeight + kStripHeight);
   look::FillBackground(client, look::Background());
   setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  for (int card = 0; card < kDeckSize; ++card) {
-    auto* face = new TrayCard(card, m_focusCue, client);
-    face->setObjectName(QStringLiteral("picFace"));
-    face->setProperty("index", card);
-    face->setGeometry(kGap + (card % kColumns) * (kFaceWidth + kGap),
-                      kGap + (card / kColumns) * (kFaceHeight + kGap), kFaceWidth, kFaceHeight);
-    connect(face, &TrayCard::clicked, this, [this](int k) { PickCard(k); });
-    connect(face, &TrayCard::stepped, this,
-            [this](int from, int key) { SetFocusFace(FaceToward(from, key), true); });
-    m_faces[static_cast<std::size_t>(card)] = face;
-    ShowCard(card);
+  for (int row = 0; row < kRows; ++row) {
+    const int top = kGap + row * (kFaceHeight + kGap);
+    auto* caption = new SuitCaption(SuitName(row), kCaptionColour, client);
+    caption->setObjectName(QStringLiteral("lblSuit"));
+    caption->setProperty("index", row);
+    caption->setGeometry(0, top, kCaptionWidth, kFaceHeight);
+    for (int column = 0; column < kColumns; ++column) {
+      const int card = CardAt(row, column);
+      auto* face = new TrayCard(card, m_focusCue, client);
+      face->setObjectName(QStringLiteral("picFace"));
+      face->setProperty("index", card);
+      face->setGeometry(kCaptionWidth + column * (kFaceWidth + kGap), top, kFaceWidth, kFaceHeight);
+      connect(face, &TrayCard::clicked, this, [this](int k) { PickCard(k); });
+      connect(face, &TrayCard::stepped, this,
+              [this](int from, int key) { SetFocusFace(FaceToward(from, key), true); });
+      m_faces[static_cast<std::size_t>(card)] = face;
+      ShowCard(card);
+    }
   }
-  SetFocusFace(0, true);
+  SetFocusFace(CardAt(0, 0), true);
 
+  const int stripTop = facesHeight - kGap / 2;
+  m_lblPositionNumber = new QLabel(client);
+  m_lblPositionNumber->setObjectName(QStringLiteral("lblPositionNumber"));
+  m_lblPositionNumber->setGeometry(kGap, stripTop, kNumberWidth, kStripHeight);
   m_lblPositionMeaning = new QLabel(client);
   m_lblPositionMeaning->setObjectName(QStringLiteral("lblPositionMeaning"));
-  m_lblPositionMeaning->setGeometry(0, kRows * (kFaceHeight + kGap) + kGap / 2, client->width(),
-                                    kLabelHeight);
-  m_lblPositionMeaning->setFont(look::Font(9, true));
+  const int meaningLeft = 2 * kGap + kNumberWidth;
+  m_lblPositionMeaning->setGeometry(
+      meaningLeft, stripTop, client->width() - meaningLeft - 2 * kGap - kDealWidth, kStripHeight);
+  for (QLabel* label : {m_lblPositionNumber, m_lblPositionMeaning}) {
+    label->setFont(look::Font(9, true));
+    label->setWordWrap(true);
+    look::SetTextColor(label, Qt::white);
+  }
+  m_lblPositionNumber->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  look::SetTextColor(m_lblPositionNumber, kCaptionColour);
   m_lblPositionMeaning->setAlignment(Qt::AlignCenter);
-  m_lblPositionMeaning->setWordWrap(true);
-  look::SetTextColor(m_lblPositionMeaning, Qt::white);
+
+  m_cmdDeal = new FaceButton(tr("D&eal"), kDealFace, client);
+  m_cmdDeal->setObjectName(QStringLiteral("cmdDeal"));
+  m_cmdDeal->setGeometry(client->width() - kGap - kDealWidth,
+                         stripTop + (kStripHeight - kDealHeight) / 2, kDealWidth, kDealHeight);
+  m_cmdDeal->setFont(look::Font(8.25, true));
+  m_cmdDeal->setDefault(true);
+  connect(m_cmdDeal, &QPushButton::clicked, this, [this] { cmdDeal_Click(); });
+  // Enter deals once every position is filled, wherever the focus is; until then it picks the
+  // face that has the focus.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), this);
+    enter->setObjectName(QStringLiteral("dealShortcut"));
+    enter->setEnabled(false);
+    connect(enter, &QShortcut::activated, this, [this] { cmdDeal_Click(); });
+  }
 }
 
 TrayCard* frmOwnCards::picFace(int card) const {
@@ -120,32 +243,37 @@ bool frmOwnCards::IsPicked(int card) const {
 void frmOwnCards::ShowCard(int card) {
   TrayCard* face = picFace(card);
   const QImage& image = CardImageList::Large().Image(card + 1, devicePixelRatioF());
-  const bool picked = IsPicked(card);
-  face->setPixmap(QPixmap::fromImage(picked ? Greyed(image) : image));
-  face->setAccessibleName(picked ? tr("%1, picked").arg(CardSpokenName(card))
-                                 : CardSpokenName(card));
+  const auto at = std::find(m_picks.begin(), m_picks.end(), card);
+  if (at == m_picks.end()) {
+    face->setPixmap(QPixmap::fromImage(image));
+    face->setAccessibleName(CardSpokenName(card));
+    return;
+  }
+  const int position = static_cast<int>(at - m_picks.begin()) + 1;
+  face->setPixmap(QPixmap::fromImage(PickedFace(image, position)));
+  face->setAccessibleName(tr("%1, picked for position %2").arg(CardSpokenName(card)).arg(position));
 }
 
 void frmOwnCards::ShowNextPosition() {
   const int position = std::min(static_cast<int>(m_picks.size()) + 1, m_cardCount);
+  m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
   Guard([&] {
     m_lblPositionMeaning->setText(
         QString::fromStdString(PositionMeaning(m_details.spread, position)));
   });
+  const bool all = AllPicked();
+  m_cmdDeal->setEnabled(all);
+  for (auto* shortcut : findChildren<QShortcut*>(QStringLiteral("dealShortcut"))) {
+    shortcut->setEnabled(all);
+  }
+  m_mnuUndo->setEnabled(!m_picks.empty());
 }
 
 void frmOwnCards::PickCard(int card) {
-  if (picFace(card) == nullptr || IsPicked(card) ||
-      static_cast<int>(m_picks.size()) >= m_cardCount) {
-    return;
-  }
+  if (picFace(card) == nullptr || IsPicked(card) || AllPicked()) return;
   m_picks.push_back(static_cast<CardIndex>(card));
   ShowCard(card);
-  if (static_cast<int>(m_picks.size()) < m_cardCount) {
-    ShowNextPosition();
-    return;
-  }
-  DealReading();
+  ShowNextPosition();
 }
 
 void frmOwnCards::UndoLastPick() {
@@ -156,7 +284,8 @@ void frmOwnCards::UndoLastPick() {
   ShowNextPosition();
 }
 
-void frmOwnCards::DealReading() {
+void frmOwnCards::cmdDeal_Click() {
+  if (!AllPicked()) return;
   MDI* report = nullptr;
   Guard([&] { report = LoadedReportWindow(); });
   if (report != nullptr) {
@@ -168,22 +297,43 @@ void frmOwnCards::DealReading() {
 }
 
 int frmOwnCards::FaceToward(int from, int key) const {
+  const QPoint slot = SlotOf(from);
+  int column = slot.x();
+  int row = slot.y();
   switch (key) {
     case Qt::Key_Right:
-      return std::min(from + 1, kDeckSize - 1);
+      if (column + 1 < kColumns) {
+        ++column;
+      } else if (row + 1 < kRows) {
+        column = 0;
+        ++row;
+      }
+      break;
     case Qt::Key_Left:
-      return std::max(from - 1, 0);
+      if (column > 0) {
+        --column;
+      } else if (row > 0) {
+        column = kColumns - 1;
+        --row;
+      }
+      break;
     case Qt::Key_Down:
-      return from + kColumns < kDeckSize ? from + kColumns : from;
+      row = std::min(row + 1, kRows - 1);
+      break;
     case Qt::Key_Up:
-      return from >= kColumns ? from - kColumns : from;
+      row = std::max(row - 1, 0);
+      break;
     case Qt::Key_Home:
-      return 0;
+      row = column = 0;
+      break;
     case Qt::Key_End:
-      return kDeckSize - 1;
+      row = kRows - 1;
+      column = kColumns - 1;
+      break;
     default:
-      return from;
+      break;
   }
+  return CardAt(row, column);
 }
 
 void frmOwnCards::SetFocusFace(int card, bool focus) {
@@ -198,11 +348,6 @@ void frmOwnCards::SetFocusFace(int card, bool focus) {
 }
 
 void frmOwnCards::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Backspace) {
-    m_focusCue.KeyUsed();
-    UndoLastPick();
-    return;
-  }
   if (event->key() == Qt::Key_Escape) {
     mnuBack_Click();
     return;
@@ -210,8 +355,22 @@ void frmOwnCards::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+bool frmOwnCards::DiscardAgreed() {
+  const int count = static_cast<int>(m_picks.size());
+  if (count == 0) return true;
+  const QString question =
+      count == 1 ? tr("Discard the card picked?") : tr("Discard the %1 cards picked?").arg(count);
+  QMessageBox::StandardButton answer = QMessageBox::Cancel;
+  Guard([&] {
+    answer = ShowMessage(this, question, QMessageBox::Question,
+                         QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+  });
+  return answer == QMessageBox::Discard;
+}
+
 void frmOwnCards::mnuBack_Click() {
-  Guard([] { ShowNewMainWindow(); });
+  if (!DiscardAgreed()) return;
+  Guard([this] { ShowNewMainWindow(m_details); });
   Guard([this] { UnloadItself(); });
 }
 
@@ -223,7 +382,13 @@ void frmOwnCards::UnloadItself() {
 void frmOwnCards::closeEvent(QCloseEvent* event) {
   // The close box goes back to the main window, as Esc does; the end of a reading goes on to
   // the report, and Exit ends the program.
-  if (!m_unloadingItself && !QuittingProgram()) Guard([] { ShowNewMainWindow(); });
+  if (!m_unloadingItself && !QuittingProgram()) {
+    if (!DiscardAgreed()) {
+      event->ignore();
+      return;
+    }
+    Guard([this] { ShowNewMainWindow(m_details); });
+  }
   MarkUnloaded(this);
   event->accept();
 }

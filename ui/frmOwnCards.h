@@ -7,15 +7,18 @@
 #include "reading_details.h"
 #include "types.h"
 
+class QAction;
 class QLabel;
+class QPushButton;
 
 namespace baralune {
 
 class TrayCard;
 
-// The reader's own cards: the 40 faces, face up in card-index order, one row per suit. The
-// reader picks the cards laid out on the table, position by position, guided by the meaning of
-// the position being filled; the last pick writes the report of exactly that hand.
+// The reader's own cards: the 40 faces, face up, one row per suit in the deck's order (Oros,
+// Copas, Espadas, Bastos; 1 to 7, Sota, Caballo, Rey). The reader picks the cards laid out on
+// the table, position by position, guided by the meaning of the position being filled; once
+// every position is filled, Deal writes the report of exactly that hand.
 class frmOwnCards : public QMainWindow {
   Q_OBJECT
 
@@ -23,22 +26,31 @@ class frmOwnCards : public QMainWindow {
   // `details`: who asked and the spread, as entered in the main window.
   explicit frmOwnCards(const ReadingDetails& details, QWidget* parent = nullptr);
 
-  // Puts card `card` in the next position; a card already picked is no pick. The last pick
-  // deals the reading and closes the window.
+  // Puts card `card` in the next position; a card already picked, or a pick once every
+  // position is filled, is no pick.
   void PickCard(int card);
   // Takes the last pick back.
   void UndoLastPick();
-  // Back to a fresh main window, without a reading (Esc, File > Back, the close box).
+  // Deals the picked hand, once every position is filled, and closes the window.
+  void cmdDeal_Click();
+  // Back to the main window as it was left, without a reading (Esc, File > Back, the close
+  // box); after a pick, only once the reader agrees to discard the picks.
   void mnuBack_Click();
 
   const std::vector<CardIndex>& Picks() const { return m_picks; }
   bool IsPicked(int card) const;
+  bool AllPicked() const { return static_cast<int>(m_picks.size()) >= m_cardCount; }
   TrayCard* picFace(int card) const;
+  QLabel* lblPositionNumber() const { return m_lblPositionNumber; }
   QLabel* lblPositionMeaning() const { return m_lblPositionMeaning; }
+  QPushButton* cmdDeal() const { return m_cmdDeal; }
+  QAction* mnuUndo() const { return m_mnuUndo; }
   // The face that holds the Tab stop.
   int FocusFace() const { return m_focusFace; }
 
   static constexpr int kColumns = 10;
+  // The card shown in row `row`, column `column` (0-based), in the deck's order.
+  static int CardAt(int row, int column);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -52,7 +64,8 @@ class frmOwnCards : public QMainWindow {
   void ShowNextPosition();
   void SetFocusFace(int card, bool focus);
   int FaceToward(int from, int key) const;
-  void DealReading();
+  // True when there is nothing to lose or the reader agrees to discard the picks.
+  bool DiscardAgreed();
   void UnloadItself();
 
   ReadingDetails m_details;
@@ -61,14 +74,17 @@ class frmOwnCards : public QMainWindow {
   std::array<TrayCard*, kDeckSize> m_faces{};
   int m_focusFace = 0;
   FocusCue m_focusCue;
+  QLabel* m_lblPositionNumber = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
+  QPushButton* m_cmdDeal = nullptr;
+  QAction* m_mnuUndo = nullptr;
   bool m_unloadingItself = false;
 };
 
 // Opens the picker for the reading entered in the main window, shown and centred.
 frmOwnCards* ShowOwnCardsWindow(const ReadingDetails& details);
 
-// The card's name for screen readers: "Ace of Clubs".
+// The card's name for screen readers, as the report names it: "Queen of Clubs (Rey)".
 QString CardSpokenName(int card);
 
 }  // namespace baralune

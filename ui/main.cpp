@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "command_line.h"
 #include "language_choice.h"
 #include "language_setting.h"
 #include "look.h"
@@ -28,6 +29,17 @@ class QuitWhenPainted : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --help and --version answer before anything needs a display.
+  const auto request = baralune::ReadCommandLine(argc, argv);
+  if (request != baralune::CommandLineRequest::Windows) {
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Baralune"));
+    QCoreApplication::setApplicationName(QStringLiteral("Baralune"));
+    baralune::ApplyTestEnvironment();
+    baralune::ApplyLanguage(baralune::StartingLanguage());
+    return baralune::PrintCommandLineAnswer(request);
+  }
+
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune"));

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <array>
 
-#include "look.h"
-
 namespace baralune {
 
 namespace {
@@ -68,11 +66,11 @@ class ModeKeys : public QObject {
 
 }  // namespace
 
-QRadioButton* AddOwnCardsOption(QGroupBox* group, QRadioButton* automatic, QRadioButton* manual) {
+QRadioButton* AddOwnCardsOption(QGroupBox* group, QRadioButton* automatic, QRadioButton* manual,
+                                const QRect& place) {
   auto* own = new QRadioButton(QCoreApplication::translate("frmMain", "My Own Cards"), group);
   own->setObjectName(QStringLiteral("optOwnCards"));
-  // The group is full below Automatic and Manual: the option takes the strip above them.
-  own->setGeometry(look::TwipsRect(1395, 615, 1800, 225));
+  own->setGeometry(place);
   own->setFont(manual->font());
   own->setPalette(manual->palette());
   new ModeKeys({automatic, manual, own}, group);

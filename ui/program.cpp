@@ -32,6 +32,14 @@ frmMain* ShowNewMainWindow() {
   return window;
 }
 
+frmMain* ShowNewMainWindow(const ReadingDetails& details) {
+  auto* window = new frmMain();
+  window->RestoreEntries(details);
+  window->show();
+  CenterOnScreen(window);
+  return window;
+}
+
 bool QuittingProgram() {
   return g_quitting;
 }

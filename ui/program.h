@@ -7,6 +7,7 @@ namespace baralune {
 
 class frmMain;
 class MDI;
+struct ReadingDetails;
 
 // Runs one step of an event handler. A failing step is skipped and the handler goes on.
 template <typename Step>
@@ -19,6 +20,8 @@ void Guard(Step&& step) noexcept {
 
 // Creates a main window with its defaults, shows it centred and returns it.
 frmMain* ShowNewMainWindow();
+// The same, with the name, date of birth, spread and mode of `details` entered.
+frmMain* ShowNewMainWindow(const ReadingDetails& details);
 
 // Unloads every loaded window, then ends the process (through the end-of-process seam).
 void QuitProgram();

@@ -17,12 +17,14 @@ namespace {
 
 QMessageBox::StandardButton RealMessageBox(QWidget* parent, const QString& text,
                                            QMessageBox::Icon icon,
-                                           QMessageBox::StandardButtons buttons) {
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
   // A lone carriage return breaks the line, as the messages are written.
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(icon, look::AppTitle(), shown, buttons, parent);
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -83,7 +85,8 @@ void ApplyTestEnvironment() {
   if (qEnvironmentVariableIsSet("BARALUNE_TEST_AUTOANSWER")) {
     const bool yes = qEnvironmentVariable("BARALUNE_TEST_AUTOANSWER") == QStringLiteral("yes");
     AppSeams().messageBox = [yes](QWidget*, const QString& text, QMessageBox::Icon,
-                                  QMessageBox::StandardButtons buttons) {
+                                  QMessageBox::StandardButtons buttons,
+                                  QMessageBox::StandardButton) {
       std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
       std::fflush(stderr);
       if (yes && buttons.testFlag(QMessageBox::Yes)) return QMessageBox::Yes;
@@ -95,8 +98,9 @@ void ApplyTestEnvironment() {
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons) {
-  return AppSeams().messageBox(parent, text, icon, buttons);
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+  return AppSeams().messageBox(parent, text, icon, buttons, defaultButton);
 }
 
 }  // namespace baralune

@@ -26,10 +26,11 @@ struct SaveDialogRequest {
 // The places where Baralune meets the desktop, the user's answers and the clock. The real
 // implementations are the default; tests replace single members to answer without blocking.
 struct Seams {
-  // Shows a message box titled "Baralune" and returns the chosen button.
-  std::function<QMessageBox::StandardButton(QWidget* parent, const QString& text,
-                                            QMessageBox::Icon icon,
-                                            QMessageBox::StandardButtons buttons)>
+  // Shows a message box titled "Baralune" and returns the chosen button; `defaultButton` is
+  // the one Enter presses (NoButton: the box's own choice).
+  std::function<QMessageBox::StandardButton(
+      QWidget* parent, const QString& text, QMessageBox::Icon icon,
+      QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)>
       messageBox;
   // Asks for a file to save to; an empty result means the user cancelled.
   std::function<QString(QWidget* parent, const SaveDialogRequest& request)> saveFileName;
@@ -63,8 +64,9 @@ Seams& AppSeams();
 void ApplyTestEnvironment();
 
 // Message box with the application title, through the seam.
-QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
-                                        QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+QMessageBox::StandardButton ShowMessage(
+    QWidget* parent, const QString& text, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 }  // namespace baralune

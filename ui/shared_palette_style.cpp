@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QStyleOption>
 
+#include "focus_contrast.h"
+
 namespace baralune {
 
 namespace {
@@ -79,8 +81,12 @@ class SharedPaletteFor {
 
 void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                        QPainter* painter, const QWidget* widget) const {
-  const SharedPaletteFor shared(option);
-  QProxyStyle::drawPrimitive(element, option, painter, widget);
+  if (DrawFocusRect(element, option, painter)) return;
+  {
+    const SharedPaletteFor shared(option);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+  DrawFocusAround(element, option, painter);
 }
 
 void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption* option,
@@ -92,8 +98,11 @@ void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption*
 void SharedPaletteStyle::drawComplexControl(ComplexControl control,
                                             const QStyleOptionComplex* option, QPainter* painter,
                                             const QWidget* widget) const {
-  const SharedPaletteFor shared(option);
-  QProxyStyle::drawComplexControl(control, option, painter, widget);
+  {
+    const SharedPaletteFor shared(option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+  }
+  DrawFocusAround(control, option, painter);
 }
 
 void InstallSharedPaletteStyle() {

@@ -3,7 +3,9 @@
 
 namespace baralune {
 
-// The platform's style, drawing every piece with one shared palette per set of colours.
+// The platform's style, drawing every piece with one shared palette per set of colours, and the
+// keyboard focus of options, lists and text fields in a frame that stands out on any ground
+// (focus_contrast.h).
 //
 // Qt's styles keep painted pieces (buttons, lists, scroll bars) in the pixmap cache, keyed by the
 // palette's identity rather than its colours. Every Baralune window sets its colours anew, so

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
   // No browser, no message box and no end of the process while measuring.
   baralune::AppSeams().openUrl = [](const QUrl&) {};
   baralune::AppSeams().messageBox = [](QWidget*, const QString&, QMessageBox::Icon,
-                                       QMessageBox::StandardButtons) { return QMessageBox::No; };
+                                       QMessageBox::StandardButtons,
+                                       QMessageBox::StandardButton) { return QMessageBox::No; };
   baralune::AppSeams().endProcess = [] {};
   // Readings dealt while measuring are kept in a journal of their own.
   const QTemporaryDir journalDir;
