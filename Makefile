@@ -3,12 +3,13 @@ BUILD     ?= build
 # `make run` builds only the programs, in a folder of their own, with nothing for testing.
 APP       ?= $(BUILD)/app
 SANITIZE  ?= $(BUILD)/sanitize
+THREADS   ?= $(BUILD)/threads
 FUZZ      ?= $(BUILD)/fuzz
 JOBS      ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 REPORT    ?= $(BUILD)/sample-reading.rtf
 
-.PHONY: all deps deps-test configure build app run test test-main test-sanitize fuzz bench package format clean
+.PHONY: all deps deps-test configure build app run test test-main test-sanitize test-threads fuzz bench package format clean
 
 all: build
 
@@ -36,7 +37,7 @@ app: deps $(APP)/build.ninja
 run: app
 	@tools/run.sh $(APP)
 
-test: test-main fuzz test-sanitize
+test: test-main fuzz test-sanitize test-threads
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -49,6 +50,17 @@ test-sanitize: deps-test $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) -LE no-sanitize
+
+# ThreadSanitizer over what runs on more than one thread: readings computed side by side and the
+# journal's writer. Only those two test programs, to keep the whole suite short.
+$(THREADS)/build.ninja: | deps-test
+	CC=clang CXX=clang++ cmake -S . -B $(THREADS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBARALUNE_THREAD_SANITIZE=ON -DBARALUNE_UI=OFF -DBARALUNE_BENCH=OFF
+
+test-threads: deps-test $(THREADS)/build.ninja
+	cmake --build $(THREADS) -j $(JOBS) --target engine_tests journal_tests
+	cd $(THREADS) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+	  sh -c 'bin/engine_tests --gtest_brief=1 && bin/journal_tests --gtest_brief=1'
 
 $(FUZZ)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -2,21 +2,12 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 
 #include "catalogue_texts.h"
 #include "language.h"
 
 namespace baralune {
-
-TextTable<41> CardName;
-TextTable<41> CardKeywords;
-TextTable<41> CardTimePeriod;
-TextTable<41> CardDescription;
-TextTable<4> SpreadDescription;
-TextTable<4> ThreeCardPositions;
-TextTable<10> NineCardPositions;
-TextTable<8> HorseshoePositions;
-TextTable<22> RomanyPositions;
 
 namespace {
 
@@ -153,65 +144,64 @@ void Fill(TextTable<Slots>& table, const std::array<std::string_view, N>& texts)
 constexpr texts::RomanyPositionWords kRomany = {
     "Card ", ": represent the past.", ": represent the present.", ": reflects the future."};
 
-void FillRomany(const texts::RomanyPositionWords& words) {
+void FillRomany(TextTable<22>& table, const texts::RomanyPositionWords& words) {
   for (int p = 1; p <= 21; ++p) {
     const std::string_view ending = p <= 7 ? words.past : p <= 14 ? words.present : words.future;
-    RomanyPositions.Set(p - 1, std::string(words.prefix) + std::to_string(p) + std::string(ending));
+    table.Set(p - 1, std::string(words.prefix) + std::to_string(p) + std::string(ending));
   }
 }
 
-void LoadEnglish() {
+Catalogue English() {
+  Catalogue c;
   for (int k = 0; k < kDeckSize; ++k) {
-    CardName.Set(k, kCards[k].name);
-    CardKeywords.Set(k, kCards[k].keywords);
-    CardTimePeriod.Set(k, kCards[k].timePeriod);
-    CardDescription.Set(k, texts::kCardDescriptions[static_cast<std::size_t>(k)]);
+    c.cardName.Set(k, kCards[k].name);
+    c.cardKeywords.Set(k, kCards[k].keywords);
+    c.cardTimePeriod.Set(k, kCards[k].timePeriod);
+    c.cardDescription.Set(k, texts::kCardDescriptions[static_cast<std::size_t>(k)]);
   }
   for (int s = 0; s < kSpreadCount; ++s) {
-    SpreadDescription.Set(s, texts::kSpreadDescriptions[static_cast<std::size_t>(s)]);
+    c.spreadDescription.Set(s, texts::kSpreadDescriptions[static_cast<std::size_t>(s)]);
   }
-  Fill(ThreeCardPositions, kThreeCard);
-  Fill(NineCardPositions, kNineCard);
-  Fill(HorseshoePositions, kHorseshoe);
-  FillRomany(kRomany);
+  Fill(c.threeCardPositions, kThreeCard);
+  Fill(c.nineCardPositions, kNineCard);
+  Fill(c.horseshoePositions, kHorseshoe);
+  FillRomany(c.romanyPositions, kRomany);
+  return c;
 }
 
-void LoadSpanish() {
+Catalogue Spanish() {
+  Catalogue c;
   for (std::size_t k = 0; k < kDeckSize; ++k) {
     const int slot = static_cast<int>(k);
-    CardName.Set(slot, texts::kCardFactsEs[k].name);
-    CardKeywords.Set(slot, texts::kCardFactsEs[k].keywords);
-    CardTimePeriod.Set(slot, texts::kCardFactsEs[k].timePeriod);
-    CardDescription.Set(slot, texts::kCardDescriptionsEs[k]);
+    c.cardName.Set(slot, texts::kCardFactsEs[k].name);
+    c.cardKeywords.Set(slot, texts::kCardFactsEs[k].keywords);
+    c.cardTimePeriod.Set(slot, texts::kCardFactsEs[k].timePeriod);
+    c.cardDescription.Set(slot, texts::kCardDescriptionsEs[k]);
   }
   for (std::size_t s = 0; s < kSpreadCount; ++s) {
-    SpreadDescription.Set(static_cast<int>(s), texts::kSpreadDescriptionsEs[s]);
+    c.spreadDescription.Set(static_cast<int>(s), texts::kSpreadDescriptionsEs[s]);
   }
-  Fill(ThreeCardPositions, texts::kThreeCardPositionsEs);
-  Fill(NineCardPositions, texts::kNineCardPositionsEs);
-  Fill(HorseshoePositions, texts::kHorseshoePositionsEs);
-  FillRomany(texts::kRomanyPositionsEs);
+  Fill(c.threeCardPositions, texts::kThreeCardPositionsEs);
+  Fill(c.nineCardPositions, texts::kNineCardPositionsEs);
+  Fill(c.horseshoePositions, texts::kHorseshoePositionsEs);
+  FillRomany(c.romanyPositions, texts::kRomanyPositionsEs);
+  return c;
 }
 
 }  // namespace
 
-void LoadCatalogue() {
-  if (CatalogueLanguage() == Language::Spanish) {
-    LoadSpanish();
-  } else {
-    LoadEnglish();
-  }
+const Catalogue& CatalogueIn(Language language) {
+  // Built on first use; C++ makes the initialisation safe when two threads race to it.
+  static const Catalogue english = English();
+  static const Catalogue spanish = Spanish();
+  return language == Language::Spanish ? spanish : english;
 }
 
-std::string_view SpreadListText(SpreadIndex spread) {
+std::string_view SpreadListText(SpreadIndex spread, Language language) {
   if (!IsKnownSpread(spread)) throw std::out_of_range("no spread " + std::to_string(spread));
   const auto s = static_cast<std::size_t>(spread);
-  return CatalogueLanguage() == Language::Spanish ? texts::kSpreadNamesEs.at(s).listText
-                                                  : kSpreads[s].listText;
-}
-
-std::string_view SpreadReportName(SpreadIndex spread) {
-  return SpreadReportName(spread, CatalogueLanguage());
+  return language == Language::Spanish ? texts::kSpreadNamesEs.at(s).listText
+                                       : kSpreads[s].listText;
 }
 
 std::string_view SpreadReportName(SpreadIndex spread, Language language) {
@@ -221,36 +211,25 @@ std::string_view SpreadReportName(SpreadIndex spread, Language language) {
                                        : kSpreads[s].reportName;
 }
 
-int CardCount(SpreadIndex spread) {
+const std::string& Catalogue::PositionMeaning(SpreadIndex spread, int position) const {
+  if (!IsKnownSpread(spread)) {
+    throw std::out_of_range("no positions for spread " + std::to_string(spread));
+  }
+  // One table per spread, in the spreads' order.
   switch (spread) {
     case 0:
-      return 3;
+      return threeCardPositions[position - 1];
     case 1:
-      return 9;
+      return nineCardPositions[position - 1];
     case 2:
-      return 7;
+      return horseshoePositions[position - 1];
     default:
-      return 21;
+      return romanyPositions[position - 1];
   }
 }
 
-bool IsKnownSpread(SpreadIndex spread) {
-  return spread >= 0 && spread < kSpreadCount;
-}
-
-const std::string& PositionMeaning(SpreadIndex spread, int position) {
-  switch (spread) {
-    case 0:
-      return ThreeCardPositions[position - 1];
-    case 1:
-      return NineCardPositions[position - 1];
-    case 2:
-      return HorseshoePositions[position - 1];
-    case 3:
-      return RomanyPositions[position - 1];
-    default:
-      throw std::out_of_range("no positions for spread " + std::to_string(spread));
-  }
+const std::string& PositionMeaning(SpreadIndex spread, int position, Language language) {
+  return CatalogueIn(language).PositionMeaning(spread, position);
 }
 
 }  // namespace baralune

@@ -14,9 +14,4 @@ std::string_view LanguageCode(Language language);
 // modern sort), the id Word gives neutral Spanish.
 int WindowsLanguageId(Language language);
 
-// The language of the catalogue's tables, the special interpretations and the report's own
-// words. Setting it reloads the catalogue; readings written afterwards use it.
-void SetCatalogueLanguage(Language language);
-Language CatalogueLanguage();
-
 }  // namespace baralune

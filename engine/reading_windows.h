@@ -4,6 +4,8 @@
 
 namespace baralune {
 
+struct Reading;
+
 // The spread display: the drawn faces laid out in the spread's shape.
 class SpreadDisplay {
  public:
@@ -30,6 +32,8 @@ class ReadingWindows {
   // The spread display, created if it does not exist yet; null when there is none.
   virtual SpreadDisplay* ObtainSpreadDisplay() { return nullptr; }
   virtual ReportPictures* CardPictures() { return nullptr; }
+  // The reading just written; the report window keeps what it shows from it.
+  virtual void ReadingWritten(const Reading& /*reading*/) {}
 };
 
 }  // namespace baralune

@@ -7,6 +7,7 @@
 #include "report_words.h"
 #include "site.h"
 #include "special_rules.h"
+#include "spreads.h"
 
 namespace baralune {
 
@@ -65,16 +66,17 @@ void WriteHeader(Pen& pen, const ReportWords& words) {
   pen.Underline(false);
 }
 
-void WriteSpreadPart(Pen& pen, const ReportWords& words, SpreadIndex spread) {
+void WriteSpreadPart(Pen& pen, const ReportWords& words, const Catalogue& catalogue,
+                     SpreadIndex spread, Language language) {
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.spreadName, kCrLf);
   pen.Bold(false);
   pen.Color(kReportPurple);
   pen.Bold(true);
-  pen.Append(SpreadReportName(spread), kCrLf);
+  pen.Append(SpreadReportName(spread, language), kCrLf);
   pen.Bold(false);
-  pen.Append(SpreadDescription[spread], kCrLf);
+  pen.Append(catalogue.spreadDescription[spread], kCrLf);
   pen.Append(words.generatedBy, kSiteAddress, kCrLf, kCrLf);
 }
 
@@ -86,31 +88,32 @@ void WriteLabel(Pen& pen, std::string_view label) {
   pen.Color(kReportBlack);
 }
 
-void WritePositionBlock(Pen& pen, const ReportWords& words, SpreadIndex spread, int position,
-                        CardIndex card) {
+void WritePositionBlock(Pen& pen, const ReportWords& words, const Catalogue& catalogue,
+                        SpreadIndex spread, int position, CardIndex card) {
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.position, std::to_string(position), ": ", kCrLf);
   pen.Bold(false);
   pen.Color(kReportBlack);
-  pen.Append(PositionMeaning(spread, position));
+  pen.Append(catalogue.PositionMeaning(spread, position));
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.cardName, kCrLf);
   pen.Bold(false);
   pen.Color(kReportBlack);
-  pen.Append(CardName[card]);
+  pen.Append(catalogue.cardName[card]);
 
   // The Gypsy spread puts the description first.
+  const bool first = SpreadOf(spread).descriptionFirst;
   struct Item {
     std::string_view label;
     const std::string& value;
   };
-  const Item keywords{words.keywords, CardKeywords[card]};
-  const Item period{words.timePeriod, CardTimePeriod[card]};
-  const Item description{words.description, CardDescription[card]};
-  const Item items[3] = {spread == 3 ? description : keywords, spread == 3 ? keywords : period,
-                         spread == 3 ? period : description};
+  const Item keywords{words.keywords, catalogue.cardKeywords[card]};
+  const Item period{words.timePeriod, catalogue.cardTimePeriod[card]};
+  const Item description{words.description, catalogue.cardDescription[card]};
+  const Item items[3] = {first ? description : keywords, first ? keywords : period,
+                         first ? period : description};
   for (int i = 0; i < 3; ++i) {
     WriteLabel(pen, items[i].label);
     pen.Append(kCrLf, items[i].value, i == 2 ? kCrLf : std::string_view{});
@@ -118,17 +121,17 @@ void WritePositionBlock(Pen& pen, const ReportWords& words, SpreadIndex spread, 
   pen.Append(words.generatedBy, kSiteAddress, kCrLf, kCrLf);
 }
 
-void WriteSpecialInterpretations(Pen& pen, const ReportWords& words, RichTextBox& box,
-                                 ReportPictures* pictures) {
-  if (!AnySpecialInterpretation()) return;
+void WriteSpecialInterpretations(Pen& pen, const ReportWords& words, const SpecialFindings& special,
+                                 RichTextBox& box, ReportPictures* pictures) {
+  if (!special.Any()) return;
   pen.Color(kReportPurple);
   pen.Bold(true);
   pen.Append(words.specialInterpretations, kCrLf);
   pen.Bold(false);
   int printed = 0;
-  for (std::size_t slot = 0; slot < SpecialInterpretations.size(); ++slot) {
-    if (SpecialInterpretations[slot].empty()) continue;
-    for (CardIndex card : SpecialCards[slot]) {
+  for (std::size_t slot = 0; slot < special.interpretations.size(); ++slot) {
+    if (special.interpretations[slot].empty()) continue;
+    for (CardIndex card : special.cards[slot]) {
       if (pictures) pictures->InsertCardPicture(box, card);
     }
     pen.Append(kCrLf);
@@ -137,7 +140,7 @@ void WriteSpecialInterpretations(Pen& pen, const ReportWords& words, RichTextBox
     pen.Append(std::to_string(++printed), ". ");
     pen.Bold(false);
     pen.Color(kReportBlack);
-    pen.Append(SpecialInterpretations[slot], kCrLf);
+    pen.Append(special.interpretations[slot], kCrLf);
   }
 }
 
@@ -155,25 +158,27 @@ void WriteClosing(Pen& pen, const ReportWords& words) {
 
 }  // namespace
 
-void WriteReport(SpreadIndex spread, const std::vector<CardIndex>& hand, RichTextBox& box,
-                 SpreadDisplay* display, ReportPictures* pictures) {
+void WriteReport(const Reading& reading, RichTextBox& box, SpreadDisplay* display,
+                 ReportPictures* pictures) {
   Pen pen(box);
-  const ReportWords& words = ReportWordsIn(CatalogueLanguage());
+  const SpreadIndex spread = reading.spread;
+  const ReportWords& words = ReportWordsIn(reading.language);
+  const Catalogue& catalogue = CatalogueIn(reading.language);
   box.SetText("");
-  box.SetLanguage(static_cast<std::uint16_t>(WindowsLanguageId(CatalogueLanguage())));
+  box.SetLanguage(static_cast<std::uint16_t>(WindowsLanguageId(reading.language)));
   WriteHeader(pen, words);
   if (IsKnownSpread(spread)) {
-    WriteSpreadPart(pen, words, spread);
+    WriteSpreadPart(pen, words, catalogue, spread, reading.language);
     const int positions = CardCount(spread);
     for (int p = 1; p <= positions; ++p) {
-      const CardIndex card = hand.at(static_cast<std::size_t>(p - 1));
+      const CardIndex card = reading.hand.at(static_cast<std::size_t>(p - 1));
       if (display) display->PlaceCardPicture(spread, p, card);
       if (pictures) pictures->InsertCardPicture(box, card);
-      WritePositionBlock(pen, words, spread, p, card);
+      WritePositionBlock(pen, words, catalogue, spread, p, card);
     }
     if (display) display->BringLayoutToFront(spread);
   }
-  WriteSpecialInterpretations(pen, words, box, pictures);
+  WriteSpecialInterpretations(pen, words, reading.special, box, pictures);
   WriteClosing(pen, words);
 }
 

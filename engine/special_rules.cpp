@@ -3,12 +3,8 @@
 #include <algorithm>
 
 #include "catalogue_texts.h"
-#include "language.h"
 
 namespace baralune {
-
-std::array<std::string, kSpecialRuleCount> SpecialInterpretations;
-std::array<std::vector<CardIndex>, kSpecialRuleCount> SpecialCards;
 
 const std::array<SpecialRule, kSpecialRuleCount>& SpecialRules() {
   // The sentences keep their wording exactly ("Knight of Diamond", "Ace of heart").
@@ -49,11 +45,8 @@ const std::array<SpecialRule, kSpecialRuleCount>& SpecialRules() {
   return rules;
 }
 
-void ClearSpecialInterpretations() {
-  for (auto& slot : SpecialInterpretations) slot.clear();
-}
-
-void EvaluateSpecialRules(const std::vector<CardIndex>& hand) {
+SpecialFindings FindSpecialInterpretations(const std::vector<CardIndex>& hand, Language language) {
+  SpecialFindings findings;
   // Every slot but the spare last one holds a drawn card.
   const std::size_t drawn = hand.empty() ? 0 : hand.size() - 1;
   for (const SpecialRule& rule : SpecialRules()) {
@@ -65,16 +58,16 @@ void EvaluateSpecialRules(const std::vector<CardIndex>& hand) {
     }
     if (std::all_of(found.begin(), found.end(), [](bool f) { return f; })) {
       const auto slot = static_cast<std::size_t>(rule.number - 1);
-      SpecialInterpretations[slot] = CatalogueLanguage() == Language::Spanish
-                                         ? texts::kSpecialSentencesEs[slot]
-                                         : rule.sentence;
-      SpecialCards[slot] = rule.cards;
+      findings.interpretations[slot] =
+          language == Language::Spanish ? texts::kSpecialSentencesEs[slot] : rule.sentence;
+      findings.cards[slot] = rule.cards;
     }
   }
+  return findings;
 }
 
-bool AnySpecialInterpretation() {
-  return std::any_of(SpecialInterpretations.begin(), SpecialInterpretations.end(),
+bool SpecialFindings::Any() const {
+  return std::any_of(interpretations.begin(), interpretations.end(),
                      [](const std::string& s) { return !s.empty(); });
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language.h"
 #include "types.h"
 
 namespace baralune {
@@ -19,18 +20,18 @@ struct SpecialRule {
 
 const std::array<SpecialRule, kSpecialRuleCount>& SpecialRules();
 
-// Slot k - 1 belongs to rule k: its sentence when the rule fired in the latest reading,
-// otherwise empty. A card list is only meaningful while its slot is filled.
-extern std::array<std::string, kSpecialRuleCount> SpecialInterpretations;
-extern std::array<std::vector<CardIndex>, kSpecialRuleCount> SpecialCards;
+// The special interpretations of one hand. Slot k - 1 belongs to rule k: its sentence and
+// cards when the rule fired, otherwise empty.
+struct SpecialFindings {
+  std::array<std::string, kSpecialRuleCount> interpretations;
+  std::array<std::vector<CardIndex>, kSpecialRuleCount> cards;
 
-// Empties every interpretation slot; the card lists are left as they are.
-void ClearSpecialInterpretations();
+  bool Any() const;
+  bool operator==(const SpecialFindings&) const = default;
+};
 
 // Checks rules 1..12 against the drawn positions of `hand` (its last, spare slot is not a
-// card) and fills the slots and card lists of the rules that fire.
-void EvaluateSpecialRules(const std::vector<CardIndex>& hand);
-
-bool AnySpecialInterpretation();
+// card); the sentences are in `language`.
+SpecialFindings FindSpecialInterpretations(const std::vector<CardIndex>& hand, Language language);
 
 }  // namespace baralune

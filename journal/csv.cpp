@@ -44,20 +44,20 @@ std::string ModeName(DealMode mode) {
 
 // Spreads and cards are named in the program's language; the header and the ways of dealing are
 // fixed keys for whatever reads the file.
-std::string ToCsv(const std::vector<Entry>& entries) {
-  LoadCatalogue();
+std::string ToCsv(const std::vector<Entry>& entries, Language language) {
+  const Catalogue& catalogue = CatalogueIn(language);
   std::string out = "date,name,birth_date,spread,mode,cards\r\n";
   for (const Entry& entry : entries) {
     std::string cards;
     for (const CardIndex card : entry.hand) {
       if (!cards.empty()) cards += " | ";
-      cards += CardName[card];
+      cards += catalogue.cardName[card];
     }
     const std::string fields[] = {
         entry.dealt.toString(Qt::ISODate).toStdString(),
         entry.name.toStdString(),
         entry.birthDate.toStdString(),
-        std::string(SpreadListText(entry.spread)),
+        std::string(SpreadListText(entry.spread, language)),
         ModeName(entry.mode),
         cards,
     };
@@ -70,10 +70,10 @@ std::string ToCsv(const std::vector<Entry>& entries) {
   return out;
 }
 
-CsvExport ExportCsv(QSqlDatabase& db, const QString& search) {
+CsvExport ExportCsv(QSqlDatabase& db, const QString& search, Language language) {
   CsvExport result;
   const std::vector<Entry> entries = LoadList(db, search, &result.leftOut, &result.failure);
-  if (result.failure.isEmpty()) result.csv = ToCsv(entries);
+  if (result.failure.isEmpty()) result.csv = ToCsv(entries, language);
   return result;
 }
 

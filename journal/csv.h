@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "entry.h"
+#include "language.h"
 
 namespace baralune::journal {
 
-// The readings as CSV (RFC 4180, UTF-8, CRLF line ends): a header row
-// date,name,birth_date,spread,mode,cards, dates in ISO 8601, the cards' names joined by " | ".
-// The mode is a key in any language: automatic, manual or own_cards. A cell that a spreadsheet
-// would take for a formula (it begins with =, +, -, @, a tab or a carriage return) gets a
-// leading apostrophe, so that it is shown as text and never run.
-std::string ToCsv(const std::vector<Entry>& entries);
+// The readings as CSV, spreads and cards named in `language` (RFC 4180, UTF-8, CRLF line ends): a
+// header row date,name,birth_date,spread,mode,cards, dates in ISO 8601, the cards' names joined by
+// " | ". The mode is a key in any language: automatic, manual or own_cards. A cell that a
+// spreadsheet would take for a formula (it begins with =, +, -, @, a tab or a carriage return) gets
+// a leading apostrophe, so that it is shown as text and never run.
+std::string ToCsv(const std::vector<Entry>& entries, Language language);
 
 // The readings the History lists for `search`, as CSV, and how many of them could not be read
 // and were left out. `failure` is set when the list itself could not be read.
@@ -22,6 +23,6 @@ struct CsvExport {
   int leftOut = 0;
   QString failure;
 };
-CsvExport ExportCsv(QSqlDatabase& db, const QString& search);
+CsvExport ExportCsv(QSqlDatabase& db, const QString& search, Language language);
 
 }  // namespace baralune::journal

@@ -71,10 +71,21 @@ constexpr Opening kSpreadOpenings[kSpreadCount] = {
     {"This spread is being practiced by people for more than", 554},
 };
 
-class CatalogueTest : public ::testing::Test {
- protected:
-  void SetUp() override { LoadCatalogue(); }
-};
+// The English edition's tables, under the names the report gives them.
+const Catalogue& English() {
+  return CatalogueIn(Language::English);
+}
+const auto& CardName = English().cardName;
+const auto& CardKeywords = English().cardKeywords;
+const auto& CardTimePeriod = English().cardTimePeriod;
+const auto& CardDescription = English().cardDescription;
+const auto& SpreadDescription = English().spreadDescription;
+const auto& ThreeCardPositions = English().threeCardPositions;
+const auto& NineCardPositions = English().nineCardPositions;
+const auto& HorseshoePositions = English().horseshoePositions;
+const auto& RomanyPositions = English().romanyPositions;
+
+class CatalogueTest : public ::testing::Test {};
 
 TEST_F(CatalogueTest, DescriptionsHaveTheirOpeningsAndLengths) {
   for (int k = 0; k < kDeckSize; ++k) {
@@ -142,29 +153,28 @@ TEST_F(CatalogueTest, SpareSlotsStayEmptyAndOutOfRangeIsRefused) {
 }
 
 TEST_F(CatalogueTest, PositionMeaningsAreNumberedFromOne) {
-  EXPECT_EQ(PositionMeaning(0, 3), "Card 3 indicates the final outcome or result.");
-  EXPECT_EQ(PositionMeaning(2, 5),
+  EXPECT_EQ(PositionMeaning(0, 3, Language::English),
+            "Card 3 indicates the final outcome or result.");
+  EXPECT_EQ(PositionMeaning(2, 5, Language::English),
             "Card 5  tells you about the different hindrances or obstacles which you have to "
             "overcome.");
-  EXPECT_EQ(PositionMeaning(3, 7), "Card 7: represent the past.");
-  EXPECT_EQ(PositionMeaning(3, 8), "Card 8: represent the present.");
-  EXPECT_EQ(PositionMeaning(3, 14), "Card 14: represent the present.");
-  EXPECT_EQ(PositionMeaning(3, 15), "Card 15: reflects the future.");
+  EXPECT_EQ(PositionMeaning(3, 7, Language::English), "Card 7: represent the past.");
+  EXPECT_EQ(PositionMeaning(3, 8, Language::English), "Card 8: represent the present.");
+  EXPECT_EQ(PositionMeaning(3, 14, Language::English), "Card 14: represent the present.");
+  EXPECT_EQ(PositionMeaning(3, 15, Language::English), "Card 15: reflects the future.");
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     for (int p = 1; p <= CardCount(s); ++p) {
-      EXPECT_TRUE(PositionMeaning(s, p).starts_with("Card " + std::to_string(p)));
+      EXPECT_TRUE(
+          PositionMeaning(s, p, Language::English).starts_with("Card " + std::to_string(p)));
     }
   }
 }
 
-TEST_F(CatalogueTest, LoadingAgainGivesTheSameTables) {
-  const std::string before = CardName[17] + CardDescription[39] + SpreadDescription[3] +
-                             RomanyPositions[20] + HorseshoePositions[6];
-  LoadCatalogue();
-  LoadCatalogue();
-  EXPECT_EQ(CardName[17] + CardDescription[39] + SpreadDescription[3] + RomanyPositions[20] +
-                HorseshoePositions[6],
-            before);
+TEST_F(CatalogueTest, EachLanguageIsBuiltOnceAndKeptApart) {
+  EXPECT_EQ(&CatalogueIn(Language::English), &English());
+  EXPECT_NE(&CatalogueIn(Language::Spanish), &English());
+  EXPECT_EQ(CatalogueIn(Language::Spanish).cardName[17], "Sota de Oros");
+  EXPECT_EQ(CardName[17], "Ten of Diamonds (Sota)");
   EXPECT_EQ(CardName[40], "");
 }
 

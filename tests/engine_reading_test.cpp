@@ -98,7 +98,7 @@ TEST(ReadingTest, TheSpreadIndexIsOnlyRead) {
   const SpreadIndex spread = 2;
   RunReading(spread, windows);
   EXPECT_EQ(spread, 2);
-  EXPECT_EQ(CardName[0], "Ace of Clubs (Ace)");  // the run loads the catalogue itself
+  EXPECT_EQ(CatalogueIn(Language::English).cardName[0], "Ace of Clubs (Ace)");
 }
 
 }  // namespace

@@ -21,16 +21,16 @@ using testing::kHands;
 
 // Every text the English edition can put in a report, the site's words aside.
 std::vector<std::string> EnglishTexts() {
-  SetCatalogueLanguage(Language::English);
+  const Catalogue& c = CatalogueIn(Language::English);
   std::vector<std::string> texts;
   for (int k = 0; k < kDeckSize; ++k) {
     texts.insert(texts.end(),
-                 {CardName[k], CardKeywords[k], CardTimePeriod[k], CardDescription[k]});
+                 {c.cardName[k], c.cardKeywords[k], c.cardTimePeriod[k], c.cardDescription[k]});
   }
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    texts.push_back(SpreadDescription[s]);
-    texts.emplace_back(SpreadReportName(s));
-    for (int p = 1; p <= CardCount(s); ++p) texts.push_back(PositionMeaning(s, p));
+    texts.push_back(c.spreadDescription[s]);
+    texts.emplace_back(SpreadReportName(s, Language::English));
+    for (int p = 1; p <= CardCount(s); ++p) texts.push_back(c.PositionMeaning(s, p));
   }
   for (const SpecialRule& rule : SpecialRules()) texts.emplace_back(rule.sentence);
   const ReportWords& w = ReportWordsIn(Language::English);
@@ -45,11 +45,9 @@ std::vector<std::string> EnglishTexts() {
 class SpanishReportTest : public ::testing::Test {
  protected:
   void SetUp() override { english_ = EnglishTexts(); }
-  void TearDown() override { SetCatalogueLanguage(Language::English); }
 
   std::string Read(SpreadIndex spread, BoxOnly& windows) {
-    SetCatalogueLanguage(Language::Spanish);
-    RunReading(spread, windows, Fixed(kHands[spread]));
+    RunReading(spread, windows, Fixed(kHands[spread]), Language::Spanish);
     return windows.box.Text();
   }
 
@@ -82,18 +80,19 @@ TEST_F(SpanishReportTest, NoEnglishTextIsLeftInAnySpreadsReport) {
 // Every English text has its Spanish counterpart, and the card names keep the deck's
 // traditional form.
 TEST_F(SpanishReportTest, EveryEnglishTextHasItsSpanishCounterpart) {
-  SetCatalogueLanguage(Language::Spanish);
+  const Catalogue& c = CatalogueIn(Language::Spanish);
   const char* const ranks[] = {"As",   "Dos",   "Tres", "Cuatro", "Cinco",
                                "Seis", "Siete", "Sota", "Rey",    "Caballo"};
   const char* const suits[] = {"Bastos", "Oros", "Copas", "Espadas"};
   for (int k = 0; k < kDeckSize; ++k) {
-    EXPECT_EQ(CardName[k], std::string(ranks[k % 10]) + " de " + suits[k / 10]);
-    EXPECT_FALSE(CardKeywords[k].empty() || CardTimePeriod[k].empty() || CardDescription[k].empty())
+    EXPECT_EQ(c.cardName[k], std::string(ranks[k % 10]) + " de " + suits[k / 10]);
+    EXPECT_FALSE(c.cardKeywords[k].empty() || c.cardTimePeriod[k].empty() ||
+                 c.cardDescription[k].empty())
         << k;
   }
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    EXPECT_FALSE(SpreadDescription[s].empty() || SpreadListText(s).empty());
-    for (int p = 1; p <= CardCount(s); ++p) EXPECT_FALSE(PositionMeaning(s, p).empty());
+    EXPECT_FALSE(c.spreadDescription[s].empty() || SpreadListText(s, Language::Spanish).empty());
+    for (int p = 1; p <= CardCount(s); ++p) EXPECT_FALSE(c.PositionMeaning(s, p).empty());
   }
   for (std::string_view sentence : texts::kSpecialSentencesEs) EXPECT_FALSE(sentence.empty());
 }
@@ -117,9 +116,8 @@ TEST_F(SpanishReportTest, RtfDeclaresTheReportsLanguage) {
                                                         {Language::Spanish, "3082"}};
   for (const auto& [language, id] : languages) {
     SCOPED_TRACE(id);
-    SetCatalogueLanguage(language);
     BoxOnly windows;
-    RunReading(2, windows, Fixed(kHands[2]));
+    RunReading(2, windows, Fixed(kHands[2]), language);
     std::string rtf = windows.box.TextRTF();
     const std::string deflang = "\\deflang" + id, lang = "\\lang" + id;
     EXPECT_EQ(rtf.find("{\\rtf1\\ansi\\ansicpg1252\\deff0" + deflang + "{\\fonttbl"), 0u);

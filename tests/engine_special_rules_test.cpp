@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "reading.h"
 #include "special_rules.h"
 
 namespace baralune {

@@ -30,6 +30,6 @@ int main(int argc, char** argv) {
   for (const auto& name : names) {
     if (!Insert(connection.Db(), testing::SampleEntry(name.toString(), 3)).isEmpty()) return 1;
   }
-  const std::string csv = ToCsv(LoadList(connection.Db(), {}));
+  const std::string csv = ToCsv(LoadList(connection.Db(), {}), baralune::Language::English);
   return baralune::ReplaceFile(argv[2], csv).ok() ? 0 : 1;
 }

@@ -249,9 +249,10 @@ TEST_F(JournalTest, AWriterKilledMidTransactionLeavesAJournalThatOpensCleanly) {
 }
 
 TEST(JournalCsvTest, HeaderIsoDatesCardNamesAndQuoting) {
-  LoadCatalogue();
-  const std::string csv = ToCsv({SampleEntry(QStringLiteral("Ana \"la\" Ruiz, hija"))});
-  const std::string cards = CardName[0] + " | " + CardName[7] + " | " + CardName[14];
+  const std::string csv =
+      ToCsv({SampleEntry(QStringLiteral("Ana \"la\" Ruiz, hija"))}, Language::English);
+  const auto& names = CatalogueIn(Language::English).cardName;
+  const std::string cards = names[0] + " | " + names[7] + " | " + names[14];
   EXPECT_EQ(csv,
             "date,name,birth_date,spread,mode,cards\r\n"
             "2026-03-14T21:05:09+01:00,\"Ana \"\"la\"\" Ruiz, hija\",1990-02-31,"
@@ -268,7 +269,7 @@ TEST_F(JournalTest, TheExportSaysHowManyReadingsItLeftOut) {
   for (const Entry& entry : {SampleEntry(QStringLiteral("=2*3")), broken}) {
     ASSERT_EQ(Insert(connection.Db(), entry), QString());
   }
-  const CsvExport exported = ExportCsv(connection.Db(), {});
+  const CsvExport exported = ExportCsv(connection.Db(), {}, Language::English);
   EXPECT_EQ(exported.leftOut, 1);
   EXPECT_TRUE(exported.failure.isEmpty());
   EXPECT_NE(exported.csv.find("\r\n2026-03-14T21:05:09+01:00,'=2*3,"), std::string::npos);

@@ -17,6 +17,7 @@
 #include "journal_actions.h"
 #include "journal_file.h"
 #include "language.h"
+#include "language_choice.h"
 #include "readings.h"
 #include "report_dump.h"
 #include "schema.h"
@@ -79,7 +80,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
   frmMain* main = OpenMainWindow();
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     // Every other reading is dealt in Spanish and shown again while Baralune speaks English.
-    SetCatalogueLanguage(s % 2 ? Language::Spanish : Language::English);
+    SetReadingLanguage(s % 2 ? Language::Spanish : Language::English);
     MDI* report = DealAutomatic(main, s, QStringLiteral("José ✨"));
     ASSERT_NE(report, nullptr);
     const std::string rtf = report->ReportBox().TextRTF();
@@ -89,7 +90,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
     report->mnuBack_Click();
     FlushDeletes();
     Settle();
-    SetCatalogueLanguage(Language::English);
+    SetReadingLanguage(Language::English);
 
     main = Loaded<frmMain>("frmMain");
     frmHistory* history = ShowHistoryWindow(main);

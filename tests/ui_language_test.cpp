@@ -95,7 +95,8 @@ TEST_F(LanguageTest, TheReportWindowShowsTheSameReadingAgainInTheNewLanguageWith
   const QString text = ReportText(spanish);
   EXPECT_TRUE(text.contains(QStringLiteral("Posición 1")));
   for (const CardIndex card : hand) {
-    EXPECT_TRUE(text.contains(QString::fromStdString(CardName[card]).simplified()));
+    EXPECT_TRUE(text.contains(
+        QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified()));
   }
   EXPECT_EQ(desktop.endProcessCalls, 0);
 

@@ -87,10 +87,12 @@ TEST_F(MainWindowTest, PickingASpreadShowsItsDescription) {
   auto* spread = Child<QComboBox>(main, "cboSpread");
   auto* description = Child<QLabel>(main, "lblSpreadDesc");
   spread->setCurrentIndex(2);
-  EXPECT_EQ(description->text(), QString::fromStdString(SpreadDescription[2]));
+  EXPECT_EQ(description->text(),
+            QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[2]));
   EXPECT_FALSE(description->text().isEmpty());
   spread->setCurrentIndex(3);
-  EXPECT_EQ(description->text(), QString::fromStdString(SpreadDescription[3]));
+  EXPECT_EQ(description->text(),
+            QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[3]));
 }
 
 TEST_F(MainWindowTest, ValidationStopsAtTheFirstMissingEntry) {

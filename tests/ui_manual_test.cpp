@@ -11,6 +11,7 @@
 #include "catalogue.h"
 #include "frmCartomancy.h"
 #include "frmManual.h"
+#include "language_choice.h"
 #include "random.h"
 #include "reading.h"
 #include "report_view.h"
@@ -20,7 +21,7 @@ namespace baralune::testing {
 namespace {
 
 QString Meaning(SpreadIndex spread, int position) {
-  return QString::fromStdString(PositionMeaning(spread, position));
+  return QString::fromStdString(PositionMeaning(spread, position, ReadingLanguage()));
 }
 
 // True when `front` lies above `back` among their common parent's children.

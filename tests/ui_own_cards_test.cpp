@@ -50,7 +50,7 @@ class OwnCardsTest : public UiTest {
   }
 
   static QString Meaning(int spread, int position) {
-    return QString::fromStdString(PositionMeaning(spread, position));
+    return QString::fromStdString(PositionMeaning(spread, position, ReadingLanguage()));
   }
 };
 
@@ -227,7 +227,6 @@ TEST_F(OwnCardsTest, SpanishNamesAndAccessKeysThatClashWithNoMenu) {
     FlushDeletes();
   }
   ApplyLanguage(Language::English);
-  LoadCatalogue();
 }
 
 // Going back keeps the form as it was; after a pick, only once the reader agrees to discard the

@@ -135,7 +135,7 @@ TEST_P(TextFitTest, ManualWindowWithEveryPositionMeaning) {
     ExpectFits(manual, "spread " + std::to_string(s));
     auto* meaning = Child<QLabel>(manual, "lblPositionMeaning");
     for (int p = 2; p <= CardCount(s); ++p) {
-      meaning->setText(QString::fromStdString(PositionMeaning(s, p)));
+      meaning->setText(QString::fromStdString(PositionMeaning(s, p, ReadingLanguage())));
       ExpectFits(manual, "spread " + std::to_string(s) + ", position " + std::to_string(p));
     }
     manual->mnuBack_Click();
@@ -154,7 +154,7 @@ TEST_P(TextFitTest, OwnCardsPickerWithTheLongestPositionMeaning) {
   QString longest;
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     for (int p = 1; p <= CardCount(s); ++p) {
-      const QString meaning = QString::fromStdString(PositionMeaning(s, p));
+      const QString meaning = QString::fromStdString(PositionMeaning(s, p, ReadingLanguage()));
       if (meaning.size() > longest.size()) longest = meaning;
     }
   }

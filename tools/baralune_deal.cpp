@@ -123,18 +123,18 @@ baralune::Language AskedLanguage(const std::vector<std::string>& args) {
 }
 
 // The reading as PDF at `path`, through the same safe replacement as the report.
-int WritePdf(const std::string& path, const richtext::RichTextBox& box) {
+int WritePdf(const std::string& path, const baralune::Reading& reading,
+             const richtext::RichTextBox& box) {
 #if BARALUNE_PRINT
-  const std::vector<baralune::CardIndex> hand(
-      baralune::Hand.begin(), baralune::Hand.end() - (baralune::Hand.empty() ? 0 : 1));
-  const std::string pdf = baralune::HeadlessReadingPdf(
-      baralune::CurrentSpreadIndex, hand, box.document(), baralune::CatalogueLanguage());
+  const std::string pdf =
+      baralune::HeadlessReadingPdf(reading.spread, reading.hand, box.document(), reading.language);
   if (pdf.empty())
     return Fail(CannotWrite(path), std::string(Say("no PDF was made", "no se pudo crear el PDF")));
   const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
   if (written.ok()) return 0;
   return Fail(CannotWrite(path), baralune::DescribeFailure(written, g_speaks));
 #else
+  (void)reading;
   (void)box;
   return Fail(CannotWrite(path),
               std::string(Say("this build makes no PDF", "esta versión no crea archivos PDF")));
@@ -174,12 +174,12 @@ int main(int argc, char** argv) {
     return WriteToStdout("baralune-deal " + std::string(baralune::kVersion) + "\n");
   }
 
-  baralune::SetCatalogueLanguage(g_speaks);
   HeadlessWindows windows;
-  baralune::CurrentSpreadIndex = options.spread;
-  baralune::RunReading(baralune::CurrentSpreadIndex, windows,
-                       options.cards.empty() ? baralune::HandDrawer(baralune::DrawFromSharedRandom)
-                                             : baralune::EnteredHand(options.cards));
+  const baralune::Reading reading = baralune::RunReading(
+      options.spread, windows,
+      options.cards.empty() ? baralune::HandDrawer(baralune::DrawFromSharedRandom)
+                            : baralune::EnteredHand(options.cards),
+      g_speaks);
   const std::string report =
       options.plainText ? PlainText(windows.ReportBox()) : windows.ReportBox().TextRTF();
   if (options.outPath.empty() && options.pdfPath.empty()) return WriteToStdout(report);
@@ -189,6 +189,6 @@ int main(int argc, char** argv) {
       return Fail(CannotWrite(options.outPath), baralune::DescribeFailure(written, g_speaks));
     }
   }
-  if (!options.pdfPath.empty()) return WritePdf(options.pdfPath, windows.ReportBox());
+  if (!options.pdfPath.empty()) return WritePdf(options.pdfPath, reading, windows.ReportBox());
   return 0;
 }

@@ -12,6 +12,7 @@ namespace baralune {
 namespace {
 
 Language g_applied = Language::English;
+Language g_reading = Language::English;
 
 // Baralune's translation (in the program's resources) and Qt's own, while Spanish is on.
 struct Translators {
@@ -72,10 +73,9 @@ void ApplyLanguage(Language language) {
         Load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   }
   QLocale::setDefault(LocaleFor(language, QLocale::system()));
-  // The catalogue starts in English and loads when first needed: no work for English.
-  if (language != CatalogueLanguage()) SetCatalogueLanguage(language);
   SetSystemErrorLanguage(language);
   g_applied = language;
+  g_reading = language;
 }
 
 QString MonthListName(int month) {
@@ -86,6 +86,14 @@ QString MonthListName(int month) {
 
 Language AppliedLanguage() {
   return g_applied;
+}
+
+Language ReadingLanguage() {
+  return g_reading;
+}
+
+void SetReadingLanguage(Language language) {
+  g_reading = language;
 }
 
 }  // namespace baralune

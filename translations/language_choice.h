@@ -21,8 +21,8 @@ Language SystemLanguage();
 QLocale LocaleFor(Language language, const QLocale& system);
 
 // Switches Baralune's texts: Baralune's and Qt's own translations, the default locale (month
-// names, numbers) and the engine's catalogue. English installs no translation. Needs the
-// application object for the translations.
+// names, numbers) and the language of the readings the windows deal. English installs no
+// translation. Needs the application object for the translations.
 void ApplyLanguage(Language language);
 
 // Month 1..12 as the date of birth's list offers it: the default locale's name, capitalised
@@ -31,5 +31,11 @@ QString MonthListName(int month);
 
 // The language last applied (English until one is).
 Language AppliedLanguage();
+
+// The language the windows deal new readings in and name the spreads and cards in: the one
+// last applied, unless set apart from the windows' own words (a session that shows readings
+// dealt in another language).
+Language ReadingLanguage();
+void SetReadingLanguage(Language language);
 
 }  // namespace baralune

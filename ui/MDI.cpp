@@ -219,6 +219,13 @@ ReportPictures* MDI::Target::CardPictures() {
   return &m_owner.m_pictures;
 }
 
+// The window shows this reading: what the journal keeps of it comes from the reading itself.
+void MDI::Target::ReadingWritten(const Reading& reading) {
+  m_owner.m_details.spread = reading.spread;
+  m_owner.m_details.hand = reading.hand;
+  m_owner.m_details.language = reading.language;
+}
+
 void MDI::RefreshReport() {
   if (m_box.Revision() == m_shownRevision) return;
   m_shownRevision = m_box.Revision();
@@ -227,10 +234,7 @@ void MDI::RefreshReport() {
 
 void MDI::ShowReport() {
   if (!m_details.reopened) {
-    m_details.spread = CurrentSpreadIndex;
-    m_details.hand.assign(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));  // not the spare slot
     m_details.dealt = QDateTime::currentDateTime();
-    m_details.language = CatalogueLanguage();
   }
   RefreshReport();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.

@@ -69,6 +69,7 @@ class MDI : public QMainWindow {
     richtext::RichTextBox& ReportBox() override { return m_owner.m_box; }
     SpreadDisplay* ObtainSpreadDisplay() override;
     ReportPictures* CardPictures() override;
+    void ReadingWritten(const Reading& reading) override;
 
    private:
     MDI& m_owner;

@@ -10,6 +10,7 @@
 #include "card_image_list.h"
 #include "catalogue.h"
 #include "help_links.h"
+#include "language_choice.h"
 #include "link_label.h"
 #include "look.h"
 #include "site.h"
@@ -195,7 +196,9 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
   box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1, devicePixelRatioF())));
   // The names have runs of spaces kept for the report; a screen reader needs none of them.
   box->setAccessibleDescription(
-      tr("Position %1: %2").arg(position).arg(QString::fromStdString(CardName[card]).simplified()));
+      tr("Position %1: %2")
+          .arg(position)
+          .arg(QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified()));
 }
 
 void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {

@@ -20,6 +20,7 @@
 #include "journal_actions.h"
 #include "journal_file.h"
 #include "language.h"
+#include "language_choice.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
@@ -45,7 +46,7 @@ QString ModeText(int mode) {
 
 QString SpreadText(int spread) {
   if (spread < 0 || spread >= kSpreadCount) return {};
-  const std::string_view text = SpreadListText(static_cast<SpreadIndex>(spread));
+  const std::string_view text = SpreadListText(static_cast<SpreadIndex>(spread), ReadingLanguage());
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -239,7 +240,8 @@ void frmHistory::ExportShown() {
   const QString path =
       AskSavePath(this, tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
-  const journal::CsvExport exported = journal::ExportCsv(m_connection->Db(), m_search->text());
+  const journal::CsvExport exported =
+      journal::ExportCsv(m_connection->Db(), m_search->text(), ReadingLanguage());
   const QString error =
       exported.failure.isEmpty() ? SaveFile(path, exported.csv) : exported.failure;
   if (!error.isEmpty()) {
@@ -294,16 +296,8 @@ frmHistory* ShowHistoryWindow(QWidget* owner) {
 void ShowReadingAgain(const ReadingDetails& details) {
   MDI* report = LoadedReportWindow();
   report->SetReadingDetails(details);
-  CurrentSpreadIndex = details.spread;
-  std::vector<CardIndex> hand = details.hand;
-  hand.push_back(0);  // the spare slot
   // The report is written again in the language it was first written in.
-  struct Restore {
-    Language shown;
-    ~Restore() { SetCatalogueLanguage(shown); }
-  } restore{CatalogueLanguage()};
-  SetCatalogueLanguage(details.language);
-  RunReading(details.spread, report->ReadingTarget(), [&hand](int) { return hand; });
+  RunReading(details.spread, report->ReadingTarget(), EnteredHand(details.hand), details.language);
   report->ShowReport();
   if (auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"))) {
     history->close();

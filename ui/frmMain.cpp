@@ -271,7 +271,7 @@ void frmMain::Form_Load() {
     for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
     for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
     for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
-      m_cboSpread->addItem(FromView(SpreadListText(spread)));
+      m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
     }
     m_cboMonth->setCurrentIndex(0);
     m_cboDate->setCurrentIndex(0);
@@ -282,11 +282,11 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::cboSpread_Click() {
-  Guard([] { LoadCatalogue(); });
   Guard([this] {
     const int index = m_cboSpread->currentIndex();
     if (index >= 0 && index < kSpreadCount) {
-      m_lblSpreadDesc->setText(QString::fromStdString(SpreadDescription[index]));
+      m_lblSpreadDesc->setText(
+          QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
     }
   });
 }
@@ -322,7 +322,10 @@ void frmMain::cmdCalculate_Click() {
     Guard([&] { report = LoadedReportWindow(); });
     if (report != nullptr) {
       Guard([&] { report->SetReadingDetails(details); });
-      Guard([&] { RunReading(CurrentSpreadIndex, report->ReadingTarget()); });
+      Guard([&] {
+        RunReading(CurrentSpreadIndex, report->ReadingTarget(), DrawFromSharedRandom,
+                   ReadingLanguage());
+      });
       Guard([&] { report->ShowReport(); });
     }
     Guard([this] { UnloadForReading(); });

@@ -16,6 +16,7 @@
 #include "catalogue.h"
 #include "frmMain.h"
 #include "help_links.h"
+#include "language_choice.h"
 #include "link_label.h"
 #include "look.h"
 #include "program.h"
@@ -229,7 +230,7 @@ void frmManual::Form_Load() {
 }
 
 QString frmManual::PositionText(int position) const {
-  return QString::fromStdString(PositionMeaning(m_spreadIndex, position));
+  return QString::fromStdString(PositionMeaning(m_spreadIndex, position, ReadingLanguage()));
 }
 
 TrayCard* frmManual::picManual(int index) const {
@@ -320,7 +321,9 @@ void frmManual::picManual_Click(int index) {
   MDI* report = nullptr;
   Guard([&] { report = LoadedReportWindow(); });
   if (report != nullptr) {
-    Guard([&] { RunReading(m_spreadIndex, report->ReadingTarget()); });
+    Guard([&] {
+      RunReading(m_spreadIndex, report->ReadingTarget(), DrawFromSharedRandom, ReadingLanguage());
+    });
     // The spread display lives in the report window: showing it brings up its frame.
     Guard([&] { report->ShowReport(); });
   }

@@ -17,6 +17,7 @@
 #include "frmManual.h"
 #include "help_links.h"
 #include "input_source.h"
+#include "language_choice.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
@@ -124,7 +125,7 @@ QImage PickedFace(const QImage& face, int position) {
 }  // namespace
 
 QString CardSpokenName(int card) {
-  return QString::fromStdString(CardName[card]).simplified();
+  return QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified();
 }
 
 int frmOwnCards::CardAt(int row, int column) {
@@ -140,7 +141,6 @@ frmOwnCards::frmOwnCards(const ReadingDetails& details, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
   m_details.mode = ReadingDetails::Mode::OwnCards;
-  Guard([] { LoadCatalogue(); });
   Guard([this] { m_cardCount = CardCount(m_details.spread); });
   CreateMenus();
   CreateControls();
@@ -259,7 +259,7 @@ void frmOwnCards::ShowNextPosition() {
   m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
   Guard([&] {
     m_lblPositionMeaning->setText(
-        QString::fromStdString(PositionMeaning(m_details.spread, position)));
+        QString::fromStdString(PositionMeaning(m_details.spread, position, ReadingLanguage())));
   });
   const bool all = AllPicked();
   m_cmdDeal->setEnabled(all);
@@ -290,7 +290,10 @@ void frmOwnCards::cmdDeal_Click() {
   Guard([&] { report = LoadedReportWindow(); });
   if (report != nullptr) {
     Guard([&] { report->SetReadingDetails(m_details); });
-    Guard([&] { RunReading(m_details.spread, report->ReadingTarget(), EnteredHand(m_picks)); });
+    Guard([&] {
+      RunReading(m_details.spread, report->ReadingTarget(), EnteredHand(m_picks),
+                 ReadingLanguage());
+    });
     Guard([&] { report->ShowReport(); });
   }
   Guard([this] { UnloadItself(); });

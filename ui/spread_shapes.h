@@ -2,46 +2,26 @@
 #include <QCoreApplication>
 #include <span>
 
+#include "spreads.h"
 #include "types.h"
 
 namespace baralune::spread_shape {
 
 // Where the spread display puts things, in twips: the card boxes of each spread (position 1
-// first), its title, and the Gypsy spread's row captions. The printed reading lays the cards
-// out from the same places.
-struct Place {
-  int left;
-  int top;
-};
-
-inline constexpr int kCardWidth = 1065;
-inline constexpr int kCardHeight = 1440;
-
-inline constexpr Place kThreeCard[] = {{3645, 720}, {4965, 720}, {6285, 720}};
-inline constexpr Place kNineCard[] = {{3645, 720},  {4965, 720},  {6285, 720},
-                                      {3645, 2280}, {4965, 2280}, {6285, 2280},
-                                      {3645, 3840}, {4965, 3840}, {6285, 3840}};
-inline constexpr Place kHorseshoe[] = {{1425, 720},  {2625, 2320}, {3825, 3920}, {5025, 5520},
-                                       {6225, 3920}, {7425, 2320}, {8505, 720}};
-inline constexpr Place kRomany[] = {
-    {1365, 1110}, {2565, 1110}, {3765, 1110}, {4965, 1110}, {6165, 1110}, {7365, 1110},
-    {8565, 1110}, {1365, 3270}, {2565, 3270}, {3765, 3270}, {4965, 3270}, {6165, 3270},
-    {7365, 3270}, {8565, 3270}, {1365, 5430}, {2565, 5430}, {3765, 5430}, {4965, 5430},
-    {6165, 5430}, {7365, 5430}, {8565, 5430}};
+// first; the engine's table of spreads holds them), its title, and the Gypsy spread's row
+// captions. The printed reading lays the cards out from the same places.
+using ::baralune::kCardHeight;
+using ::baralune::kCardWidth;
+using ::baralune::Place;
+using spread_layout::kHorseshoe;
+using spread_layout::kNineCard;
+using spread_layout::kRomany;
+using spread_layout::kThreeCard;
 
 // The card boxes of a spread; any value past the Horseshoe is the Gypsy spread, as in the
 // engine.
 inline std::span<const Place> CardPlaces(SpreadIndex spread) {
-  switch (spread) {
-    case 0:
-      return kThreeCard;
-    case 1:
-      return kNineCard;
-    case 2:
-      return kHorseshoe;
-    default:
-      return kRomany;
-  }
+  return SpreadOf(spread).places;
 }
 
 // The Gypsy spread's row captions and where they sit (left, top, width; 270 high).
