@@ -52,15 +52,20 @@ test-sanitize: deps-test $(SANITIZE)/build.ninja
 	  ctest --output-on-failure -j $(JOBS) -LE no-sanitize
 
 # ThreadSanitizer over what runs on more than one thread: readings computed side by side and the
-# journal's writer. Only those two test programs, to keep the whole suite short.
+# journal's writer. Only those two test programs, to keep the whole suite short. The journal
+# tests that start a child process are left to the other builds: ThreadSanitizer cannot follow
+# the way Qt starts one.
+CHILD_PROCESS_TESTS := JournalTest.AReadOnlyFolderOrFileIsReadNotWritten:JournalTest.AWriterKilledMidTransactionLeavesAJournalThatOpensCleanly
+
 $(THREADS)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(THREADS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DBARALUNE_THREAD_SANITIZE=ON -DBARALUNE_UI=OFF -DBARALUNE_BENCH=OFF
 
 test-threads: deps-test $(THREADS)/build.ninja
 	cmake --build $(THREADS) -j $(JOBS) --target engine_tests journal_tests
-	cd $(THREADS) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/tsan.supp" \
-	  sh -c 'bin/engine_tests --gtest_brief=1 && bin/journal_tests --gtest_brief=1'
+	cd $(THREADS) && TSAN_OPTIONS=halt_on_error=1 bin/engine_tests --gtest_brief=1
+	cd $(THREADS) && TSAN_OPTIONS=halt_on_error=1 bin/journal_tests --gtest_brief=1 \
+	  --gtest_filter=-$(CHILD_PROCESS_TESTS)
 
 $(FUZZ)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
