@@ -30,8 +30,8 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   entry.name = query.value(kName).toString();
   entry.birthDate = query.value(kBirthDate).toString();
   // A language this version does not know is read in English rather than hidden.
-  const QString language = query.value(kLanguage).toString();
-  entry.language = language == QLatin1String("es") ? language : QStringLiteral("en");
+  entry.language = query.value(kLanguage).toString() == QLatin1String("es") ? Language::Spanish
+                                                                            : Language::English;
   const int spread = query.value(kSpread).toInt();
   const int mode = query.value(kMode).toInt();
   const QByteArray cards = query.value(cardsColumn).toByteArray();
@@ -77,7 +77,8 @@ QString Insert(QSqlDatabase& db, const Entry& entry) {
   query.addBindValue(static_cast<int>(entry.mode));
   query.addBindValue(PackCards(entry.hand));
   query.addBindValue(FoldForSearch(entry.name));
-  query.addBindValue(entry.language);
+  const std::string_view language = LanguageCode(entry.language);
+  query.addBindValue(QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size())));
   return Finish(db, query.exec() ? QString() : SqlReason(query.lastError()));
 }
 

@@ -123,7 +123,7 @@ TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
     ASSERT_EQ(found.size(), 1u) << version;
     EXPECT_EQ(found[0].hand, (std::vector<CardIndex>{0, 1, 39}));
     EXPECT_EQ(found[0].mode, DealMode::Manual);
-    EXPECT_EQ(found[0].language, QStringLiteral("en"));
+    EXPECT_EQ(found[0].language, Language::English);
   }
 }
 

@@ -22,7 +22,7 @@ inline Entry SampleEntry(const QString& name, SpreadIndex spread = 0, int offset
   entry.birthDate = QStringLiteral("1990-02-31");
   entry.spread = spread;
   entry.mode = DealMode::Manual;
-  entry.language = spread % 2 ? QStringLiteral("es") : QStringLiteral("en");
+  entry.language = spread % 2 ? Language::Spanish : Language::English;
   for (int p = 0; p < CardCount(spread); ++p) {
     entry.hand.push_back(static_cast<CardIndex>((p * 7 + spread) % kDeckSize));
   }

@@ -6,7 +6,7 @@ if(TARGET baralune_ui)
   list(FILTER ui_test_sources EXCLUDE REGEX "ui_card_images_test\\.cpp$")
   add_executable(ui_tests ${ui_test_sources} ${CMAKE_CURRENT_LIST_DIR}/ui_test_main.cpp)
   target_link_libraries(ui_tests PRIVATE baralune_ui Qt6::Test GTest::gtest baralune_warnings)
-  target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+  target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/ui)
   # The single-instance test starts the real program twice.
   target_compile_definitions(ui_tests PRIVATE BARALUNE_PROGRAM="$<TARGET_FILE:baralune>")
   add_dependencies(ui_tests baralune)

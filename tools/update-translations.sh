@@ -15,5 +15,5 @@ cd "$top"
 for ts in "$dir"/baralune_*.ts; do
   # The engine's texts (cards, spreads, the report) carry their own translations: not read here.
   "$lupdate" -silent -locations none $drop -extensions cpp,h \
-    ui print journal tools richtext/view -ts "$ts"
+    ui print artwork journal tools richtext/view -ts "$ts"
 done

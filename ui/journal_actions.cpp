@@ -143,26 +143,14 @@ journal::Writer& AppWriter() {
 }  // namespace
 
 journal::Entry ToEntry(const ReadingDetails& details) {
-  journal::Entry entry;
-  entry.dealt = details.dealt;
-  entry.name = details.name;
-  entry.birthDate = details.birthDate;
-  entry.spread = details.spread;
-  entry.mode = static_cast<journal::DealMode>(details.mode);
-  entry.hand = details.hand;
-  entry.language = QString::fromLatin1(LanguageCode(details.language));
+  journal::Entry entry = details;
+  entry.id = 0;  // the journal numbers it
+  entry.reopened = false;
   return entry;
 }
 
 ReadingDetails FromEntry(const journal::Entry& entry) {
-  ReadingDetails details;
-  details.dealt = entry.dealt;
-  details.name = entry.name;
-  details.birthDate = entry.birthDate;
-  details.spread = entry.spread;
-  details.mode = static_cast<ReadingDetails::Mode>(entry.mode);
-  details.hand = entry.hand;
-  details.language = LanguageFromCode(entry.language.toStdString()).value_or(Language::English);
+  ReadingDetails details = entry;
   details.reopened = true;
   return details;
 }

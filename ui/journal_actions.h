@@ -34,7 +34,7 @@ bool PrepareJournalForHistory(QWidget* parent);
 // Whether new readings are kept into the journal (not one of a newer Baralune).
 bool JournalIsWritable();
 
-// The entry kept for `details` and back.
+// The record the journal is given for `details` (unnumbered), and a kept one to show again.
 journal::Entry ToEntry(const ReadingDetails& details);
 ReadingDetails FromEntry(const journal::Entry& entry);
 

@@ -11,6 +11,7 @@ if(TARGET baralune_ui)
     add_executable(bench_ui_${name} ${source} ${CMAKE_CURRENT_LIST_DIR}/bench_main.cpp)
     target_link_libraries(bench_ui_${name} PRIVATE baralune_ui Qt6::Test benchmark::benchmark
                           baralune_warnings)
+    target_include_directories(bench_ui_${name} PRIVATE ${PROJECT_SOURCE_DIR}/ui)
     target_compile_definitions(bench_ui_${name} PRIVATE
       BARALUNE_PROGRAM="$<TARGET_FILE:baralune>"
       EMPTY_WINDOW_PROGRAM="$<TARGET_FILE:empty_window_program>")

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 #include "language.h"
@@ -8,13 +9,18 @@
 
 namespace baralune {
 
-// What is known of a reading besides its report: who asked, how it was dealt and its cards.
-// The report of a hand is fully determined by the spread and the cards, so this is all it takes
-// to show a reading again.
-struct ReadingDetails {
-  enum class Mode { Automatic, Manual, OwnCards };
+// How a reading was dealt; the journal stores the numbers, so they never change meaning.
+enum class DealMode : std::uint8_t { Automatic = 0, Manual = 1, OwnCards = 2 };
 
-  QString name;       // as typed
+// What is known of a reading besides its report: who asked, how it was dealt and its cards.
+// The report of a hand is fully determined by the spread, the cards and the language, so this
+// is all it takes to show a reading again; the windows, the journal and the printed reading
+// share it.
+struct ReadingDetails {
+  using Mode = DealMode;
+
+  std::int64_t id = 0;  // given by the journal once kept
+  QString name;         // as typed
   QString birthDate;  // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
   SpreadIndex spread = 0;
   Mode mode = Mode::Automatic;
