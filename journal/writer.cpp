@@ -66,6 +66,8 @@ void Writer::Write(const Job& job, std::unique_ptr<Connection>& connection) {
   if (!why.isEmpty()) {
     connection.reset();  // opened afresh for the next reading
     m_reporter({job.path, preparation, why});
+  } else {
+    m_reporter({job.path, preparation, {}, true});
   }
 }
 

@@ -16,12 +16,13 @@ namespace baralune::journal {
 class Writer {
  public:
   // Something the user should hear of: how the journal was found the first time it was used
-  // (anything but Ready), or `failure`, why a reading could not be kept. Called on the writer's
-  // thread.
+  // (anything but Ready), or `failure`, why a reading could not be kept; or, with `kept`, that a
+  // reading was kept (a list of the readings shown may want it). Called on the writer's thread.
   struct Report {
     QString path;
     Preparation preparation;
     QString failure;
+    bool kept = false;
   };
   using Reporter = std::function<void(const Report&)>;
 

@@ -1,6 +1,8 @@
 // The report window's layout rule and controls, the clipboard rule, and the report view's
 // rendering of a document.
+#include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -8,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
+#include "language_choice.h"
 #include "report_view.h"
 #include "rich_text_box.h"
 #include "ui_test_support.h"
@@ -40,6 +43,29 @@ TEST_F(ReportWindowTest, ResizeKeepsBackAndExitRightAndSaveBesideExit) {
   EXPECT_EQ(Child<QWidget>(report, "picBottom")->height(), 35);
   EXPECT_EQ(Child<QWidget>(report, "picRight")->width(), 283);
   EXPECT_EQ(report->RTB()->parentWidget()->objectName(), QStringLiteral("picRight"));
+}
+
+TEST_F(ReportWindowTest, SaysWhoseReadingItIsInTheProgramsLanguage) {
+  ReadingDetails details;
+  details.name = QStringLiteral(" Ana  María ");
+  details.birthDate = QStringLiteral("1984-03-03");
+  details.dealt = QDateTime(QDate(2026, 12, 8), QTime(13, 0));
+  ApplyLanguage(Language::English);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(MDI::WhoseReading(details),
+            QStringLiteral("Ana María, born 3 March 1984 — dealt 8 December 2026, 13:00"));
+  ApplyLanguage(Language::Spanish);
+  EXPECT_EQ(MDI::WhoseReading(details),
+            QStringLiteral("Ana María (nacimiento: 3 de marzo de 1984) — lectura del 8 de "
+                           "diciembre de 2026, 13:00"));
+  ApplyLanguage(Language::English);
+  details.birthDate = QStringLiteral("1984-02-31");  // the lists allow it; shown as picked
+  EXPECT_TRUE(MDI::WhoseReading(details).contains(QStringLiteral("born 1984-02-31 —")));
+
+  MDI* report = DealAutomatic(OpenMainWindow(), 0, QStringLiteral("Eva"));
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(Child<QLabel>(report, "lblReading")->text(), MDI::WhoseReading(report->Details()));
+  EXPECT_EQ(Child<QAction>(report, "mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 TEST_F(ReportWindowTest, TheReportEmptiesTheClipboardOfWhatWasCopiedFromIt) {

@@ -160,10 +160,6 @@
         <translation>Informe</translation>
     </message>
     <message>
-        <source>Rich Text Format | *.rtf</source>
-        <translation>Formato de texto enriquecido | *.rtf</translation>
-    </message>
-    <message>
         <source>The report could not be saved to %1: %2</source>
         <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
@@ -190,6 +186,32 @@
     <message>
         <source>The reading could not be exported to %1: %2</source>
         <translation>No se pudo exportar la lectura a %1: %2</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w Spread</source>
+        <translation>&amp;Mostrar la tirada</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date of birth</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <comment>when dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, born %2 — dealt %3</source>
+        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf *.doc)</source>
+        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
     </message>
 </context>
 <context>
@@ -335,13 +357,6 @@
         <source>This reading cannot be shown again.</source>
         <translation>Esta lectura no se puede volver a mostrar.</translation>
     </message>
-    <message numerus="yes">
-        <source>Delete %n reading(s)?</source>
-        <translation>
-            <numerusform>¿Eliminar %n lectura?</numerusform>
-            <numerusform>¿Eliminar %n lecturas?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The readings could not be deleted: %1</source>
         <translation>No se pudieron eliminar las lecturas: %1</translation>
@@ -353,6 +368,34 @@
     <message>
         <source>The readings could not be exported to %1: %2</source>
         <translation>No se pudieron exportar las lecturas a %1: %2</translation>
+    </message>
+    <message>
+        <source>No readings match</source>
+        <translation>Ninguna lectura coincide</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>No se puede deshacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete these %n reading(s)?</source>
+        <translation>
+            <numerusform>¿Eliminar esta lectura?</numerusform>
+            <numerusform>¿Eliminar estas %n lecturas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the reading of %1 from %2?</source>
+        <translation>¿Eliminar la lectura de %1 del %2?</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
