@@ -2,9 +2,11 @@
 // rendering of a document.
 #include <QAction>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -118,6 +120,18 @@ TEST_F(ReportWindowTest, TheViewRefreshesOnlyWhenTheReportChanged) {
   report->RefreshReport();
   EXPECT_EQ(changes.count(), 1);
   EXPECT_NE(report->RTB()->toPlainText(), before);
+}
+
+// Not a check: paints the README's pictures of the report window, when run by name with
+// --gtest_also_run_disabled_tests and BARALUNE_SCREENSHOT=<file.png>, on a real X server
+// (xvfb-run -s "-screen 0 1600x1000x24", QT_QPA_PLATFORM=xcb; QT_SCALE_FACTOR=2 on a
+// 1300x900 screen for the double-density one): the whole screen, as the user sees it.
+TEST_F(ReportWindowTest, DISABLED_ScreenshotOfTheReportWindow) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 3, QStringLiteral("Ana María"));
+  ASSERT_NE(report, nullptr);
+  QTest::qWait(500);
+  QScreen* screen = QGuiApplication::primaryScreen();
+  ASSERT_TRUE(screen->grabWindow(0).save(qEnvironmentVariable("BARALUNE_SCREENSHOT")));
 }
 
 TEST(ReportViewTest, ShowsColoursBoldUnderlineAlignmentPicturesAndTheRule) {

@@ -168,6 +168,7 @@ void MDI::CreateControls() {
   m_lblReading->setFont(look::Font(8.25, true));
   m_lblReading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   m_lblReading->setTextFormat(Qt::PlainText);
+  m_lblReading->setWordWrap(true);
   look::SetTextColor(m_lblReading, Qt::white);
 
   m_picBottom = MakePanel(centre, "picBottom", look::Background());
@@ -249,7 +250,8 @@ void MDI::ArrangeReport() {
   // Beside the spread display while both fit; under it, rather than squeezed, when not.
   const int display = m_child != nullptr ? m_child->frameGeometry().width()
                                          : look::Px(frmCartomancy::kClientWidthTwips);
-  const bool under = m_scroll->width() < display + m_picRight->width();
+  // The window's width, not the scroll area's: its layout follows only after this resize.
+  const bool under = width() < display + m_picRight->width();
   if (under == m_reportUnder) return;
   m_reportUnder = under;
   m_grid->removeWidget(m_picRight);
@@ -296,6 +298,7 @@ void MDI::ShowReport() {
   RefreshReport();
   m_lblReading->setText(WhoseReading(m_details));
   m_lblReading->setToolTip(m_lblReading->text());
+  FitReadingLine();
   if (m_child != nullptr && m_child->isHidden()) ShowSpreadDisplay();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -323,8 +326,16 @@ void MDI::MDIForm_Resize() {
     // Whose reading it is, from the left edge up to Back.
     const int left = look::Px(120);
     m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
+    FitReadingLine();
   });
   Guard([this] { ArrangeReport(); });
+}
+
+void MDI::FitReadingLine() {
+  // On two lines, or smaller, where the window is narrow: always whole.
+  m_lblReading->setFont(look::FittingFont(m_lblReading->text(), look::Font(8.25, true),
+                                          m_lblReading->size(),
+                                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap));
 }
 
 QString MDI::WhoseReading(const ReadingDetails& details) {

@@ -92,6 +92,7 @@ class MDI : public QMainWindow {
   void LoadSpreadDisplay();
   void UpdateContentSize();
   void ArrangeReport();
+  void FitReadingLine();
   // A file name for the saved report from the name, the spread and the date of the reading.
   QString SuggestedFileName() const;
   // The report box's clipboard rule: any change or mouse action over it empties the clipboard
