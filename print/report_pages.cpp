@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <cmath>
 
+#include "card_image_list.h"
 #include "paper_look.h"
 #include "report_text_document.h"
 
@@ -57,7 +58,7 @@ ReportPages::ReportPages(const richtext::Document& report, QPaintDevice& device,
   m_document.setDefaultFont(PaperFont(kReportPoints));
   m_document.setDocumentMargin(0);
   m_document.setPageSize(pageSize);
-  richtext::FillTextDocument(report, m_document);
+  richtext::FillTextDocument(report, m_document, SharperCardPicture);
   KeepBlocksOnOnePage();
 }
 

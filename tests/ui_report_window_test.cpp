@@ -70,6 +70,20 @@ TEST_F(ReportWindowTest, SaysWhoseReadingItIsInTheProgramsLanguage) {
   EXPECT_EQ(Child<QAction>(report, "mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
+// The report's card pictures are drawn from the faces at twice their pixels, at the same size:
+// sharp on a screen of density 2. The report itself keeps its 40 x 50 pictures.
+TEST_F(ReportWindowTest, CardPicturesShowSharpAtTheirSize) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 0);
+  ASSERT_NE(report, nullptr);
+  QTextDocument* shown = report->RTB()->document();
+  const QImage picture =
+      shown->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("report-picture://0")))
+          .value<QImage>();
+  EXPECT_EQ(picture.size(), QSize(80, 100));
+  const QString card = QString::fromStdString(report->ReportBox().TextRTF());
+  EXPECT_TRUE(card.contains(QStringLiteral("\\picw1058")));  // 40 pixels, in HIMETRIC
+}
+
 TEST_F(ReportWindowTest, TheReportEmptiesTheClipboardOfWhatWasCopiedFromIt) {
   MDI* report = DealAutomatic(OpenMainWindow(), 0);
   ASSERT_NE(report, nullptr);

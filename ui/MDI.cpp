@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "card_image_list.h"
 #include "catalogue.h"
 #include "face_button.h"
 #include "frmCartomancy.h"
@@ -151,6 +152,7 @@ void MDI::CreateControls() {
   m_rtb->setObjectName(QStringLiteral("RTB"));
   m_rtb->setFont(look::Font());
   m_rtb->setAccessibleName(tr("Report"));
+  m_rtb->SetSharperPictures(SharperCardPicture);
   // Fixed size: the report box does not follow the window.
   m_rtb->setGeometry(look::TwipsRect(0, 0, 4230, 9255));
   connect(m_rtb, &richtext::ReportView::Change, this, &MDI::RTB_Change);
