@@ -10,6 +10,7 @@
 #include "card_image_list.h"
 #include "catalogue.h"
 #include "help_links.h"
+#include "language_choice.h"
 #include "link_label.h"
 #include "look.h"
 #include "site.h"
@@ -196,6 +197,25 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
   // The names have runs of spaces kept for the report; a screen reader needs none of them.
   box->setAccessibleDescription(
       tr("Position %1: %2").arg(position).arg(QString::fromStdString(CardName[card]).simplified()));
+}
+
+void frmCartomancy::ShowTitlesIn(Language language) {
+  for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
+    const QString title = TranslateIn(language, metaObject()->className(), kLayouts[spread].title);
+    m_panels[spread]->setAccessibleName(title);
+    for (QLabel* label : m_panels[spread]->findChildren<QLabel*>(QStringLiteral("lblSpreadName"))) {
+      label->setText(title);
+      label->setFont(
+          look::FittingFont(title, look::Font(12, true), label->size(), Qt::AlignCenter));
+    }
+  }
+  const QList<QLabel*> rows = findChildren<QLabel*>(QStringLiteral("lblRomany"));
+  for (QLabel* row : rows) {
+    const int index = row->property("index").toInt();
+    if (index >= 0 && index < static_cast<int>(std::size(spread_shape::kRomanyRows))) {
+      row->setText(TranslateIn(language, "SpreadDisplay", spread_shape::kRomanyRows[index].text));
+    }
+  }
 }
 
 void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {
