@@ -1,5 +1,6 @@
 #include "card_image_list.h"
 
+#include <QPainter>
 #include <array>
 
 #include <stdexcept>
@@ -105,9 +106,34 @@ QString CardImageList::Key(int entry) const {
   return QStringLiteral("%1.jpg").arg(13 * (card / 10) + kRankNumber[card % 10]);
 }
 
+int CardImageList::EntryOf(const richtext::Picture& picture) const {
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    const richtext::Picture& face = pictures_[i];
+    if (face.width == picture.width && face.height == picture.height && face.rgb == picture.rgb) {
+      return static_cast<int>(i) + 1;
+    }
+  }
+  return 0;
+}
+
 richtext::Picture CardImageList::Picture(int entry) const {
   Image(entry);  // bounds check
   return pictures_[static_cast<std::size_t>(entry - 1)];
+}
+
+QImage SharperCardPicture(const richtext::EmbeddedPicture& picture) {
+  if (picture.bitmap == nullptr) return {};
+  const int entry = CardImageList::Small().EntryOf(*picture.bitmap);
+  if (entry == 0) return {};
+  const QImage& face = CardImageList::Small().Image(entry, 2.0);
+  // On white, as the embedded picture is: no transparency for a PDF to carry beside it.
+  QImage paper(face.size(), QImage::Format_RGB888);
+  paper.fill(Qt::white);
+  QPainter painter(&paper);
+  QImage pixels = face;
+  pixels.setDevicePixelRatio(1);  // pixel for pixel
+  painter.drawImage(QPoint(0, 0), pixels);
+  return paper;
 }
 
 }  // namespace baralune

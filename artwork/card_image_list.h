@@ -25,6 +25,8 @@ class CardImageList {
   QString Key(int entry) const;
   // The entry as a 24-bit picture with its size in HIMETRIC at 96 dots per inch.
   richtext::Picture Picture(int entry) const;
+  // The entry whose Picture() `picture` is, if any (a face the report embedded).
+  int EntryOf(const richtext::Picture& picture) const;
 
  private:
   CardImageList(const QString& folder, int width, int height);
@@ -38,5 +40,9 @@ class CardImageList {
   mutable std::once_flag doubleLoaded_;
   mutable std::vector<QImage> doubleImages_;
 };
+
+// A card face the report embedded, at twice its pixels on white, to be shown or printed at the
+// picture's size: sharp on a screen of density 2 and on paper. Null for any other picture.
+QImage SharperCardPicture(const richtext::EmbeddedPicture& picture);
 
 }  // namespace baralune

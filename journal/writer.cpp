@@ -94,6 +94,8 @@ void Writer::Write(State& state, const Job& job, std::unique_ptr<Connection>& co
   if (!why.isEmpty()) {
     connection.reset();  // opened afresh for the next reading
     report({job.path, preparation, why});
+  } else {
+    report({job.path, preparation, {}, true});
   }
 }
 

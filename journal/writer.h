@@ -19,11 +19,13 @@ class Writer {
  public:
   // Something the user should hear of: how the journal was found the first time it was used
   // (anything but Ready, or a new one begun because it vanished), or `failure`, why a reading
-  // could not be kept. Called on the writer's thread.
+  // could not be kept; or, with `kept`, that a reading was kept (a list of the readings shown
+  // may want it). Called on the writer's thread.
   struct Report {
     QString path;
     Preparation preparation;
     QString failure;
+    bool kept = false;
   };
   using Reporter = std::function<void(const Report&)>;
 

@@ -68,6 +68,12 @@ bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
   return painter.end();
 }
 
+QString ReadingTitle(const ReadingDetails& details) {
+  const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
+  const std::string_view name = SpreadReportName(spread, details.language);
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 QByteArray ReadingPdf(const ReadingDetails& details, const richtext::Document& report,
                       const QLocale& locale) {
   QByteArray pdf;
@@ -76,9 +82,7 @@ QByteArray ReadingPdf(const ReadingDetails& details, const richtext::Document& r
   {
     QPdfWriter writer(&buffer);
     SetUpPage(writer, locale);
-    const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
-    const std::string_view name = SpreadReportName(spread, details.language);
-    writer.setTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    writer.setTitle(ReadingTitle(details));
     writer.setCreator(QStringLiteral("Baralune"));
     if (!PaintReading(writer, details, report)) return {};
   }

@@ -23,6 +23,9 @@ void SetUpPage(QPagedPaintDevice& device, const QLocale& locale = QLocale());
 bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
                   const richtext::Document& report);
 
+// The title a printed or exported reading carries: the spread's name in the reading's language.
+QString ReadingTitle(const ReadingDetails& details);
+
 // The reading as a PDF document on the paper of `locale`; empty if it could not be made.
 QByteArray ReadingPdf(const ReadingDetails& details, const richtext::Document& report,
                       const QLocale& locale = QLocale());

@@ -7,14 +7,48 @@
 #include <QTextCursor>
 #include <cmath>
 
+#include "card_image_list.h"
 #include "paper_look.h"
 #include "report_text_document.h"
 
 namespace baralune::print {
 
 namespace {
+
 constexpr double kReportPoints = 10;
+
+bool HasPicture(const QTextBlock& block) {
+  return block.text().contains(QChar::ObjectReplacementCharacter);
 }
+
+bool IsBlank(const QTextBlock& block) {
+  return block.text().trimmed().isEmpty() && !HasPicture(block);
+}
+
+// "Position 1:", "Description:": a short line that introduces the next.
+bool IsLabel(const QTextBlock& block) {
+  const QString text = block.text().trimmed();
+  return text.endsWith(QLatin1Char(':')) && text.size() <= 40;
+}
+
+// The last paragraph of the group that starts at `block`: a picture (a position's, or a special
+// interpretation's) with the texts that follow it up to a blank line or the next picture; a
+// label with its text; otherwise the paragraph alone.
+QTextBlock GroupEnd(const QTextBlock& block) {
+  if (IsLabel(block) && block.next().isValid()) {
+    const QTextBlock next = block.next();
+    return HasPicture(next) ? GroupEnd(next) : next;  // a heading stays with what it heads
+  }
+  if (!HasPicture(block)) return block;
+  QTextBlock last = block;
+  for (QTextBlock next = block.next(); next.isValid() && !HasPicture(next) && !IsBlank(next);
+       next = next.next()) {
+    last = next;
+  }
+  return last;
+}
+
+}  // namespace
 
 ReportPages::ReportPages(const richtext::Document& report, QPaintDevice& device, QSizeF pageSize)
     : m_pageSize(pageSize) {
@@ -24,25 +58,35 @@ ReportPages::ReportPages(const richtext::Document& report, QPaintDevice& device,
   m_document.setDefaultFont(PaperFont(kReportPoints));
   m_document.setDocumentMargin(0);
   m_document.setPageSize(pageSize);
-  richtext::FillTextDocument(report, m_document);
-  KeepParagraphsOnOnePage();
+  richtext::FillTextDocument(report, m_document, SharperCardPicture);
+  KeepBlocksOnOnePage();
 }
 
-void ReportPages::KeepParagraphsOnOnePage() {
+void ReportPages::KeepBlocksOnOnePage() {
   // The layout draws a paragraph that runs on to the next page whole on both pages: the page's
   // clip hides the part that belongs to the other, yet its text would stay in the file twice.
   // So a paragraph that would run on starts the next page instead, unless it is longer than a
-  // page. Blocks are taken in order, so each break is made on the layout the earlier ones left.
+  // page; and so do the groups that read as one (a picture with the texts after it up to the
+  // blank line that ends them, a label with its text). Groups are taken in order, so each break
+  // is made on the layout the earlier ones left.
   const double height = m_pageSize.height();
-  for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-    const QRectF r = m_document.documentLayout()->blockBoundingRect(block);
-    if (r.height() > height ||
-        std::floor(r.top() / height) == std::floor((r.bottom() - 1) / height)) {
-      continue;
+  const QAbstractTextDocumentLayout* layout = m_document.documentLayout();
+  auto fits = [&](const QTextBlock& first, const QTextBlock& last) {
+    return layout->blockBoundingRect(last).bottom() - layout->blockBoundingRect(first).top() <=
+           height;
+  };
+  for (QTextBlock block = m_document.begin(); block.isValid();) {
+    QTextBlock last = GroupEnd(block);
+    if (!fits(block, last)) last = IsLabel(block) && block.next().isValid() ? block.next() : block;
+    if (!fits(block, last)) last = block;
+    const double top = layout->blockBoundingRect(block).top();
+    const double bottom = layout->blockBoundingRect(last).bottom();
+    if (bottom - top <= height && std::floor(top / height) != std::floor((bottom - 1) / height)) {
+      QTextBlockFormat breakBefore;
+      breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      QTextCursor(block).mergeBlockFormat(breakBefore);
     }
-    QTextBlockFormat breakBefore;
-    breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    QTextCursor(block).mergeBlockFormat(breakBefore);
+    block = last.next();
   }
 }
 

@@ -16,6 +16,7 @@ ALLOWED = {
     "baralune", "deal", "spread", "cards", "out", "text", "pdf", "language", "help", "version",
     "en", "es", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt",
     "tarot",  # in the Academy's dictionary, not in Debian's
+    "HH", "mm", "MMMM", "yyyy",  # date formats' fields
 }
 
 # Each thing has one name: these variants may appear nowhere.

@@ -95,17 +95,31 @@ TEST_F(LookTest, TheReportWindowScrollsWhenTheScreenIsSmall) {
   report->resize(800, 560);
   QCoreApplication::processEvents();
   ASSERT_GT(scroll->verticalScrollBar()->maximum(), 0);
-  // Scrolled to the end, the bottom of the report box and the Save button come into view.
+  // Too narrow for both, the report lies under the spread display, at its own width.
+  EXPECT_TRUE(report->ReportUnderDisplay());
+  EXPECT_EQ(report->RTB()->size(), QSize(282, 617));
+  // Back, Save and Exit never scroll away: the far corner of each is in the window.
+  auto inWindow = [&](QWidget* w) {
+    return report->rect().contains(w->mapTo(report, QPoint(w->width() - 1, w->height() - 1)));
+  };
+  for (const char* button : {"cmdBack", "cmdSave", "cmdExit"}) {
+    EXPECT_TRUE(inWindow(Child<QWidget>(report, button))) << button;
+  }
+  // Scrolled to the end, the bottom of the report box comes into view.
   scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
   scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
   QCoreApplication::processEvents();
   const QRect visible = scroll->viewport()->rect();
-  // The far corner of each: what a window too small would cut off.
-  auto shown = [&](QWidget* w) {
-    return visible.contains(w->mapTo(scroll->viewport(), QPoint(w->width() - 1, w->height() - 1)));
-  };
-  EXPECT_TRUE(shown(report->RTB()));
-  EXPECT_TRUE(shown(Child<QWidget>(report, "cmdSave")));
+  EXPECT_TRUE(visible.contains(report->RTB()->mapTo(
+      scroll->viewport(), QPoint(report->RTB()->width() - 1, report->RTB()->height() - 1))));
+
+  // On a 1366x720 screen, beside the display, the buttons in reach without scrolling.
+  report->resize(1366, 720 - 30);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(report->ReportUnderDisplay());
+  for (const char* button : {"cmdBack", "cmdSave", "cmdExit"}) {
+    EXPECT_TRUE(inWindow(Child<QWidget>(report, button))) << button;
+  }
 
   report->resize(1600, 1000);
   QCoreApplication::processEvents();

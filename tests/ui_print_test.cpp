@@ -13,6 +13,11 @@
 #include <QRegularExpression>
 
 #include "cover_page.h"
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "print_dialog.h"
 #include "reading_print.h"
 #include "save_file.h"
 #include "ui_test_support.h"
@@ -45,10 +50,11 @@ TEST_F(PrintTest, TheFileMenuOffersPrintAndPdfRightAfterSave) {
   const QList<QAction*> actions = file->actions();
   const int save = static_cast<int>(actions.indexOf(Action("mnuSave")));
   ASSERT_GE(save, 0);
-  ASSERT_GT(actions.size(), save + 3);
+  ASSERT_GT(actions.size(), save + 4);
   EXPECT_EQ(actions[save + 1], Action("mnuPrint"));
   EXPECT_EQ(actions[save + 2], Action("mnuExportPdf"));
-  EXPECT_TRUE(actions[save + 3]->isSeparator());
+  EXPECT_EQ(actions[save + 3], Action("mnuPrintPreview"));
+  EXPECT_TRUE(actions[save + 4]->isSeparator());
   EXPECT_EQ(Action("mnuPrint")->text(), QStringLiteral("&Print…"));
   EXPECT_EQ(Action("mnuPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
   EXPECT_EQ(Action("mnuExportPdf")->text(), QStringLiteral("&Export as PDF…"));
@@ -128,9 +134,47 @@ TEST_F(PrintTest, PrintPaintsOnThePrinterChosenAndSaysWhyItFailed) {
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_TRUE(desktop.messages[0].text.endsWith(QStringLiteral("the printer is out of paper")));
 
+  // The preview draws the same pages; both carry the exported PDF's title.
+  bool previewed = false;
+  desktop.preview = [&](const PagePainter& paint) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&buffer);
+    previewed = paint(printer);
+  };
+  Action("mnuPrintPreview")->trigger();
+  EXPECT_TRUE(previewed);
+  const QString title = print::ReadingTitle(report->Details());
+  EXPECT_EQ(desktop.printTitles, (std::vector<QString>(3, title)));
+
   // A device no painter can begin on is no success.
   QPdfWriter unwritable(desktop.dir.filePath(QStringLiteral("no-such-folder/printer.pdf")));
   EXPECT_FALSE(print::PaintReading(unwritable, report->Details(), report->ReportBox().document()));
+}
+
+// Printed to a file through the print dialog's printer, a reading has the title an exported one
+// has: poppler reads both back.
+TEST_F(PrintTest, APdfPrintedToAFileCarriesTheExportedTitle) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP();
+  auto titleOf = [](const QString& path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n')) {
+      if (line.startsWith("Title:")) return QString::fromUtf8(line.mid(6)).trimmed();
+    }
+    return QString();
+  };
+  const QString printed = desktop.dir.filePath(QStringLiteral("printed.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer, print::ReadingTitle(report->Details()));
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(printed);
+  ASSERT_TRUE(print::PaintReading(printer, report->Details(), report->ReportBox().document()));
+  const QString exported = desktop.dir.filePath(QStringLiteral("exported.pdf"));
+  WriteFile(exported, print::ReadingPdf(report->Details(), report->ReportBox().document()));
+  EXPECT_FALSE(titleOf(exported).isEmpty());
+  EXPECT_EQ(titleOf(printed), titleOf(exported));
 }
 
 TEST(PrintPaperTest, LetterWhereUsMeasuresAreTheCustomElseA4) {

@@ -2,6 +2,7 @@
 // that are reported and never damage an existing file.
 #include <sys/resource.h>
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -34,8 +35,25 @@ TEST_F(SaveTest, AsksForAnRtfFileWithTheProgramTitle) {
   QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
   ASSERT_EQ(desktop.saveRequests.size(), 1u);
   EXPECT_EQ(desktop.saveRequests[0].title, QStringLiteral("Baralune"));
-  EXPECT_EQ(desktop.saveRequests[0].filter, QStringLiteral("Rich Text Format | *.rtf"));
+  // .doc is listed too, so the file chosen last time is not hidden by the filter.
+  EXPECT_EQ(desktop.saveRequests[0].filter, QStringLiteral("Rich Text Format (*.rtf *.doc)"));
   EXPECT_EQ(desktop.saveRequests[0].defaultSuffix, QStringLiteral("doc"));
+  // Named from the reading, with nothing in it a file system would refuse.
+  const QString dealt = report->Details().dealt.date().toString(Qt::ISODate);
+  EXPECT_EQ(desktop.saveRequests[0].fileName,
+            QStringLiteral("Maria - 9 Card Layout - %1.rtf").arg(dealt));
+  report->SetReadingDetails([&] {
+    ReadingDetails odd = report->Details();
+    odd.name = QStringLiteral("../A/B: \"C\"?");
+    return odd;
+  }());
+  desktop.saveRequests.clear();
+  auto* save = report->findChild<QAction*>(QStringLiteral("mnuSave"));
+  EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  save->trigger();
+  ASSERT_EQ(desktop.saveRequests.size(), 1u);
+  EXPECT_EQ(desktop.saveRequests[0].fileName,
+            QStringLiteral("Baralune..AB C - 9 Card Layout - %1.rtf").arg(dealt));
 }
 
 TEST_F(SaveTest, TheDialogOpensInTheLastFolderSavedToElseInDocuments) {

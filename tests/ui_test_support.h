@@ -27,6 +27,7 @@ struct Message {
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton;
+  QString action;  // the button that goes ahead, in a confirmation
 };
 
 // Replaces every seam with a recording fake; restores the real ones when destroyed.
@@ -37,14 +38,27 @@ class FakeDesktop {
     s.messageBox = [this](QWidget*, const QString& text, QMessageBox::Icon icon,
                           QMessageBox::StandardButtons buttons,
                           QMessageBox::StandardButton defaultButton) {
-      messages.push_back({text, icon, buttons, defaultButton});
+      messages.push_back({text, icon, buttons, defaultButton, {}});
       return buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+    };
+    // A confirmation goes ahead when the answer is Yes.
+    s.confirm = [this](QWidget*, const QString& text, const QString& action) {
+      messages.push_back({text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::Cancel,
+                          QMessageBox::Cancel, action});
+      return answer == QMessageBox::Yes;
     };
     s.saveFileName = [this](QWidget*, const SaveDialogRequest& request) {
       saveRequests.push_back(request);
       return saveAnswer;
     };
-    s.print = [this](QWidget*, const PagePainter& paint) { return print(paint); };
+    s.print = [this](QWidget*, const PagePainter& paint, const QString& title) {
+      printTitles.push_back(title);
+      return print(paint);
+    };
+    s.printPreview = [this](QWidget*, const PagePainter& paint, const QString& title) {
+      printTitles.push_back(title);
+      preview(paint);
+    };
     s.openUrl = [this](const QUrl& url) { opened.push_back(url.toString()); };
     s.today = [this] { return today; };
     s.settings = [this] {
@@ -66,6 +80,8 @@ class FakeDesktop {
   QString saveAnswer;
   // What the print dialog does: by default the user cancels it.
   std::function<QString(const PagePainter&)> print = [](const PagePainter&) { return QString(); };
+  std::function<void(const PagePainter&)> preview = [](const PagePainter&) {};
+  std::vector<QString> printTitles;  // of the documents printed or previewed
   std::vector<QString> opened;
   QDate today{2026, 6, 15};
   std::vector<int> pauses;

@@ -164,7 +164,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>es un enlace que otro usuario dejó en una carpeta compartida</translation>
     </message>
     <message>
-        <source>it is another user's file in a shared folder</source>
+        <source>it is another user&apos;s file in a shared folder</source>
         <translation>es un archivo de otro usuario en una carpeta compartida</translation>
     </message>
 </context>
@@ -217,10 +217,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>Informe</translation>
     </message>
     <message>
-        <source>Rich Text Format | *.rtf</source>
-        <translation>Formato de texto enriquecido | *.rtf</translation>
-    </message>
-    <message>
         <source>The report could not be saved to %1: %2</source>
         <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
@@ -247,6 +243,32 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>The reading could not be exported to %1: %2</source>
         <translation>No se pudo exportar la lectura a %1: %2</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w Spread</source>
+        <translation>&amp;Mostrar la tirada</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date of birth</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <comment>when dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, born %2 — dealt %3</source>
+        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf *.doc)</source>
+        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
     </message>
 </context>
 <context>
@@ -399,13 +421,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
             <numerusform>%n lecturas no se pudieron leer y se han dejado fuera de la exportación.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Delete %n reading(s)?</source>
-        <translation>
-            <numerusform>¿Eliminar %n lectura?</numerusform>
-            <numerusform>¿Eliminar %n lecturas?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The readings could not be deleted: %1</source>
         <translation>No se pudieron eliminar las lecturas: %1</translation>
@@ -417,6 +432,34 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>The readings could not be exported to %1: %2</source>
         <translation>No se pudieron exportar las lecturas a %1: %2</translation>
+    </message>
+    <message>
+        <source>No readings match</source>
+        <translation>Ninguna lectura coincide</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>No se puede deshacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete these %n reading(s)?</source>
+        <translation>
+            <numerusform>¿Eliminar esta lectura?</numerusform>
+            <numerusform>¿Eliminar estas %n lecturas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the reading of %1 from %2?</source>
+        <translation>¿Eliminar la lectura de %1 del %2?</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>

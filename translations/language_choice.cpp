@@ -14,7 +14,8 @@ namespace {
 Language g_applied = Language::English;
 Language g_reading = Language::English;
 
-// Baralune's translation (in the program's resources) and Qt's own, while Spanish is on.
+// Baralune's translation (in the program's resources; English has its plural forms) and Qt's
+// own, while Spanish is on.
 struct Translators {
   std::unique_ptr<QTranslator> baralune;
   std::unique_ptr<QTranslator> qt;
@@ -71,6 +72,9 @@ void ApplyLanguage(Language language) {
     installed.baralune = Load(QStringLiteral("baralune_es"), QStringLiteral(":/i18n"));
     installed.qt =
         Load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  } else if (QCoreApplication::instance() != nullptr) {
+    // The sources are English already, but for the plural forms ("%n reading(s)").
+    installed.baralune = Load(QStringLiteral("baralune_en"), QStringLiteral(":/i18n"));
   }
   QLocale::setDefault(LocaleFor(language, QLocale::system()));
   SetSystemErrorLanguage(language);
@@ -82,6 +86,20 @@ QString MonthListName(int month) {
   const QLocale locale;
   const QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
   return locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+QString TranslateIn(Language language, const char* context, const char* text) {
+  if (language == Language::English) return QString::fromUtf8(text);
+  // Loaded once, and never installed: the program's own texts stay in its language.
+  static const std::unique_ptr<QTranslator> spanish = [] {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("baralune_es"), QStringLiteral(":/i18n"))) {
+      qWarning("The Spanish translation could not be loaded");
+    }
+    return translator;
+  }();
+  const QString translated = spanish->translate(context, text);
+  return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
 Language AppliedLanguage() {

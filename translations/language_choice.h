@@ -29,6 +29,10 @@ void ApplyLanguage(Language language);
 // as the first word of a list item ("Enero").
 QString MonthListName(int month);
 
+// `text` of `context` in `language`, whichever language the program speaks (a reading shown
+// again keeps the language it was dealt in).
+QString TranslateIn(Language language, const char* context, const char* text);
+
 // The language last applied (English until one is).
 Language AppliedLanguage();
 

@@ -8,18 +8,24 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
+#include "card_image_list.h"
+#include "catalogue.h"
 #include "face_button.h"
 #include "frmCartomancy.h"
 #include "frmMain.h"
 #include "help_links.h"
 #include "journal_actions.h"
+#include "language_choice.h"
 #include "language_menu.h"
 #include "link_detection.h"
 #include "link_label.h"
@@ -90,9 +96,13 @@ void MDI::CreateMenus() {
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* save = file->addAction(tr("&Save"));
   save->setObjectName(QStringLiteral("mnuSave"));
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
   AddPrintActions(this, file);
   file->addSeparator();
+  QAction* spread = file->addAction(tr("Sho&w Spread"));
+  spread->setObjectName(QStringLiteral("mnuShowSpread"));
+  connect(spread, &QAction::triggered, this, [this] { Guard([this] { ShowSpreadDisplay(); }); });
   AddJournalActions(this, file);
   QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
@@ -101,32 +111,35 @@ void MDI::CreateMenus() {
   file->addSeparator();
   QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 
   AddHelpAndDonateMenus(this);
 }
 
 void MDI::CreateControls() {
-  // On a screen smaller than the report window's content, scroll bars reach the rest of it.
-  m_scroll = new QScrollArea(this);
+  // Only the middle scrolls, so that Back, Save and Exit stay in reach on a small screen.
+  auto* centre = new QWidget(this);
+  centre->setObjectName(QStringLiteral("centre"));
+  look::FillBackground(centre, look::Background());
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  setCentralWidget(centre);
+
+  m_scroll = new QScrollArea(centre);
   m_scroll->setObjectName(QStringLiteral("clientScroll"));
   m_scroll->setFrameShape(QFrame::NoFrame);
   m_scroll->setWidgetResizable(true);
   m_scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from the report to the buttons as before
   look::FillBackground(m_scroll->viewport(), look::Background());
-  setCentralWidget(m_scroll);
-  auto* client = new QWidget();
+  auto* client = new QWidget(m_scroll->viewport());
   client->setObjectName(QStringLiteral("client"));
   look::FillBackground(client, look::Background());
   m_client = client;
-  auto* grid = new QGridLayout(client);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setSpacing(0);
-
-  m_picTop = MakePanel(client, "picTop", look::Background());
-  m_picTop->setFixedHeight(look::Px(kTopHeightTwips));
-  m_cmdBack = MakeButton(m_picTop, "cmdBack", tr("&Back"));
-  connect(m_cmdBack, &QPushButton::clicked, this, [this] { mnuBack_Click(); });
+  m_grid = new QGridLayout(client);
+  m_grid->setContentsMargins(0, 0, 0, 0);
+  m_grid->setSpacing(0);
 
   m_area = new QMdiArea(client);
   m_area->setObjectName(QStringLiteral("mdiClient"));
@@ -140,6 +153,7 @@ void MDI::CreateControls() {
   m_rtb->setObjectName(QStringLiteral("RTB"));
   m_rtb->setFont(look::Font());
   m_rtb->setAccessibleName(tr("Report"));
+  m_rtb->SetSharperPictures(SharperCardPicture);
   // Fixed size: the report box does not follow the window.
   m_rtb->setGeometry(look::TwipsRect(0, 0, 4230, 9255));
   connect(m_rtb, &richtext::ReportView::Change, this, &MDI::RTB_Change);
@@ -148,7 +162,19 @@ void MDI::CreateControls() {
   connect(m_rtb, &richtext::ReportView::MouseMove, this, &MDI::RTB_MouseMove);
   connect(m_rtb, &richtext::ReportView::MouseUp, this, &MDI::RTB_MouseUp);
 
-  m_picBottom = MakePanel(client, "picBottom", look::Background());
+  m_picTop = MakePanel(centre, "picTop", look::Background());
+  m_picTop->setFixedHeight(look::Px(kTopHeightTwips));
+  m_cmdBack = MakeButton(m_picTop, "cmdBack", tr("&Back"));
+  connect(m_cmdBack, &QPushButton::clicked, this, [this] { mnuBack_Click(); });
+  m_lblReading = new QLabel(m_picTop);
+  m_lblReading->setObjectName(QStringLiteral("lblReading"));
+  m_lblReading->setFont(look::Font(8.25, true));
+  m_lblReading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  m_lblReading->setTextFormat(Qt::PlainText);
+  m_lblReading->setWordWrap(true);
+  look::SetTextColor(m_lblReading, Qt::white);
+
+  m_picBottom = MakePanel(centre, "picBottom", look::Background());
   m_picBottom->setFixedHeight(look::Px(kBottomHeightTwips));
   m_lblCobrand = MakeLink(m_picBottom, "lblCobrand", CoBrandText());
   m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
@@ -159,18 +185,19 @@ void MDI::CreateControls() {
   connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
   connect(m_cmdExit, &QPushButton::clicked, this, [this] { mnuExit_Click(); });
 
-  grid->addWidget(m_picTop, 0, 0, 1, 2);
-  grid->addWidget(m_area, 1, 0);
-  grid->addWidget(m_picRight, 1, 1);
-  grid->addWidget(m_picBottom, 2, 0, 1, 2);
-  grid->setRowStretch(1, 1);
-  grid->setColumnStretch(0, 1);
+  m_grid->addWidget(m_area, 0, 0);
+  m_grid->addWidget(m_picRight, 0, 1);
+  m_grid->setRowStretch(0, 1);
+  m_grid->setColumnStretch(0, 1);
 
-  QWidget::setTabOrder(m_rtb, m_cmdBack);
-  QWidget::setTabOrder(m_cmdBack, m_cmdSave);
-  QWidget::setTabOrder(m_cmdSave, m_cmdExit);
+  column->addWidget(m_picTop);
+  column->addWidget(m_scroll, 1);
+  column->addWidget(m_picBottom);
 
   m_scroll->setWidget(client);
+  // Made in the order Tab takes: the report, Back, then Save and Exit before the links.
+  QWidget::setTabOrder(m_cmdBack, m_cmdSave);
+  QWidget::setTabOrder(m_cmdSave, m_cmdExit);
   // Design size of the client area; the window opens maximized.
   resize(look::Px(9105), look::Px(5895) + menuBar()->sizeHint().height());
 }
@@ -181,11 +208,14 @@ void MDI::MDIForm_Load() {
 }
 
 void MDI::LoadSpreadDisplay() {
-  if (m_cartomancy != nullptr) return;
+  if (m_cartomancy != nullptr && m_child != nullptr) return;
+  delete m_child;  // a frame left without its display
   m_cartomancy = new frmCartomancy();
   m_child = m_area->addSubWindow(m_cartomancy, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                    Qt::WindowCloseButtonHint);
+  // The close box hides the display, and File > Show Spread brings it back with its cards.
+  m_child->setAttribute(Qt::WA_DeleteOnClose, false);
   m_child->setObjectName(QStringLiteral("frmCartomancyFrame"));
   m_child->setWindowTitle(m_cartomancy->windowTitle());
   m_child->setWindowIcon(look::ProgramIcon());
@@ -195,13 +225,49 @@ void MDI::LoadSpreadDisplay() {
   UpdateContentSize();
 }
 
+void MDI::ShowSpreadDisplay() {
+  LoadSpreadDisplay();
+  if (m_child == nullptr) return;
+  m_child->showNormal();
+  m_area->setActiveSubWindow(m_child);
+  UpdateContentSize();
+}
+
 void MDI::UpdateContentSize() {
-  // The report box at its fixed size between the panels, and the spread display beside it.
+  // The report box at its fixed size beside the spread display, or under it.
   const QSize display = m_child != nullptr ? m_child->frameGeometry().size() : QSize();
   const int reportHeight = m_rtb->geometry().bottom() + 1;
-  m_client->setMinimumSize(
-      display.width() + m_picRight->width(),
-      m_picTop->height() + std::max(reportHeight, display.height()) + m_picBottom->height());
+  if (m_reportUnder) {
+    m_area->setFixedHeight(display.height());
+    m_client->setMinimumSize(std::max(display.width(), m_picRight->width()),
+                             display.height() + reportHeight);
+  } else {
+    m_area->setMinimumHeight(0);
+    m_area->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_client->setMinimumSize(display.width() + m_picRight->width(),
+                             std::max(reportHeight, display.height()));
+  }
+}
+
+void MDI::ArrangeReport() {
+  // Beside the spread display while both fit; under it, rather than squeezed, when not.
+  const int display = m_child != nullptr ? m_child->frameGeometry().width()
+                                         : look::Px(frmCartomancy::kClientWidthTwips);
+  // The window's width, not the scroll area's: its layout follows only after this resize.
+  const bool under = width() < display + m_picRight->width();
+  if (under == m_reportUnder) return;
+  m_reportUnder = under;
+  m_grid->removeWidget(m_picRight);
+  if (under) {
+    m_grid->addWidget(m_picRight, 1, 0, Qt::AlignLeft);
+    m_grid->setRowStretch(0, 0);
+    m_grid->setRowStretch(1, 1);
+  } else {
+    m_grid->addWidget(m_picRight, 0, 1);
+    m_grid->setRowStretch(0, 1);
+    m_grid->setRowStretch(1, 0);
+  }
+  UpdateContentSize();
 }
 
 void MDI::MDIForm_Unload() {
@@ -237,6 +303,10 @@ void MDI::ShowReport() {
     m_details.dealt = QDateTime::currentDateTime();
   }
   RefreshReport();
+  m_lblReading->setText(WhoseReading(m_details));
+  m_lblReading->setToolTip(m_lblReading->text());
+  FitReadingLine();
+  if (m_child != nullptr && m_child->isHidden()) ShowSpreadDisplay();
   // Maximized; where no window manager maximizes, take the screen's free area ourselves.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     setGeometry(screen->availableGeometry());
@@ -260,7 +330,43 @@ void MDI::MDIForm_Resize() {
     m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
     m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
     m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
+    // Whose reading it is, from the left edge up to Back.
+    const int left = look::Px(120);
+    m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
+    FitReadingLine();
   });
+  Guard([this] { ArrangeReport(); });
+}
+
+void MDI::FitReadingLine() {
+  // On two lines, or smaller, where the window is narrow: always whole.
+  m_lblReading->setFont(look::FittingFont(m_lblReading->text(), look::Font(8.25, true),
+                                          m_lblReading->size(),
+                                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap));
+}
+
+QString MDI::WhoseReading(const ReadingDetails& details) {
+  const QLocale locale;
+  // The lists allow days no month has: such a date is shown as it was picked.
+  const QDate born = QDate::fromString(details.birthDate, Qt::ISODate);
+  const QString birth = born.isValid() ? locale.toString(born, tr("d MMMM yyyy", "date of birth"))
+                                       : details.birthDate;
+  const QString dealt = locale.toString(details.dealt, tr("d MMMM yyyy, HH:mm", "when dealt"));
+  return tr("%1, born %2 — dealt %3").arg(details.name.simplified(), birth, dealt);
+}
+
+QString MDI::SuggestedFileName() const {
+  QString name;
+  for (const QChar c : m_details.name.simplified()) {
+    // Nothing a file system or a shell could take for anything but part of the name.
+    if (c.isPrint() && !QStringLiteral("/\\:*?\"<>|").contains(c)) name += c;
+  }
+  name = name.trimmed();
+  if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name.prepend(look::AppTitle());
+  const std::string_view spread = SpreadListText(m_details.spread, ReadingLanguage());
+  return QStringLiteral("%1 - %2 - %3.rtf")
+      .arg(name, QString::fromUtf8(spread.data(), static_cast<qsizetype>(spread.size())),
+           m_details.dealt.date().toString(Qt::ISODate));
 }
 
 void MDI::ClearClipboard() {
@@ -273,7 +379,9 @@ void MDI::ClearClipboard() {
 void MDI::cmdSave_Click() {
   try {
     // A name typed without an extension gets ".doc", as it always has.
-    const QString path = AskSavePath(this, tr("Rich Text Format | *.rtf"), QStringLiteral("doc"));
+    // The name chosen last time stays in view whether it ended in .rtf or .doc.
+    const QString path = AskSavePath(this, tr("Rich Text Format (*.rtf *.doc)"),
+                                     QStringLiteral("doc"), SuggestedFileName());
     if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
 
     const std::string rtf = m_box.TextRTF();

@@ -1,16 +1,20 @@
 #pragma once
 #include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <limits>
 
 #include "card_picture_embedder.h"
+#include "frmCartomancy.h"
 #include "reading_details.h"
 #include "reading_windows.h"
 #include "rich_text_box.h"
 
 class QMdiArea;
-class QMdiSubWindow;
+class QGridLayout;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 
@@ -20,11 +24,10 @@ class ReportView;
 
 namespace baralune {
 
-class frmCartomancy;
 class LinkLabel;
 
-// The report window: the report on the right, the spread display beside it, Back at the top,
-// Save and Exit at the bottom.
+// The report window: whose reading it is and Back at the top, the report on the right of the
+// spread display (under it where the window is too narrow for both), Save and Exit at the bottom.
 class MDI : public QMainWindow {
   Q_OBJECT
 
@@ -37,6 +40,10 @@ class MDI : public QMainWindow {
   richtext::RichTextBox& ReportBox() { return m_box; }
   richtext::ReportView* RTB() const { return m_rtb; }
   frmCartomancy* SpreadDisplayWindow() const { return m_cartomancy; }
+  // The spread display's frame inside the window; its close box only hides it.
+  QMdiSubWindow* SpreadDisplayFrame() const { return m_child; }
+  // File > Show Spread: brings the spread display back after its close box hid it.
+  void ShowSpreadDisplay();
 
   // Shows the report box's content in the view if it changed since the last refresh.
   void RefreshReport();
@@ -46,6 +53,10 @@ class MDI : public QMainWindow {
 
   void SetReadingDetails(const ReadingDetails& details) { m_details = details; }
   const ReadingDetails& Details() const { return m_details; }
+  // "Ana María, born 3 March 1984 — dealt 8 December 2026, 13:00", in the program's language.
+  static QString WhoseReading(const ReadingDetails& details);
+  // Whether the report lies under the spread display rather than beside it.
+  bool ReportUnderDisplay() const { return m_reportUnder; }
 
   // The layout rule: Back and Exit at the same distance from the right edge, Save left of Exit.
   void MDIForm_Resize();
@@ -81,6 +92,10 @@ class MDI : public QMainWindow {
   void MDIForm_Unload();
   void LoadSpreadDisplay();
   void UpdateContentSize();
+  void ArrangeReport();
+  void FitReadingLine();
+  // A file name for the saved report from the name, the spread and the date of the reading.
+  QString SuggestedFileName() const;
   // The report box's clipboard rule: any change or mouse action over it empties the clipboard
   // of text copied from the report.
   void RTB_Change() { ClearClipboard(); }
@@ -98,6 +113,8 @@ class MDI : public QMainWindow {
 
   QScrollArea* m_scroll = nullptr;
   QWidget* m_client = nullptr;
+  QGridLayout* m_grid = nullptr;
+  QLabel* m_lblReading = nullptr;
   QWidget* m_picTop = nullptr;
   QWidget* m_picRight = nullptr;
   QWidget* m_picBottom = nullptr;
@@ -108,8 +125,10 @@ class MDI : public QMainWindow {
   LinkLabel* m_lblFullBrand = nullptr;
   richtext::ReportView* m_rtb = nullptr;
   QMdiArea* m_area = nullptr;
-  QMdiSubWindow* m_child = nullptr;
-  frmCartomancy* m_cartomancy = nullptr;
+  // Qt deletes child windows behind our back (a close box, the area going first): guarded.
+  QPointer<QMdiSubWindow> m_child;
+  QPointer<frmCartomancy> m_cartomancy;
+  bool m_reportUnder = false;
   bool m_unloaded = false;
   bool m_unloadingForBack = false;
 };

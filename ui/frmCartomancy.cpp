@@ -201,6 +201,25 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
           .arg(QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified()));
 }
 
+void frmCartomancy::ShowTitlesIn(Language language) {
+  for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
+    const QString title = TranslateIn(language, metaObject()->className(), kLayouts[spread].title);
+    m_panels[spread]->setAccessibleName(title);
+    for (QLabel* label : m_panels[spread]->findChildren<QLabel*>(QStringLiteral("lblSpreadName"))) {
+      label->setText(title);
+      label->setFont(
+          look::FittingFont(title, look::Font(12, true), label->size(), Qt::AlignCenter));
+    }
+  }
+  const QList<QLabel*> rows = findChildren<QLabel*>(QStringLiteral("lblRomany"));
+  for (QLabel* row : rows) {
+    const int index = row->property("index").toInt();
+    if (index >= 0 && index < static_cast<int>(std::size(spread_shape::kRomanyRows))) {
+      row->setText(TranslateIn(language, "SpreadDisplay", spread_shape::kRomanyRows[index].text));
+    }
+  }
+}
+
 void frmCartomancy::BringLayoutToFront(SpreadIndex spread) {
   QWidget* panel = LayoutPanel(spread);
   if (panel == nullptr) return;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "language.h"
 #include "reading_windows.h"
 
 class QLabel;
@@ -20,6 +21,9 @@ class frmCartomancy : public QWidget, public SpreadDisplay {
 
   void PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) override;
   void BringLayoutToFront(SpreadIndex spread) override;
+  // Titles and row captions in `language`: a reading shown again keeps the language it was
+  // dealt in, in its spread display as in its report.
+  void ShowTitlesIn(Language language);
 
   QSize sizeHint() const override;
 

@@ -1,5 +1,6 @@
 #include "frmHistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -7,8 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -16,6 +20,7 @@
 #include "MDI.h"
 #include "catalogue.h"
 #include "csv.h"
+#include "frmCartomancy.h"
 #include "frmMain.h"
 #include "journal_actions.h"
 #include "journal_file.h"
@@ -27,6 +32,7 @@
 #include "readings.h"
 #include "save_file.h"
 #include "seams.h"
+#include "sql_reason.h"
 
 namespace baralune {
 
@@ -50,25 +56,62 @@ QString SpreadText(int spread) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The journal's columns the table shows, in their order; the others stay out of the table and
+// so out of what a screen reader announces.
+constexpr int kShownColumns[] = {journal::kDealt, journal::kName, journal::kBirthDate,
+                                 journal::kSpread, journal::kMode};
+
+int ShownColumn(int column) {
+  for (int i = 0; i < static_cast<int>(std::size(kShownColumns)); ++i) {
+    if (kShownColumns[i] == column) return i;
+  }
+  return -1;
+}
+
+class ShownReadings : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool filterAcceptsColumn(int column, const QModelIndex&) const override {
+    return ShownColumn(column) >= 0;
+  }
+};
+
+QDate BirthDate(const QVariant& value) {
+  return QDate::fromString(value.toString(), Qt::ISODate);
+}
+
 }  // namespace
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+  const bool shown = role == Qt::DisplayRole || role == Qt::AccessibleTextRole;
+  if (!shown && role != kSortRole && role != Qt::ToolTipRole) {
     return QSqlQueryModel::data(index, role);
   }
   const QVariant value = QSqlQueryModel::data(index, Qt::DisplayRole);
   switch (index.column()) {
     case journal::kDealt: {
+      if (role == kSortRole) return value.toLongLong();
       const QVariant offset = QSqlQueryModel::data(this->index(index.row(), journal::kUtcOffset));
-      return journal::DealtTime(value.toLongLong(), offset.toInt())
-          .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+      return QLocale().toString(journal::DealtTime(value.toLongLong(), offset.toInt()),
+                                QLocale::ShortFormat);
     }
+    case journal::kBirthDate: {
+      if (role == kSortRole) return value;  // yyyy-MM-dd sorts as the dates do
+      const QDate date = BirthDate(value);
+      // The lists allow days no month has: such a date is shown as it was picked.
+      return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : value;
+    }
+    case journal::kName:
+      // A long name shows whole in its tooltip.
+      return value.toString();
     case journal::kSpread:
-      return SpreadText(value.toInt());
+      return role == Qt::ToolTipRole ? QVariant() : QVariant(SpreadText(value.toInt()));
     case journal::kMode:
-      return ModeText(value.toInt());
+      return role == Qt::ToolTipRole ? QVariant() : QVariant(ModeText(value.toInt()));
     default:
-      return value;
+      return role == Qt::ToolTipRole ? QVariant() : value;
   }
 }
 
@@ -76,26 +119,55 @@ std::int64_t HistoryModel::ReadingId(int row) const {
   return QSqlQueryModel::data(index(row, journal::kId)).toLongLong();
 }
 
-frmHistory::frmHistory(QWidget* owner) : QWidget(owner, Qt::Window) {
+int HistoryModel::RowOf(std::int64_t id) {
+  for (int row = 0;; ++row) {
+    while (row >= rowCount() && canFetchMore()) fetchMore();
+    if (row >= rowCount()) return -1;
+    if (ReadingId(row) == id) return row;
+  }
+}
+
+frmHistory::frmHistory(QWidget* owner) : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("frmHistory"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(tr("History - %1").arg(look::AppTitle()));
   setWindowIcon(look::ProgramIcon());
   setFont(look::Font());
   CreateControls();
-
-  const QString path = AppSeams().journalPath();
-  if (PrepareJournalForHistory(this)) {
-    m_writable = JournalIsWritable();
-    m_connection = std::make_unique<journal::Connection>(path, !m_writable, kJournalWait);
-  }
-  m_cmdDelete->setEnabled(m_writable);
+  OpenJournal();
   Search(QString());
+  if (owner != nullptr) move(owner->geometry().center() - rect().center());
 }
 
 frmHistory::~frmHistory() {
   // The model's query goes before its connection.
   m_model->clear();
+}
+
+void frmHistory::OpenJournal() {
+  const QString path = AppSeams().journalPath();
+  if (!PrepareJournalForHistory(this)) {
+    ShowTrouble(journal::PrepareOnce(path, nullptr, kJournalWait).reason);
+    return;
+  }
+  m_writable = JournalIsWritable();
+  m_connection = std::make_unique<journal::Connection>(path, !m_writable, kJournalWait);
+  if (!m_connection->IsOpen()) {
+    const QString reason = journal::SqlReason(m_connection->Db().lastError());
+    qWarning("History: the journal could not be opened: %s", qUtf8Printable(reason));
+    m_connection.reset();
+    ShowTrouble(reason);
+  }
+}
+
+void frmHistory::ShowTrouble(const QString& reason) {
+  // Said in the window, where the list would be, rather than an empty table.
+  m_lblTrouble->setText(QCoreApplication::translate(
+                            "Journal", "The journal of readings at %1 could not be opened: %2")
+                            .arg(QDir::toNativeSeparators(AppSeams().journalPath()), reason));
+  m_lblTrouble->show();
+  m_table->hide();
+  m_search->setEnabled(false);
 }
 
 void frmHistory::CreateControls() {
@@ -108,16 +180,22 @@ void frmHistory::CreateControls() {
   m_search->setObjectName(QStringLiteral("txtSearch"));
   m_search->setAccessibleName(tr("Search by name"));
   m_search->setClearButtonEnabled(true);
+  m_search->installEventFilter(this);
   caption->setBuddy(m_search);
   searchRow->addWidget(caption);
   searchRow->addWidget(m_search, 1);
   layout->addLayout(searchRow);
 
   m_model = new HistoryModel(this);
+  m_shown = new ShownReadings(this);
+  m_shown->setSourceModel(m_model);
+  m_shown->setSortRole(HistoryModel::kSortRole);
+  m_shown->setSortLocaleAware(true);
+  m_shown->setSortCaseSensitivity(Qt::CaseInsensitive);
   m_table = new QTableView(this);
   m_table->setObjectName(QStringLiteral("tblReadings"));
   m_table->setAccessibleName(tr("Readings"));
-  m_table->setModel(m_model);
+  m_table->setModel(m_shown);
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -126,8 +204,38 @@ void frmHistory::CreateControls() {
   m_table->verticalHeader()->hide();
   m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
   m_table->horizontalHeader()->setStretchLastSection(true);
+  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  m_table->horizontalHeader()->setSortIndicatorShown(false);
   m_table->installEventFilter(this);
   layout->addWidget(m_table, 1);
+  // Unsorted, the newest first, until a header is clicked; once the indicator shows, the header
+  // turns it at each click. Sorting needs every reading at hand, not only the first page.
+  connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+    Guard([this, section] {
+      QHeaderView* header = m_table->horizontalHeader();
+      if (!header->isSortIndicatorShown()) {
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(section, Qt::AscendingOrder);
+      }
+      while (m_model->canFetchMore()) m_model->fetchMore();
+      m_table->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+      if (m_table->currentIndex().isValid()) m_table->scrollTo(m_table->currentIndex());
+    });
+  });
+
+  m_lblNoMatch = new QLabel(tr("No readings match"), m_table->viewport());
+  m_lblNoMatch->setObjectName(QStringLiteral("lblNoMatch"));
+  m_lblNoMatch->setAlignment(Qt::AlignCenter);
+  m_lblNoMatch->hide();
+
+  m_lblTrouble = new QLabel(this);
+  m_lblTrouble->setObjectName(QStringLiteral("lblTrouble"));
+  m_lblTrouble->setWordWrap(true);
+  m_lblTrouble->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  m_lblTrouble->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  m_lblTrouble->setFocusPolicy(Qt::StrongFocus);
+  m_lblTrouble->hide();
+  layout->addWidget(m_lblTrouble, 1);
 
   auto* buttons = new QHBoxLayout();
   auto makeButton = [&](const char* name, const QString& text) {
@@ -147,6 +255,8 @@ void frmHistory::CreateControls() {
   connect(m_search, &QLineEdit::textChanged, this,
           [this](const QString& text) { Guard([&] { Search(text); }); });
   connect(m_table, &QTableView::doubleClicked, this, [this] { Guard([this] { OpenSelected(); }); });
+  connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { Guard([this] { UpdateButtons(); }); });
   connect(m_cmdOpen, &QPushButton::clicked, this, [this] { Guard([this] { OpenSelected(); }); });
   connect(m_cmdDelete, &QPushButton::clicked, this,
           [this] { Guard([this] { DeleteSelected(); }); });
@@ -165,38 +275,91 @@ void frmHistory::CreateControls() {
   resize(metrics.horizontalAdvance(QLatin1Char('x')) * 110, metrics.height() * 30);
 }
 
-void frmHistory::Search(const QString& search) {
-  if (m_connection == nullptr || !m_connection->IsOpen()) return;
-  QSqlQuery query(m_connection->Db());
-  journal::SelectList(query, search);
-  m_model->setQuery(std::move(query));
+int frmHistory::ModelRow(int row) const {
+  return m_shown->mapToSource(m_shown->index(row, 0)).row();
+}
+
+void frmHistory::SizeColumns() {
   m_model->setHeaderData(journal::kDealt, Qt::Horizontal, tr("Date and time"));
   m_model->setHeaderData(journal::kName, Qt::Horizontal, tr("Name"));
   m_model->setHeaderData(journal::kBirthDate, Qt::Horizontal, tr("Date of birth"));
   m_model->setHeaderData(journal::kSpread, Qt::Horizontal, tr("Spread"));
   m_model->setHeaderData(journal::kMode, Qt::Horizontal, tr("How dealt"));
-  m_table->setColumnHidden(journal::kId, true);
-  m_table->setColumnHidden(journal::kUtcOffset, true);
-  m_table->setColumnHidden(journal::kLanguage, true);
   const QFontMetrics metrics(m_table->font());
   const int x = metrics.horizontalAdvance(QLatin1Char('x'));
-  m_table->setColumnWidth(journal::kDealt,
-                          metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00")) + 2 * x);
-  m_table->setColumnWidth(journal::kName, 28 * x);
-  m_table->setColumnWidth(journal::kBirthDate,
-                          metrics.horizontalAdvance(tr("Date of birth")) + 3 * x);
-  m_table->setColumnWidth(journal::kSpread, metrics.horizontalAdvance(SpreadText(0)) + 3 * x);
-  if (m_model->rowCount() > 0) {
-    m_table->selectRow(0);
-    m_table->setCurrentIndex(m_model->index(0, journal::kDealt));
+  const QLocale locale;
+  const QString longest =
+      locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+  auto width = [&](const QString& text) { return metrics.horizontalAdvance(text) + 3 * x; };
+  m_table->setColumnWidth(ShownColumn(journal::kDealt),
+                          std::max(width(longest), width(tr("Date and time"))));
+  m_table->setColumnWidth(ShownColumn(journal::kName), 28 * x);
+  m_table->setColumnWidth(
+      ShownColumn(journal::kBirthDate),
+      std::max(width(locale.toString(QDate(1988, 12, 28), QLocale::ShortFormat)),
+               width(tr("Date of birth"))));
+  m_table->setColumnWidth(ShownColumn(journal::kSpread), width(SpreadText(0)));
+}
+
+void frmHistory::Search(const QString& search) {
+  if (m_connection == nullptr || !m_connection->IsOpen()) {
+    UpdateButtons();
+    return;
   }
-  m_cmdExport->setEnabled(m_model->rowCount() > 0);
+  // The widths the user gave the columns outlast the new list.
+  std::vector<int> widths;
+  for (int c = 0; c < m_shown->columnCount(); ++c) widths.push_back(m_table->columnWidth(c));
+  QSqlQuery query(m_connection->Db());
+  journal::SelectList(query, search);
+  m_model->setQuery(std::move(query));
+  if (m_model->lastError().isValid()) {
+    qWarning("History: the readings could not be listed: %s",
+             qUtf8Printable(m_model->lastError().text()));
+  }
+  SizeColumns();
+  if (widths.size() == static_cast<std::size_t>(m_shown->columnCount())) {
+    for (int c = 0; c + 1 < m_shown->columnCount(); ++c) m_table->setColumnWidth(c, widths[c]);
+  }
+  if (m_table->horizontalHeader()->isSortIndicatorShown()) {
+    while (m_model->canFetchMore()) m_model->fetchMore();
+  }
+  SelectReading(-1);
+}
+
+void frmHistory::Refresh() {
+  const QModelIndex current = m_table->currentIndex();
+  const std::int64_t id = current.isValid() ? m_model->ReadingId(ModelRow(current.row())) : -1;
+  Search(m_search->text());
+  if (id >= 0) SelectReading(id);
+}
+
+void frmHistory::SelectReading(std::int64_t id) {
+  // The model lists the newest first, whatever order the table shows.
+  int modelRow = id >= 0 ? m_model->RowOf(id) : -1;
+  if (modelRow < 0 && m_model->rowCount() > 0) modelRow = 0;
+  m_lblNoMatch->setVisible(m_model->rowCount() == 0 && !m_search->text().isEmpty());
+  m_lblNoMatch->setGeometry(m_table->viewport()->rect());
+  if (modelRow >= 0) {
+    const QModelIndex shown = m_shown->mapFromSource(m_model->index(modelRow, journal::kDealt));
+    m_table->selectionModel()->setCurrentIndex(
+        shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->scrollTo(shown);
+  }
+  UpdateButtons();
+}
+
+void frmHistory::UpdateButtons() {
+  const bool any = m_model->rowCount() > 0;
+  const bool selected = any && m_table->selectionModel()->hasSelection();
+  m_cmdOpen->setEnabled(selected);
+  m_cmdDelete->setEnabled(selected && m_writable);
+  m_cmdExport->setEnabled(any);
 }
 
 std::vector<std::int64_t> frmHistory::SelectedIds() const {
   std::vector<std::int64_t> ids;
   for (const QModelIndex& row : m_table->selectionModel()->selectedRows()) {
-    ids.push_back(m_model->ReadingId(row.row()));
+    ids.push_back(m_model->ReadingId(ModelRow(row.row())));
   }
   return ids;
 }
@@ -205,33 +368,67 @@ void frmHistory::OpenSelected() {
   if (m_connection == nullptr) return;
   const QModelIndex current = m_table->currentIndex();
   if (!current.isValid()) return;
-  const auto entry = journal::Load(m_connection->Db(), m_model->ReadingId(current.row()));
+  const auto entry = journal::Load(m_connection->Db(), m_model->ReadingId(ModelRow(current.row())));
   if (!entry) {
     ShowMessage(this, tr("This reading cannot be shown again."), QMessageBox::Information);
     return;
   }
   ShowReadingAgain(FromEntry(*entry));
+  close();
+}
+
+QString frmHistory::DeleteQuestion(const std::vector<std::int64_t>& ids) const {
+  const QString undone = tr("This cannot be undone.");
+  if (ids.size() != 1) {
+    return tr("Delete these %n reading(s)?", nullptr, static_cast<int>(ids.size())) +
+           QLatin1Char(' ') + undone;
+  }
+  const int row = ModelRow(m_table->selectionModel()->selectedRows().constFirst().row());
+  const QString name = m_model->index(row, journal::kName).data().toString().simplified();
+  const QVariant offset = m_model->index(row, journal::kUtcOffset).data(Qt::EditRole);
+  const QDate dealt =
+      journal::DealtTime(
+          m_model->index(row, journal::kDealt).data(HistoryModel::kSortRole).toLongLong(),
+          offset.toInt())
+          .date();
+  return tr("Delete the reading of %1 from %2?")
+             .arg(name, QLocale().toString(dealt, tr("d MMMM yyyy", "date dealt"))) +
+         QLatin1Char(' ') + undone;
 }
 
 void frmHistory::DeleteSelected() {
   if (m_connection == nullptr || !m_writable) return;
   const std::vector<std::int64_t> ids = SelectedIds();
   if (ids.empty()) return;
-  const int n = static_cast<int>(ids.size());
-  if (ShowMessage(this, tr("Delete %n reading(s)?", nullptr, n), QMessageBox::Question,
-                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-    return;
+  if (!AskToConfirm(this, DeleteQuestion(ids), tr("Delete"))) return;
+
+  // The reading next down from the ones deleted is selected then; at the foot, the one above.
+  std::int64_t next = -1;
+  const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+  int last = -1;
+  int first = m_shown->rowCount();
+  for (const QModelIndex& index : selected) {
+    last = std::max(last, index.row());
+    first = std::min(first, index.row());
   }
-  const int row = m_table->currentIndex().row();
+  auto isSelected = [this](int row) {
+    return m_table->selectionModel()->isRowSelected(row, QModelIndex());
+  };
+  for (int row = last + 1; row < m_shown->rowCount() && next < 0; ++row) {
+    if (!isSelected(row)) next = m_model->ReadingId(ModelRow(row));
+  }
+  for (int row = first - 1; row >= 0 && next < 0; --row) {
+    if (!isSelected(row)) next = m_model->ReadingId(ModelRow(row));
+  }
+
   m_model->clear();  // no statement of ours open over the rows deleted
   const QString why = journal::Remove(m_connection->Db(), ids);
   Search(m_search->text());
   if (!why.isEmpty()) {
+    qWarning("History: readings not deleted: %s", qUtf8Printable(why));
     ShowMessage(this, tr("The readings could not be deleted: %1").arg(why), QMessageBox::Warning);
-  } else if (row > 0 && m_model->rowCount() > 0) {
-    // The row after the ones deleted, or the last one.
-    while (row >= m_model->rowCount() && m_model->canFetchMore()) m_model->fetchMore();
-    m_table->selectRow(std::min(row, m_model->rowCount() - 1));
+  } else if (next >= 0) {
+    SelectReading(next);
   }
 }
 
@@ -245,6 +442,7 @@ void frmHistory::ExportShown() {
   const QString error =
       exported.failure.isEmpty() ? SaveFile(path, exported.csv) : exported.failure;
   if (!error.isEmpty()) {
+    qWarning("History: export failed: %s", qUtf8Printable(error));
     ShowMessage(this,
                 tr("The readings could not be exported to %1: %2")
                     .arg(QDir::toNativeSeparators(path), error),
@@ -266,8 +464,18 @@ void frmHistory::closeEvent(QCloseEvent* event) {
 }
 
 bool frmHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_table && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
+  if (event->type() == QEvent::Resize && watched == m_table) {
+    m_lblNoMatch->setGeometry(m_table->viewport()->rect());
+  }
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (watched == m_search && key == Qt::Key_Down && m_table->isVisible()) {
+    // From the search on into the list, where the selected reading is.
+    m_table->setFocus(Qt::OtherFocusReason);
+    if (!m_table->currentIndex().isValid()) Guard([this] { SelectReading(-1); });
+    return true;
+  }
+  if (watched == m_table) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Guard([this] { OpenSelected(); });
       return true;
@@ -285,7 +493,7 @@ frmHistory* ShowHistoryWindow(QWidget* owner) {
   if (history == nullptr) {
     history = new frmHistory(owner);
     history->show();
-    CenterOnScreen(history);
+    if (owner == nullptr) CenterOnScreen(history);
   }
   history->raise();
   history->activateWindow();
@@ -293,15 +501,21 @@ frmHistory* ShowHistoryWindow(QWidget* owner) {
   return history;
 }
 
+void RefreshHistoryWindow() {
+  if (auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"))) {
+    history->Refresh();
+  }
+}
+
 void ShowReadingAgain(const ReadingDetails& details) {
   MDI* report = LoadedReportWindow();
   report->SetReadingDetails(details);
   // The report is written again in the language it was first written in.
   RunReading(details.spread, report->ReadingTarget(), EnteredHand(details.hand), details.language);
-  report->ShowReport();
-  if (auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"))) {
-    history->close();
+  if (frmCartomancy* display = report->SpreadDisplayWindow()) {
+    display->ShowTitlesIn(details.language);
   }
+  report->ShowReport();
   if (auto* main = qobject_cast<frmMain*>(FindLoadedWindow("frmMain"))) main->UnloadForReading();
 }
 

@@ -116,7 +116,9 @@ void OnWriterReport(const journal::Writer::Report& report) {
       qApp,
       [report] {
         if (report.path != CurrentPath()) return;
-        if (report.failure.isEmpty()) {
+        if (report.kept) {
+          Guard(RefreshHistoryWindow);
+        } else if (report.failure.isEmpty()) {
           TellFound(MessageParent(), report.path, report.preparation);
         } else {
           TellNotKept(report.path, report.failure);

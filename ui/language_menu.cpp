@@ -64,13 +64,30 @@ void ReopenReportWindow(MDI* old, Language language) {
 }
 
 void Switch(QMainWindow* window, Language language) {
-  if (language == AppliedLanguage()) return;
-  StoreLanguage(language);
-  ApplyLanguage(language);
+  auto* report = qobject_cast<MDI*>(window);
+  // A reading shown again in the language it was dealt in is shown in the one chosen, even
+  // when the program already speaks it.
+  const bool reshow = report != nullptr && report->Details().language != language;
+  if (language == AppliedLanguage() && !reshow) return;
+  // An open History comes back in the new language, where it was, with its search.
+  auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"));
+  const bool hadHistory = history != nullptr;
+  const QString search = hadHistory ? history->SearchField()->text() : QString();
+  const QPoint place = hadHistory ? history->pos() : QPoint();
+  if (hadHistory) history->close();
+  if (language != AppliedLanguage()) {
+    StoreLanguage(language);
+    ApplyLanguage(language);
+  }
   if (auto* main = qobject_cast<frmMain*>(window)) {
     ReopenMainWindow(main);
-  } else if (auto* report = qobject_cast<MDI*>(window)) {
+  } else if (report != nullptr) {
     ReopenReportWindow(report, language);
+  }
+  if (hadHistory) {
+    frmHistory* fresh = ShowHistoryWindow(nullptr);
+    fresh->move(place);
+    fresh->SearchField()->setText(search);
   }
 }
 

@@ -23,19 +23,34 @@ void AddPrintActions(MDI* window, QMenu* file) {
   pdf->setObjectName(QStringLiteral("mnuExportPdf"));
   pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   QObject::connect(pdf, &QAction::triggered, window, [window] { ExportReadingPdf(window); });
+  QAction* preview = file->addAction(MDI::tr("Print Pre&view…"));
+  preview->setObjectName(QStringLiteral("mnuPrintPreview"));
+  QObject::connect(preview, &QAction::triggered, window, [window] { PreviewReading(window); });
 }
 
 void PrintReading(MDI* window) {
   Guard([window] {
     const ReadingDetails details = window->Details();
     const richtext::Document& report = window->ReportBox().document();
-    const QString error = AppSeams().print(window, [&](QPagedPaintDevice& printer) {
-      return print::PaintReading(printer, details, report);
-    });
+    const QString error = AppSeams().print(
+        window,
+        [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
+        print::ReadingTitle(details));
     if (!error.isEmpty()) {
       ShowMessage(window, MDI::tr("The reading could not be printed: %1").arg(error),
                   QMessageBox::Warning);
     }
+  });
+}
+
+void PreviewReading(MDI* window) {
+  Guard([window] {
+    const ReadingDetails details = window->Details();
+    const richtext::Document& report = window->ReportBox().document();
+    AppSeams().printPreview(
+        window,
+        [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
+        print::ReadingTitle(details));
   });
 }
 

@@ -2,16 +2,22 @@
 
 #include <QCoreApplication>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "reading_print.h"
 
 namespace baralune {
 
-QString PrintWithDialog(QWidget* parent, const PagePainter& paint) {
+void SetUpPrinter(QPrinter& printer, const QString& title) {
+  print::SetUpPage(printer);
+  printer.setDocName(title);
+}
+
+QString PrintWithDialog(QWidget* parent, const PagePainter& paint, const QString& title) {
   auto Tr = [](const char* text) { return QCoreApplication::translate("PrintDialog", text); };
   QPrinter printer(QPrinter::HighResolution);
-  print::SetUpPage(printer);
+  SetUpPrinter(printer, title);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return {};  // cancelled: nothing printed, nothing said
   if (!paint(printer))
@@ -19,6 +25,17 @@ QString PrintWithDialog(QWidget* parent, const PagePainter& paint) {
   if (printer.printerState() == QPrinter::Error)
     return Tr(QT_TRANSLATE_NOOP("PrintDialog", "the print system reported an error"));
   return {};
+}
+
+void ShowPrintPreview(QWidget* parent, const PagePainter& paint, const QString& title) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer, title);
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* shown) {
+                     if (!paint(*shown)) qWarning("Print preview: the pages could not be drawn");
+                   });
+  dialog.exec();
 }
 
 }  // namespace baralune

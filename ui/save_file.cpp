@@ -60,12 +60,14 @@ void RememberSaveFolder(const QString& path) {
   AppSeams().settings()->setValue(kLastSaveFolder, QFileInfo(path).absolutePath());
 }
 
-QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix) {
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix,
+                    const QString& suggested) {
   SaveDialogRequest request;
   request.title = look::AppTitle();
   request.filter = filter;
   request.defaultSuffix = suffix;
   request.directory = SaveFolder();
+  request.fileName = suggested;
   const QString chosen = AppSeams().saveFileName(parent, request);
   return chosen.isEmpty() ? chosen : WithDefaultSuffix(chosen, suffix);
 }

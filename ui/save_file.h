@@ -19,9 +19,10 @@ QString SaveFolder();
 void RememberSaveFolder(const QString& path);
 
 // Asks for the file to save to in a dialog titled with the program's name that opens in
-// SaveFolder(), the name empty. Returns the path chosen, with `suffix` added when the name has
-// no extension, or an empty string when the user cancelled.
-QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix);
+// SaveFolder() with `suggested` as the name. Returns the path chosen, with `suffix` added when
+// the name has no extension, or an empty string when the user cancelled.
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix,
+                    const QString& suggested = {});
 
 // `path`, with `suffix` added when its name has no extension.
 QString WithDefaultSuffix(const QString& path, const QString& suffix);

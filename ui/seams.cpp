@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
 #include <cstdio>
@@ -28,6 +29,16 @@ QMessageBox::StandardButton RealMessageBox(QWidget* parent, const QString& text,
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+bool RealConfirm(QWidget* parent, const QString& text, const QString& action) {
+  QMessageBox box(QMessageBox::Question, look::AppTitle(), text, QMessageBox::NoButton, parent);
+  QPushButton* go = box.addButton(action, QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  box.exec();
+  return box.clickedButton() == go;
+}
+
 QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
   QFileDialog dialog(parent, request.title, request.directory);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -37,6 +48,7 @@ QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
                            ? request.filter
                            : request.filter + QStringLiteral(" (*.rtf)"));
   dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -51,8 +63,10 @@ std::unique_ptr<QSettings> RealSettings() {
 Seams RealSeams() {
   Seams seams;
   seams.messageBox = RealMessageBox;
+  seams.confirm = RealConfirm;
   seams.saveFileName = RealSaveFileName;
   seams.print = PrintWithDialog;
+  seams.printPreview = ShowPrintPreview;
   seams.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   seams.today = [] { return QDate::currentDate(); };
   seams.settings = RealSettings;
@@ -93,7 +107,16 @@ void ApplyTestEnvironment() {
       if (buttons.testFlag(QMessageBox::No)) return QMessageBox::No;
       return QMessageBox::Ok;
     };
+    AppSeams().confirm = [yes](QWidget*, const QString& text, const QString&) {
+      std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+      std::fflush(stderr);
+      return yes;
+    };
   }
+}
+
+bool AskToConfirm(QWidget* parent, const QString& text, const QString& action) {
+  return AppSeams().confirm(parent, text, action);
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,

@@ -18,9 +18,10 @@ using PagePainter = std::function<bool(QPagedPaintDevice& printer)>;
 // What the Save As dialog is asked to offer.
 struct SaveDialogRequest {
   QString title;
-  QString filter;         // as Baralune names it: "Rich Text Format | *.rtf", or "PDF (*.pdf)"
+  QString filter;         // as Baralune names it: "Rich Text Format (*.rtf *.doc)", "PDF (*.pdf)"
   QString defaultSuffix;  // appended to a name typed without an extension
-  QString directory;      // the folder the dialog opens in, with no file name filled in
+  QString directory;      // the folder the dialog opens in
+  QString fileName;       // the name filled in, if any
 };
 
 // The places where Baralune meets the desktop, the user's answers and the clock. The real
@@ -32,11 +33,17 @@ struct Seams {
       QWidget* parent, const QString& text, QMessageBox::Icon icon,
       QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)>
       messageBox;
+  // Asks whether to go ahead with something that cannot be undone: `action` names the button
+  // that does it ("Delete"); Cancel, beside it, is the default. True when the user went ahead.
+  std::function<bool(QWidget* parent, const QString& text, const QString& action)> confirm;
   // Asks for a file to save to; an empty result means the user cancelled.
   std::function<QString(QWidget* parent, const SaveDialogRequest& request)> saveFileName;
-  // Asks which printer to use and prints there: `paint` draws the pages on the printer and says
-  // whether it could. Returns the reason printing failed; empty when printed or cancelled.
-  std::function<QString(QWidget* parent, const PagePainter& paint)> print;
+  // Asks which printer to use and prints there a document titled `title` (a PDF printed to a
+  // file carries it): `paint` draws the pages on the printer and says whether it could. Returns
+  // the reason printing failed; empty when printed or cancelled.
+  std::function<QString(QWidget* parent, const PagePainter& paint, const QString& title)> print;
+  // Shows the pages `paint` draws in a print preview, from which the user may print them.
+  std::function<void(QWidget* parent, const PagePainter& paint, const QString& title)> printPreview;
   // Hands an address to the desktop's default browser.
   std::function<void(const QUrl& url)> openUrl;
   // Today's date on the user's clock.
@@ -62,6 +69,9 @@ Seams& AppSeams();
 //                            return at once: Yes if the value is "yes" and Yes is offered,
 //                            otherwise No if offered, otherwise OK.
 void ApplyTestEnvironment();
+
+// Asks through the confirmation seam.
+bool AskToConfirm(QWidget* parent, const QString& text, const QString& action);
 
 // Message box with the application title, through the seam.
 QMessageBox::StandardButton ShowMessage(

@@ -69,7 +69,8 @@ QTextCharFormat ReportCharFormat(const CharFormat& f) {
   return format;
 }
 
-std::vector<int> FillTextDocument(const Document& shown, QTextDocument& target) {
+std::vector<int> FillTextDocument(const Document& shown, QTextDocument& target,
+                                  const SharperPicture& sharper) {
   QTextDocument* qdoc = &target;
   qdoc->clear();
   std::vector<int> viewPositions(shown.size() + 1, 0);
@@ -120,7 +121,9 @@ std::vector<int> FillTextDocument(const Document& shown, QTextDocument& target) 
           pic ? PictureDisplayTwips(*pic, kTwipsPerPixel) : std::nullopt;
       if (twips) {
         const QString name = kPictureScheme + QStringLiteral("://") + QString::number(pictureIndex);
-        qdoc->addResource(QTextDocument::ImageResource, QUrl(name), ToImage(*pic));
+        const QImage sharp = sharper ? sharper(*pic) : QImage();
+        qdoc->addResource(QTextDocument::ImageResource, QUrl(name),
+                          sharp.isNull() ? ToImage(*pic) : sharp);
         image.setName(name);
         image.setWidth((twips->width + 7) / kTwipsPerPixel);
         image.setHeight((twips->height + 7) / kTwipsPerPixel);

@@ -71,7 +71,7 @@ void ReportView::ShowDocument(const Document& document) {
 void ReportView::Rebuild() {
   QTextDocument* qdoc = this->document();
   qdoc->setDefaultFont(font());
-  m_viewPositions = FillTextDocument(m_shown, *qdoc);
+  m_viewPositions = FillTextDocument(m_shown, *qdoc, m_sharper);
 
   m_links = m_autoUrlDetect ? WebLinks(m_shown.chars) : std::vector<CharRange>{};
   ApplyLinkFormats();

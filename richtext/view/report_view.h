@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document.h"
+#include "report_text_document.h"
 #include "url_detection.h"
 
 namespace richtext {
@@ -48,6 +49,9 @@ class ReportView : public QTextEdit {
   explicit ReportView(QWidget* parent = nullptr);
 
   void ShowDocument(const Document& document);
+  // Where sharper pictures come from (the card faces at twice their pixels), for the next
+  // ShowDocument.
+  void SetSharperPictures(SharperPicture sharper) { m_sharper = std::move(sharper); }
   const Document& ShownDocument() const { return m_shown; }
 
   std::uint32_t EventMask() const { return m_eventMask; }
@@ -94,6 +98,7 @@ class ReportView : public QTextEdit {
   void NotifyLink(QMouseEvent* event);
 
   Document m_shown;
+  SharperPicture m_sharper;
   std::vector<int> m_viewPositions;  // document position -> view position, one past the end too
   std::vector<CharRange> m_links;
   std::uint32_t m_eventMask = 0;
