@@ -308,22 +308,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 <context>
     <name>baralune::frmCartomancy</name>
     <message>
-        <source>3 Card Spread</source>
-        <translation>Tirada de 3 cartas</translation>
-    </message>
-    <message>
-        <source>9 Card Spread</source>
-        <translation>Tirada de 9 cartas</translation>
-    </message>
-    <message>
-        <source>Horseshoe Spread</source>
-        <translation>Tirada de la herradura</translation>
-    </message>
-    <message>
-        <source>Gypsy / Romany Spread</source>
-        <translation>Tirada gitana/romaní</translation>
-    </message>
-    <message>
         <source>Position %1</source>
         <translation>Posición %1</translation>
     </message>

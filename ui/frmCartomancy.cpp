@@ -25,21 +25,22 @@ struct LayoutInfo {
   int panelIndex;  // -1: not part of a control array
   const char* boxName;
   std::span<const spread_shape::Place> positions;
-  const char* title;
   int titleLeft;
   int titleWidth;
 };
 
 const LayoutInfo kLayouts[kSpreadCount] = {
-    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard,
-     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "3 Card Spread"), 4552, 1890},
-    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard,
-     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "9 Card Spread"), 4552, 1890},
-    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe,
-     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "Horseshoe Spread"), 4282, 2430},
-    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany,
-     QT_TRANSLATE_NOOP("baralune::frmCartomancy", "Gypsy / Romany Spread"), 3892, 3210},
+    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, 4282, 2430},
+    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, 3892, 3210},
 };
+
+// A spread's name as its report gives it: the engine holds it in each language.
+QString SpreadTitle(SpreadIndex spread, Language language) {
+  const std::string_view name = SpreadReportName(spread, language);
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
                   const QFont& font, const QColor& color, int index = -1) {
@@ -88,7 +89,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   if (info.panelIndex >= 0) panel->setProperty("index", info.panelIndex);
   panel->setGeometry(look::TwipsRect(0, 600, 10500, kPanelHeightTwips));
   look::FillBackground(panel, look::Background());
-  panel->setAccessibleName(tr(info.title));
+  panel->setAccessibleName(SpreadTitle(spread, AppliedLanguage()));
   m_panels[spread] = panel;
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
@@ -110,7 +111,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
     m_cardBoxes[spread].push_back(box);
   }
 
-  MakeLabel(panel, "lblSpreadName", tr(info.title),
+  MakeLabel(panel, "lblSpreadName", SpreadTitle(spread, AppliedLanguage()),
             look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270), look::Font(12, true),
             QColor(0, 255, 255));
 
@@ -203,7 +204,7 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
 
 void frmCartomancy::ShowTitlesIn(Language language) {
   for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
-    const QString title = TranslateIn(language, metaObject()->className(), kLayouts[spread].title);
+    const QString title = SpreadTitle(spread, language);
     m_panels[spread]->setAccessibleName(title);
     for (QLabel* label : m_panels[spread]->findChildren<QLabel*>(QStringLiteral("lblSpreadName"))) {
       label->setText(title);
