@@ -65,7 +65,6 @@ class frmManual : public QMainWindow {
   void mnuExit_Click();
 
   int PickCount() const { return m_pickCount; }
-  int CardCountToPick() const { return m_cardCount; }
   SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
   TrayCard* picManual(int index) const;
   // The card Tab comes to in the tray: the one focused last, or its nearest neighbour once
