@@ -9,7 +9,7 @@ JOBS      ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 REPORT    ?= $(BUILD)/sample-reading.rtf
 
-.PHONY: all deps deps-test configure build app run test test-main test-sanitize test-threads fuzz bench package format clean
+.PHONY: all deps deps-test configure build app run test check test-main test-sanitize test-threads fuzz bench package format clean
 
 all: build
 
@@ -41,6 +41,10 @@ test: test-main fuzz test-sanitize test-threads
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The quick round while working: the normal build's tests, without those labelled slow.
+check: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
 
 $(SANITIZE)/build.ninja: | deps-test
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \

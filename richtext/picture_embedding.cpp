@@ -112,11 +112,6 @@ void DeleteChars(RichTextBox& box, std::size_t pos, std::size_t count) {
 
 }  // namespace
 
-std::string ByteToHex(std::uint8_t byte) {
-  constexpr std::string_view digits = "0123456789ABCDEF";
-  return {digits[byte >> 4], digits[byte & 0xF]};
-}
-
 std::string PictureToRtf(const Picture& picture, ScreenTwips twips) {
   const std::vector<std::uint8_t> metafile = RecordBitmapMetafile(picture);
   if (metafile.empty()) return {};

@@ -14,10 +14,6 @@ struct ScreenTwips {
   int y = 15;
 };
 
-// Two hexadecimal digits for a byte, with a leading zero ("0A" for 10); the embedding writes
-// them in lower case.
-std::string ByteToHex(std::uint8_t byte);
-
 // The RTF picture group of a bitmap: "{\pict\wmetafile8\picwW\pichH\picwgoalGW\pichgoalGH "
 // then the metafile's bytes as lower-case hex, 39 bytes (78 digits) a line, each line
 // preceded by CR LF, then CR LF and "}". Empty when the picture cannot be recorded as a

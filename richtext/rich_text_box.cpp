@@ -1,9 +1,6 @@
 #include "rich_text_box.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "rtf_reader.h"
 #include "rtf_writer.h"
@@ -192,23 +189,6 @@ bool RichTextBox::SetTextRTF(std::string_view rtf, std::string* error) {
 std::ptrdiff_t RichTextBox::Find(std::string_view utf8) const {
   const std::size_t pos = doc_.chars.find(WithParagraphBreaks(utf8));
   return pos == std::u32string::npos ? -1 : static_cast<std::ptrdiff_t>(pos);
-}
-
-bool RichTextBox::SaveFile(const std::string& path, std::string* error) const {
-  const std::string rtf = TextRTF();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) {
-    if (error) *error = "cannot open " + path + " for writing: " + std::strerror(errno);
-    return false;
-  }
-  const bool written = std::fwrite(rtf.data(), 1, rtf.size(), file) == rtf.size();
-  const int savedErrno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    if (error) *error = "cannot write " + path + ": " + std::strerror(written ? errno : savedErrno);
-    return false;
-  }
-  return true;
 }
 
 void RichTextBox::Touch() {

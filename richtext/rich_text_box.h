@@ -52,9 +52,6 @@ class RichTextBox {
   // 0-based position of the first occurrence of `utf8` in the plain text, or -1.
   std::ptrdiff_t Find(std::string_view utf8) const;
 
-  // Writes TextRTF() to `path`. Returns false with `error` set on failure.
-  bool SaveFile(const std::string& path, std::string* error = nullptr) const;
-
   const Document& document() const { return doc_; }
   // Grows by one on every change of the content; views redraw when it moves.
   std::uint64_t Revision() const { return revision_; }

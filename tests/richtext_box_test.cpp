@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
 #include "rich_text_box.h"
 #include "richtext_test_helpers.h"
 
@@ -180,22 +176,6 @@ TEST(RichTextBox, SetTextRtfPutsTheCaretAtTheStart) {
   EXPECT_EQ(box.SelStart(), 0u);
   EXPECT_EQ(box.SelLength(), 0u);
   EXPECT_TRUE(box.InsertionFormat().underline);
-}
-
-TEST(RichTextBox, SaveFileWritesTheRtfAndReportsFailure) {
-  RichTextBox box;
-  Append(box, "saved");
-  const std::string path = ::testing::TempDir() + "/richtext_box_save.rtf";
-  ASSERT_TRUE(box.SaveFile(path));
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  EXPECT_EQ(content.str(), box.TextRTF());
-  std::remove(path.c_str());
-
-  std::string error;
-  EXPECT_FALSE(box.SaveFile("/nonexistent-dir/x.rtf", &error));
-  EXPECT_NE(error.find("/nonexistent-dir/x.rtf"), std::string::npos);
 }
 
 }  // namespace

@@ -38,13 +38,6 @@ std::vector<std::uint8_t> FromHex(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-TEST(PictureRtf, ByteToHexGivesTwoUpperCaseDigits) {
-  EXPECT_EQ(ByteToHex(0), "00");
-  EXPECT_EQ(ByteToHex(10), "0A");
-  EXPECT_EQ(ByteToHex(0x9D), "9D");
-  EXPECT_EQ(ByteToHex(255), "FF");
-}
-
 TEST(PictureRtf, CardPictureHeaderAndLines) {
   const Picture picture = Filled(40, 50, 10);
   const std::string group = PictureToRtf(picture);

@@ -125,7 +125,7 @@ TEST_F(ManualTest, ThreeCardSpreadNamesEachPositionThenDealsAfterThePause) {
   // in front of it, and no reading has been made yet.
   Hand = {99};
   int pausesSeen = 0;
-  AppSeams().pause = [&](int ms) {
+  AppSeams().pause = [&](QObject*, int ms, const std::function<void()>& then) {
     ++pausesSeen;
     EXPECT_EQ(ms, 2000);
     EXPECT_EQ(meaning->text(), last);
@@ -134,6 +134,7 @@ TEST_F(ManualTest, ThreeCardSpreadNamesEachPositionThenDealsAfterThePause) {
     EXPECT_TRUE(InFront(message, tray));
     EXPECT_EQ(Hand, std::vector<CardIndex>{99});
     EXPECT_FALSE(Loaded<MDI>("MDI")->isVisible());
+    then();
   };
   Pick(manual, 51);
   EXPECT_EQ(pausesSeen, 1);
@@ -164,7 +165,10 @@ TEST_F(ManualTest, EverySpreadWalksThroughItsPositionMeaningsInTurn) {
     auto* meaning = Child<QLabel>(manual, "lblPositionMeaning");
     const int n = CardCount(spread);
     int left = -1;
-    AppSeams().pause = [&](int) { left = CardsLeft(manual); };
+    AppSeams().pause = [&](QObject*, int, const std::function<void()>& then) {
+      left = CardsLeft(manual);
+      then();
+    };
 
     QStringList shown;
     for (int pick = 0; pick < n; ++pick) {
@@ -181,6 +185,39 @@ TEST_F(ManualTest, EverySpreadWalksThroughItsPositionMeaningsInTurn) {
     QuitProgram();
     FlushDeletes();
   }
+}
+
+TEST_F(ManualTest, ThePauseRunsOnTheEventLoopAndBackDuringItDealsNoReading) {
+  // The real timer, shortened: the last pick returns at once and the reading follows later.
+  AppSeams().pause = [](QObject* context, int, std::function<void()> then) {
+    RealSeams().pause(context, 20, std::move(then));
+  };
+  frmManual* manual = DealManual(0);
+  ASSERT_NE(manual, nullptr);
+  for (int k : {1, 2, 3}) Pick(manual, k);
+  EXPECT_EQ(Loaded<frmManual>("frmManual"), manual);
+  EXPECT_FALSE(Loaded<MDI>("MDI")->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([] { return Loaded<MDI>("MDI")->isVisible(); }));
+  EXPECT_EQ(Loaded<frmManual>("frmManual"), nullptr);
+  QuitProgram();
+  FlushDeletes();
+  const int ends = desktop.endProcessCalls;
+
+  // Back while the message shows: the main window comes back and no reading is made, even
+  // if the pause ends before the window is gone.
+  std::function<void()> pending;
+  AppSeams().pause = [&](QObject*, int, std::function<void()> then) { pending = std::move(then); };
+  manual = DealManual(0);
+  ASSERT_NE(manual, nullptr);
+  for (int k : {1, 2, 3}) Pick(manual, k);
+  ASSERT_TRUE(pending);
+  Hand = {99};
+  manual->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+  pending();
+  EXPECT_EQ(Hand, std::vector<CardIndex>{99});
+  EXPECT_FALSE(Loaded<MDI>("MDI")->isVisible());
+  EXPECT_NE(Loaded<frmMain>("frmMain"), nullptr);
+  EXPECT_EQ(desktop.endProcessCalls, ends);
 }
 
 TEST_F(ManualTest, TheReadingUsesTheSpreadKeptAtLoad) {

@@ -49,7 +49,7 @@ TEST_F(ReadingFlowTest, AutomaticDealShowsTheReportAndTheFacesForEverySpread) {
         QString::fromUtf8(kSpreads[spread].reportName.data(),
                           static_cast<qsizetype>(kSpreads[spread].reportName.size()))));
     EXPECT_EQ(report->RTB()->ShownDocument().chars, report->ReportBox().document().chars);
-    EXPECT_EQ(report->ReportBox().Revision() > 0, true);
+    EXPECT_GT(report->ReportBox().Revision(), 0u);
 
     // Each card box of the spread shows the face of the card drawn for its position.
     frmCartomancy* display = report->SpreadDisplayWindow();

@@ -5,12 +5,25 @@
 
 #include "shared_palette_style.h"
 
+namespace {
+
+QtMessageHandler g_qtHandler = nullptr;
+
+// A critical log line is a failure the program met: it fails the test that caused it.
+void FailOnCritical(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtCriticalMsg) ADD_FAILURE() << "critical log line: " << text.toStdString();
+  if (g_qtHandler != nullptr) g_qtHandler(type, context, text);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune-tests"));
   baralune::InstallSharedPaletteStyle();
+  g_qtHandler = qInstallMessageHandler(FailOnCritical);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -66,7 +66,11 @@ class FakeDesktop {
                                          QSettings::IniFormat);
     };
     s.journalPath = [this] { return dir.filePath(QStringLiteral("journal.sqlite")); };
-    s.pause = [this](int ms) { pauses.push_back(ms); };
+    // The pause ends at once.
+    s.pause = [this](QObject*, int ms, const std::function<void()>& then) {
+      pauses.push_back(ms);
+      then();
+    };
     s.endProcess = [this] { ++endProcessCalls; };
   }
   ~FakeDesktop() { AppSeams() = RealSeams(); }

@@ -27,6 +27,15 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>Guard</name>
+    <message>
+        <source>This could not be done:
+%1</source>
+        <translation>No se pudo hacer:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>

@@ -316,8 +316,15 @@ void frmManual::picManual_Click(int index) {
   Guard([this] { m_picTray->setEnabled(false); });
   Guard([this] { m_picMessage->raise(); });
   Guard([this] { repaint(); });
-  Guard([] { AppSeams().pause(kPauseMilliseconds); });
+  // The window keeps painting and answering while the message shows.
+  Guard([this] {
+    AppSeams().pause(this, kPauseMilliseconds, [this] {
+      if (!m_closed) DealReading();
+    });
+  });
+}
 
+void frmManual::DealReading() {
   MDI* report = nullptr;
   Guard([&] { report = LoadedReportWindow(); });
   if (report != nullptr) {
@@ -346,6 +353,7 @@ void frmManual::UnloadItself() {
 
 void frmManual::closeEvent(QCloseEvent* event) {
   // The user closing the window ends the program; Back and the end of the picking do not.
+  m_closed = true;
   if (!m_unloadingItself && !QuittingProgram()) Guard([] { QuitProgram(); });
   MarkUnloaded(this);
   event->accept();

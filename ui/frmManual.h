@@ -65,7 +65,6 @@ class frmManual : public QMainWindow {
   void mnuExit_Click();
 
   int PickCount() const { return m_pickCount; }
-  int CardCountToPick() const { return m_cardCount; }
   SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
   TrayCard* picManual(int index) const;
   // The card Tab comes to in the tray: the one focused last, or its nearest neighbour once
@@ -93,6 +92,8 @@ class frmManual : public QMainWindow {
   void SetTrayFocus(int index, bool focus);
   // Closes the window as part of the flow (Back, or after the last pick): the program goes on.
   void UnloadItself();
+  // After the pause: deals the reading into the report window and closes this one.
+  void DealReading();
 
   SpreadIndex m_spreadIndex = 0;
   int m_cardCount = 0;
@@ -106,6 +107,7 @@ class frmManual : public QMainWindow {
   QWidget* m_picMessage = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
   bool m_unloadingItself = false;
+  bool m_closed = false;  // a pause still running then deals no reading
 };
 
 // Opens a manual window for the current spread index, shown and centred on the screen.

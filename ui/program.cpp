@@ -25,6 +25,17 @@ bool IsProgramWindow(const QWidget* w) {
 }
 }  // namespace
 
+void ReportFailedStep(const std::exception& failure) noexcept {
+  qCritical("A step of an event handler failed: %s", failure.what());
+  try {
+    const QString text = QCoreApplication::translate("Guard", "This could not be done:\n%1")
+                             .arg(QString::fromUtf8(failure.what()));
+    ShowMessage(QApplication::activeWindow(), text, QMessageBox::Critical);
+  } catch (const std::exception& again) {
+    qCritical("The failure could not be shown: %s", again.what());
+  }
+}
+
 frmMain* ShowNewMainWindow() {
   auto* window = new frmMain();
   window->show();

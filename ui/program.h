@@ -9,12 +9,18 @@ class frmMain;
 class MDI;
 struct ReadingDetails;
 
-// Runs one step of an event handler. A failing step is skipped and the handler goes on.
+// Says that a step of an event handler failed: a critical line in the log, and a message to
+// the user over the active window.
+void ReportFailedStep(const std::exception& failure) noexcept;
+
+// Runs one step of an event handler. A step that fails is said, and the handler goes on with
+// its next step.
 template <typename Step>
 void Guard(Step&& step) noexcept {
   try {
     step();
-  } catch (...) {
+  } catch (const std::exception& failure) {
+    ReportFailedStep(failure);
   }
 }
 

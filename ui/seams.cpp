@@ -6,7 +6,7 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 #include "look.h"
@@ -74,7 +74,9 @@ Seams RealSeams() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("journal.sqlite"));
   };
-  seams.pause = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  seams.pause = [](QObject* context, int ms, std::function<void()> then) {
+    QTimer::singleShot(ms, context, std::move(then));
+  };
   seams.endProcess = [] { QCoreApplication::exit(0); };
   return seams;
 }

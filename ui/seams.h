@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QObject;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -52,8 +53,9 @@ struct Seams {
   std::function<std::unique_ptr<QSettings>()> settings;
   // The file of the journal of readings.
   std::function<QString()> journalPath;
-  // Blocks the user-interface thread for a while (the manual mode's pause).
-  std::function<void(int milliseconds)> pause;
+  // Runs `then` once `milliseconds` have passed, without blocking the user-interface thread
+  // (the manual mode's pause); nothing runs if `context` is destroyed first.
+  std::function<void(QObject* context, int milliseconds, std::function<void()> then)> pause;
   // Ends the process once every window is gone.
   std::function<void()> endProcess;
 };
