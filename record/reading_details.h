@@ -21,7 +21,7 @@ struct ReadingDetails {
 
   std::int64_t id = 0;  // given by the journal once kept
   QString name;         // as typed
-  QString birthDate;  // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
+  QString birthDate;    // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
   SpreadIndex spread = 0;
   Mode mode = Mode::Automatic;
   std::vector<CardIndex> hand;            // the card of each position, in order

@@ -12,10 +12,10 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 
-#include "cover_page.h"
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include "cover_page.h"
 
 #include "print_dialog.h"
 #include "reading_print.h"
