@@ -49,6 +49,10 @@ for program in baralune baralune-deal; do
   readelf -d "$tmp/root/usr/bin/$program" | grep -q 'BIND_NOW\|FLAGS_1.*NOW' ||
     fail "$program not linked with -z now"
   readelf -lW "$tmp/root/usr/bin/$program" | grep -q GNU_RELRO || fail "$program has no RELRO"
+  # The tests reach the seams from their own build of the program, never from the shipped one.
+  if strings "$tmp/root/usr/bin/$program" | grep -q 'BARALUNE_TEST_'; then
+    fail "$program reads a test hook from the environment"
+  fi
 done
 
 # lintian's verdict, pedantic: no error and no warning.

@@ -8,7 +8,7 @@ trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 headless() {
   env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES QT_QPA_PLATFORM= \
-    BARALUNE_TEST_DIR="$tmp" "$@"
+    HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" "$@"
 }
 
 headless LANG=C "$program" --help >"$tmp/help" 2>"$tmp/err" || fail "--help exited $?"

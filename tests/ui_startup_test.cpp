@@ -175,9 +175,7 @@ TEST(InstanceLockTest, WithoutARuntimeFolderTheLockLivesInAPrivateFolder) {
   QTemporaryDir cache;
   const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
   const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-  const QByteArray oldTestDir = qgetenv("BARALUNE_TEST_DIR");
   qunsetenv("XDG_RUNTIME_DIR");
-  qunsetenv("BARALUNE_TEST_DIR");
   qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
   const QString path = InstanceLockPath();
   auto restore = [](const char* name, const QByteArray& value) {
@@ -189,7 +187,6 @@ TEST(InstanceLockTest, WithoutARuntimeFolderTheLockLivesInAPrivateFolder) {
   };
   restore("XDG_RUNTIME_DIR", oldRuntime);
   restore("XDG_CACHE_HOME", oldCache);
-  restore("BARALUNE_TEST_DIR", oldTestDir);
 
   ASSERT_TRUE(path.startsWith(cache.path() + QLatin1Char('/'))) << path.toStdString();
   const QFileInfo folder(QFileInfo(path).absolutePath());

@@ -1,5 +1,6 @@
 # The windows, tested with real widgets on Qt's offscreen platform: tests/ui_*_test.cpp.
 # (ui_card_images_test.cpp belongs to the artwork and has its own program.)
+include(${CMAKE_CURRENT_LIST_DIR}/program_under_test.cmake)
 if(TARGET baralune_ui)
   find_package(Qt6 COMPONENTS Test REQUIRED)
   file(GLOB ui_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ui_*_test.cpp)
@@ -7,9 +8,9 @@ if(TARGET baralune_ui)
   add_executable(ui_tests ${ui_test_sources} ${CMAKE_CURRENT_LIST_DIR}/ui_test_main.cpp)
   target_link_libraries(ui_tests PRIVATE baralune_ui Qt6::Test GTest::gtest baralune_warnings)
   target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/ui)
-  # The single-instance test starts the real program twice.
-  target_compile_definitions(ui_tests PRIVATE BARALUNE_PROGRAM="$<TARGET_FILE:baralune>")
-  add_dependencies(ui_tests baralune)
+  # The single-instance test starts the program twice.
+  target_compile_definitions(ui_tests PRIVATE BARALUNE_PROGRAM="$<TARGET_FILE:baralune_under_test>")
+  add_dependencies(ui_tests baralune_under_test)
   gtest_discover_tests(ui_tests DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 600 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
   # The high-DPI and text-fit tests once more on a screen of device pixel ratio 2.

@@ -114,8 +114,6 @@ InstanceLock::~InstanceLock() = default;
 
 QString InstanceLockPath() {
   const QString name = QStringLiteral("baralune.lock");
-  const QString testDir = qEnvironmentVariable("BARALUNE_TEST_DIR");
-  if (!testDir.isEmpty()) return QDir(testDir).filePath(name);
   // Qt checks that the runtime folder is the user's own and private; without one it would
   // invent a folder in the shared temporary folder, so go to the cache folder instead.
   if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {

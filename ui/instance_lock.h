@@ -29,7 +29,7 @@ class InstanceLock {
 
 // Where the lock lives: the user's runtime folder, or else a private folder (mode 0700) in the
 // user's cache folder; never a name in the shared temporary folder that another user could
-// plant. BARALUNE_TEST_DIR moves it for tests.
+// plant.
 QString InstanceLockPath();
 
 }  // namespace baralune

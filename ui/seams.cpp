@@ -86,37 +86,6 @@ Seams& AppSeams() {
   return seams;
 }
 
-void ApplyTestEnvironment() {
-  const QString dir = qEnvironmentVariable("BARALUNE_TEST_DIR");
-  if (!dir.isEmpty()) {
-    AppSeams().settings = [dir] {
-      return std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("settings.ini")),
-                                         QSettings::IniFormat);
-    };
-    AppSeams().journalPath = [dir] { return QDir(dir).filePath(QStringLiteral("journal.sqlite")); };
-    AppSeams().openUrl = [](const QUrl& url) {
-      std::fprintf(stderr, "open: %s\n", url.toString().toUtf8().constData());
-    };
-  }
-  if (qEnvironmentVariableIsSet("BARALUNE_TEST_AUTOANSWER")) {
-    const bool yes = qEnvironmentVariable("BARALUNE_TEST_AUTOANSWER") == QStringLiteral("yes");
-    AppSeams().messageBox = [yes](QWidget*, const QString& text, QMessageBox::Icon,
-                                  QMessageBox::StandardButtons buttons,
-                                  QMessageBox::StandardButton) {
-      std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-      std::fflush(stderr);
-      if (yes && buttons.testFlag(QMessageBox::Yes)) return QMessageBox::Yes;
-      if (buttons.testFlag(QMessageBox::No)) return QMessageBox::No;
-      return QMessageBox::Ok;
-    };
-    AppSeams().confirm = [yes](QWidget*, const QString& text, const QString&) {
-      std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-      std::fflush(stderr);
-      return yes;
-    };
-  }
-}
-
 bool AskToConfirm(QWidget* parent, const QString& text, const QString& action) {
   return AppSeams().confirm(parent, text, action);
 }

@@ -64,14 +64,6 @@ Seams RealSeams();
 // The seams in force; tests assign members and restore RealSeams() afterwards.
 Seams& AppSeams();
 
-// Points the seams at test places when the environment asks for it:
-//  BARALUNE_TEST_DIR         settings and the journal go there, and addresses are printed to
-//                            standard error ("open: <url>") instead of opening a browser;
-//  BARALUNE_TEST_AUTOANSWER  message boxes print "message: <text>" to standard error and
-//                            return at once: Yes if the value is "yes" and Yes is offered,
-//                            otherwise No if offered, otherwise OK.
-void ApplyTestEnvironment();
-
 // Asks through the confirmation seam.
 bool AskToConfirm(QWidget* parent, const QString& text, const QString& action);
 

@@ -1,5 +1,6 @@
 # Benchmarks of the windows: bench/ui/<name>.cpp -> bin/bench_ui_<name>. They need Qt Widgets,
 # so they are built only with the windows.
+include(${PROJECT_SOURCE_DIR}/tests/program_under_test.cmake)
 if(TARGET baralune_ui)
   find_package(Qt6 COMPONENTS Test REQUIRED)
   file(GLOB ui_bench_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
@@ -13,8 +14,8 @@ if(TARGET baralune_ui)
                           baralune_warnings)
     target_include_directories(bench_ui_${name} PRIVATE ${PROJECT_SOURCE_DIR}/ui)
     target_compile_definitions(bench_ui_${name} PRIVATE
-      BARALUNE_PROGRAM="$<TARGET_FILE:baralune>"
+      BARALUNE_PROGRAM="$<TARGET_FILE:baralune_under_test>"
       EMPTY_WINDOW_PROGRAM="$<TARGET_FILE:empty_window_program>")
-    add_dependencies(bench_ui_${name} baralune empty_window_program)
+    add_dependencies(bench_ui_${name} baralune_under_test empty_window_program)
   endforeach()
 endif()
