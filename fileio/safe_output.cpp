@@ -150,24 +150,28 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) {
   return {};
 }
 
-std::string Describe(const ReplaceResult& result) {
+std::string Describe(const ReplaceResult& result, Language language) {
+  const bool english = language == Language::English;
+  auto say = [english](const char* en, const char* es) { return std::string(english ? en : es); };
   switch (result.refusal) {
     case Refusal::Folder:
-      return "it is a folder";
+      return say("it is a folder", "es una carpeta");
     case Refusal::Fifo:
-      return "it is a FIFO";
+      return say("it is a FIFO", "es una tubería con nombre (FIFO)");
     case Refusal::Device:
-      return "it is a device";
+      return say("it is a device", "es un dispositivo");
     case Refusal::Socket:
-      return "it is a socket";
+      return say("it is a socket", "es un socket");
     case Refusal::NotRegular:
-      return "it is not a regular file";
+      return say("it is not a regular file", "no es un archivo normal");
     case Refusal::ReadOnly:
-      return "the file is read-only";
+      return say("the file is read-only", "el archivo es de solo lectura");
     case Refusal::PlantedLink:
-      return "it is a link someone else left in a shared folder";
+      return say("it is a link someone else left in a shared folder",
+                 "es un enlace que otro usuario dejó en una carpeta compartida");
     case Refusal::OthersFile:
-      return "it is someone else's file in a shared folder";
+      return say("it is someone else's file in a shared folder",
+                 "es un archivo de otro usuario en una carpeta compartida");
     case Refusal::None:
       break;
   }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "language.h"
+
 namespace baralune {
 
 // Keeps descriptors 0-2 taken: a closed one gets /dev/null opened read-only in its place, so
@@ -38,7 +40,8 @@ struct ReplaceResult {
 };
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes);
 
-// A few words saying why nothing was written, in English: the refusal, or the system's reason.
-std::string Describe(const ReplaceResult& result);
+// A few words saying why nothing was written, in `language`: the refusal, or the system's
+// reason (in the language SetSystemErrorLanguage chose).
+std::string Describe(const ReplaceResult& result, Language language = Language::English);
 
 }  // namespace baralune

@@ -132,7 +132,7 @@ int WritePdf(const std::string& path, const baralune::Reading& reading,
     return Fail(CannotWrite(path), std::string(Say("no PDF was made", "no se pudo crear el PDF")));
   const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
   if (written.ok()) return 0;
-  return Fail(CannotWrite(path), baralune::DescribeFailure(written, g_speaks));
+  return Fail(CannotWrite(path), baralune::Describe(written, g_speaks));
 #else
   (void)reading;
   (void)box;
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
   if (!options.outPath.empty()) {
     const baralune::ReplaceResult written = baralune::ReplaceFile(options.outPath, report);
     if (!written.ok()) {
-      return Fail(CannotWrite(options.outPath), baralune::DescribeFailure(written, g_speaks));
+      return Fail(CannotWrite(options.outPath), baralune::Describe(written, g_speaks));
     }
   }
   if (!options.pdfPath.empty()) return WritePdf(options.pdfPath, reading, windows.ReportBox());

@@ -1,7 +1,5 @@
 #include "deal_messages.h"
 
-#include "system_error.h"
-
 namespace baralune {
 
 namespace {
@@ -50,32 +48,6 @@ constexpr std::string_view kUsageEs =
 
 std::string_view DealUsage(Language language) {
   return Say(language, kUsageEn, kUsageEs);
-}
-
-std::string DescribeFailure(const ReplaceResult& result, Language language) {
-  using Refusal = ReplaceResult::Refusal;
-  if (language == Language::English || result.refusal == Refusal::None) return Describe(result);
-  switch (result.refusal) {
-    case Refusal::Folder:
-      return "es una carpeta";
-    case Refusal::Fifo:
-      return "es una tubería con nombre (FIFO)";
-    case Refusal::Device:
-      return "es un dispositivo";
-    case Refusal::Socket:
-      return "es un socket";
-    case Refusal::NotRegular:
-      return "no es un archivo normal";
-    case Refusal::ReadOnly:
-      return "el archivo es de solo lectura";
-    case Refusal::PlantedLink:
-      return "es un enlace que otro usuario dejó en una carpeta compartida";
-    case Refusal::OthersFile:
-      return "es un archivo de otro usuario en una carpeta compartida";
-    case Refusal::None:
-      break;
-  }
-  return SystemErrorText(result.error);
 }
 
 }  // namespace baralune

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "language.h"
-#include "safe_output.h"
 
 namespace baralune {
 
@@ -14,9 +13,5 @@ inline std::string_view Say(Language language, std::string_view english, std::st
 
 // The help text.
 std::string_view DealUsage(Language language);
-
-// Why a file was not written: the refusal in the dealer's words, a system error in the
-// system's (in that language where the system has it).
-std::string DescribeFailure(const ReplaceResult& result, Language language);
 
 }  // namespace baralune
