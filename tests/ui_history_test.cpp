@@ -205,6 +205,7 @@ TEST_F(HistoryTest, AReadingShownAgainAfterTheSpreadDisplayWasClosedShowsItsCard
   // File > Show Spread brings it back with its cards.
   report->findChild<QAction*>(QStringLiteral("mnuShowSpread"))->trigger();
   EXPECT_FALSE(report->SpreadDisplayFrame()->isHidden());
+  EXPECT_FALSE(report->SpreadDisplayWindow()->isHidden());  // the frame's content, not only it
   EXPECT_EQ(report->SpreadDisplayWindow()->FrontLayout(), 2);
 
   report->SpreadDisplayFrame()->close();
@@ -216,6 +217,7 @@ TEST_F(HistoryTest, AReadingShownAgainAfterTheSpreadDisplayWasClosedShowsItsCard
   ASSERT_NE(again, nullptr);
   ASSERT_NE(again->SpreadDisplayWindow(), nullptr);
   EXPECT_FALSE(again->SpreadDisplayFrame()->isHidden());
+  EXPECT_FALSE(again->SpreadDisplayWindow()->isHidden());
   EXPECT_EQ(again->SpreadDisplayWindow()->FrontLayout(), 2);
   EXPECT_NE(again->SpreadDisplayWindow()->CardBox(2, 1)->accessibleDescription(),
             QStringLiteral("Position 1: face down"));

@@ -228,6 +228,8 @@ void MDI::LoadSpreadDisplay() {
 void MDI::ShowSpreadDisplay() {
   LoadSpreadDisplay();
   if (m_child == nullptr) return;
+  // The frame's close box hid the display inside it as well.
+  if (m_cartomancy != nullptr) m_cartomancy->show();
   m_child->showNormal();
   m_area->setActiveSubWindow(m_child);
   UpdateContentSize();
