@@ -6,8 +6,8 @@
 
 #include "frmAbout.h"
 #include "frmCartomancy.h"
-#include "frmHistory.h"
 #include "frmManual.h"
+#include "history_window.h"
 #include "reading.h"
 #include "report_view.h"
 #include "ui_test_support.h"

@@ -11,7 +11,7 @@
 #include <QTableView>
 
 #include "frmCartomancy.h"
-#include "frmHistory.h"
+#include "history_window.h"
 #include "journal_file.h"
 #include "language_choice.h"
 #include "readings.h"
@@ -40,14 +40,14 @@ class HistoryTest : public UiTest {
   }
 
   // The names down the table, as shown.
-  static QStringList Names(frmHistory* history) {
+  static QStringList Names(HistoryWindow* history) {
     QStringList names;
     const QAbstractItemModel* shown = history->Table()->model();
     for (int row = 0; row < shown->rowCount(); ++row)
       names << shown->index(row, 1).data().toString();
     return names;
   }
-  static QString Selected(frmHistory* history) {
+  static QString Selected(HistoryWindow* history) {
     const QModelIndexList rows = history->Table()->selectionModel()->selectedRows(1);
     return rows.size() == 1 ? rows[0].data().toString() : QStringLiteral("(%1)").arg(rows.size());
   }
@@ -55,7 +55,7 @@ class HistoryTest : public UiTest {
 
 TEST_F(HistoryTest, SelectionAfterOpeningSearchingAndDeletingIsTheNextReadingDown) {
   for (int i = 0; i < 5; ++i) Keep(QStringLiteral("R%1").arg(i), 10 - i);  // R4 newest
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   EXPECT_EQ(Names(history), (QStringList{"R4", "R3", "R2", "R1", "R0"}));
   EXPECT_EQ(Selected(history), QStringLiteral("R4"));
   EXPECT_EQ(history->Table()->currentIndex().row(), 0);
@@ -111,7 +111,7 @@ TEST_F(HistoryTest, ColumnsSortDatesAsDatesAndTheHiddenOnesAreNotInTheTable) {
   Keep(QStringLiteral("A"), 3, QStringLiteral("1984-02-10"));
   Keep(QStringLiteral("c"), 2, QStringLiteral("2001-01-20"));
   Keep(QStringLiteral("b"), 1, QStringLiteral("1990-12-01"));
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   QTableView* table = history->Table();
   // Only what is shown is there for a screen reader: date, name, birth, spread, mode.
   ASSERT_EQ(table->model()->columnCount(), 5);
@@ -154,7 +154,7 @@ TEST_F(HistoryTest, AJournalThatCannotBeOpenedIsExplainedInTheWindow) {
   AppSeams().journalPath = [this] {
     return desktop.dir.filePath(QStringLiteral("blocked/j.sqlite"));
   };
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   auto* trouble = Child<QLabel>(history, "lblTrouble");
   EXPECT_TRUE(trouble->isVisible());
   // The path and the system's reason.
@@ -171,19 +171,19 @@ TEST_F(HistoryTest, AJournalThatCannotBeOpenedIsExplainedInTheWindow) {
 TEST_F(HistoryTest, AnOpenHistoryFollowsNewReadingsAndALanguageSwitchKeepingItsSearch) {
   Keep(QStringLiteral("Eva"), 4);
   frmMain* main = OpenMainWindow();
-  frmHistory* history = ShowHistoryWindow(main);
+  HistoryWindow* history = ShowHistoryWindow(main);
   // Dealing unloads the main window; the History stays and lists the new reading.
   DealAutomatic(main, 0, QStringLiteral("Eduardo"));
   WaitForJournal();
   QCoreApplication::processEvents();
-  history = Loaded<frmHistory>("frmHistory");
+  history = Loaded<HistoryWindow>("HistoryWindow");
   ASSERT_NE(history, nullptr);
   EXPECT_EQ(Names(history), (QStringList{"Eduardo", "Eva"}));
 
   QTest::keyClicks(history->SearchField(), QStringLiteral("edu"));
   Loaded<MDI>("MDI")->findChild<QAction*>(QStringLiteral("mnuLanguageEs"))->trigger();
   FlushDeletes();
-  history = Loaded<frmHistory>("frmHistory");
+  history = Loaded<HistoryWindow>("HistoryWindow");
   ASSERT_NE(history, nullptr);
   EXPECT_EQ(history->SearchField()->text(), QStringLiteral("edu"));
   EXPECT_EQ(Names(history), (QStringList{"Eduardo"}));
@@ -210,7 +210,7 @@ TEST_F(HistoryTest, AReadingShownAgainAfterTheSpreadDisplayWasClosedShowsItsCard
 
   report->SpreadDisplayFrame()->close();
   FlushDeletes();
-  frmHistory* history = ShowHistoryWindow(report);
+  HistoryWindow* history = ShowHistoryWindow(report);
   QTest::keyClick(history->Table(), Qt::Key_Return);
   FlushDeletes();
   MDI* again = Loaded<MDI>("MDI");

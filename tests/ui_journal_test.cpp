@@ -13,7 +13,7 @@
 
 #include "catalogue.h"
 #include "frmCartomancy.h"
-#include "frmHistory.h"
+#include "history_window.h"
 #include "journal_actions.h"
 #include "journal_file.h"
 #include "language.h"
@@ -93,7 +93,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
     SetReadingLanguage(Language::English);
 
     main = Loaded<frmMain>("frmMain");
-    frmHistory* history = ShowHistoryWindow(main);
+    HistoryWindow* history = ShowHistoryWindow(main);
     EXPECT_EQ(history->windowTitle(), QStringLiteral("History - Baralune"));
     EXPECT_EQ(history->Model()->rowCount(), s + 1);
     EXPECT_EQ(history->Table()->selectionModel()->selectedRows().size(), 1);
@@ -105,7 +105,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
     MDI* again = Loaded<MDI>("MDI");
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(Loaded<frmMain>("frmMain"), nullptr);
-    EXPECT_EQ(Loaded<frmHistory>("frmHistory"), nullptr);
+    EXPECT_EQ(Loaded<HistoryWindow>("HistoryWindow"), nullptr);
     EXPECT_EQ(again->ReportBox().TextRTF(), rtf) << "spread " << s;
     EXPECT_EQ(DumpReport(again->ReportBox()), dump);
     EXPECT_EQ(again->SpreadDisplayWindow()->FrontLayout(), s);
@@ -153,7 +153,7 @@ TEST_F(JournalWindowTest, BothFileMenusOfferTheHistoryAndKeepAJournalWhichTurnsR
   EXPECT_FALSE(QFile::exists(JournalPath()));  // nothing recorded, nothing even opened
 
   report->findChild<QAction*>(QStringLiteral("mnuHistory"))->trigger();
-  frmHistory* window = Loaded<frmHistory>("frmHistory");
+  HistoryWindow* window = Loaded<HistoryWindow>("HistoryWindow");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->Model()->rowCount(), 0);
 }
@@ -163,7 +163,7 @@ TEST_F(JournalWindowTest, SearchDeleteAndExportInTheHistory) {
   for (const char* name : {"Maria", "José", "JOSEFA \"Pepa\", la de Écija"}) {
     Keep(QString::fromUtf8(name));
   }
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   EXPECT_EQ(history->Model()->rowCount(), 3);
   EXPECT_EQ(history->Model()->index(0, journal::kName).data().toString(),
             QStringLiteral("JOSEFA \"Pepa\", la de Écija"));
@@ -228,7 +228,7 @@ TEST_F(JournalWindowTest, AFifoAtTheJournalsPathIsRefusedAndSaidOnce) {
   MDI* report = DealAutomatic(OpenMainWindow(), 0);
   ASSERT_NE(report, nullptr);
   Settle();
-  frmHistory* history = ShowHistoryWindow(report);
+  HistoryWindow* history = ShowHistoryWindow(report);
   EXPECT_EQ(history->Model()->rowCount(), 0);
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("is not a regular file")))
@@ -271,7 +271,7 @@ TEST_F(JournalWindowTest, ANewerJournalIsShownReadOnlyAndNothingIsRecordedInIt) 
         QSqlQuery(connection.Db())
             .exec(QStringLiteral("PRAGMA user_version = %1").arg(journal::kSchemaVersion + 1)));
   }
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_TRUE(desktop.messages[0].text.contains(QStringLiteral("read-only")));
   EXPECT_EQ(history->Model()->rowCount(), 1);
@@ -300,7 +300,7 @@ TEST_F(JournalWindowTest, DISABLED_ScreenshotOfTheHistoryWindow) {
       entry.hand.push_back(static_cast<CardIndex>(p));
     ASSERT_EQ(journal::Insert(connection.Db(), entry), QString());
   }
-  frmHistory* history = ShowHistoryWindow(OpenMainWindow());
+  HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   QTest::keyClicks(history->SearchField(), QStringLiteral("jose"));
   QTest::qWait(200);
   ASSERT_TRUE(history->grab().save(qEnvironmentVariable("BARALUNE_SCREENSHOT")));

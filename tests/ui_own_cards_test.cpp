@@ -8,8 +8,8 @@
 #include "card_image_list.h"
 #include "catalogue.h"
 #include "frmManual.h"
-#include "frmOwnCards.h"
 #include "language_choice.h"
+#include "own_cards_picker.h"
 #include "reading.h"
 #include "ui_test_support.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 class OwnCardsTest : public UiTest {
  protected:
-  frmOwnCards* OpenPicker(int spread) {
+  OwnCardsPicker* OpenPicker(int spread) {
     frmMain* main = OpenMainWindow();
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Rosa"));
     Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
@@ -27,7 +27,7 @@ class OwnCardsTest : public UiTest {
     Child<QComboBox>(main, "cboSpread")->setCurrentIndex(spread);
     Child<QRadioButton>(main, "optOwnCards")->setChecked(true);
     main->cmdCalculate_Click();
-    auto* picker = Loaded<frmOwnCards>("frmOwnCards");
+    auto* picker = Loaded<OwnCardsPicker>("OwnCardsPicker");
     if (picker != nullptr) {
       EXPECT_TRUE(Activate(picker));
     }
@@ -40,7 +40,7 @@ class OwnCardsTest : public UiTest {
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
   }
 
-  static void Click(frmOwnCards* picker, int card) {
+  static void Click(OwnCardsPicker* picker, int card) {
     QTest::mouseClick(picker->picFace(card), Qt::LeftButton, {}, QPoint(30, 40));
   }
 
@@ -90,7 +90,7 @@ TEST_F(OwnCardsTest, TheOptionComesAfterManualAsOneTabStopWithArrowsBetweenTheTh
 }
 
 TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
-  frmOwnCards* picker = OpenPicker(2);
+  OwnCardsPicker* picker = OpenPicker(2);
   ASSERT_NE(picker, nullptr);
   EXPECT_EQ(Loaded<frmMain>("frmMain"), nullptr);
   EXPECT_EQ(Loaded<frmManual>("frmManual"), nullptr);
@@ -136,7 +136,7 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
 }
 
 TEST_F(OwnCardsTest, PicksAreGreyedAndNumberedOnceAndUndoTakesTheLastBack) {
-  frmOwnCards* picker = OpenPicker(1);
+  OwnCardsPicker* picker = OpenPicker(1);
   ASSERT_NE(picker, nullptr);
   EXPECT_FALSE(picker->mnuUndo()->isEnabled());
   EXPECT_EQ(picker->mnuUndo()->shortcut(), QKeySequence(Qt::Key_Backspace));
@@ -176,7 +176,7 @@ TEST_F(OwnCardsTest, PicksAreGreyedAndNumberedOnceAndUndoTakesTheLastBack) {
 // The last pick fills the hand without dealing: a wrong last click can be taken back. Deal, or
 // Enter from anywhere in the window, deals then.
 TEST_F(OwnCardsTest, DealIsTheDefaultOnceEveryPositionIsFilled) {
-  frmOwnCards* picker = OpenPicker(0);
+  OwnCardsPicker* picker = OpenPicker(0);
   ASSERT_NE(picker, nullptr);
   QPushButton* deal = picker->cmdDeal();
   EXPECT_FALSE(deal->isEnabled());
@@ -185,7 +185,7 @@ TEST_F(OwnCardsTest, DealIsTheDefaultOnceEveryPositionIsFilled) {
   Click(picker, 7);
   EXPECT_FALSE(deal->isEnabled());
   Click(picker, 12);  // the last position
-  EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), picker);
+  EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), picker);
   EXPECT_TRUE(deal->isEnabled());
   Click(picker, 30);  // every position is filled: no pick
   EXPECT_EQ(picker->picFace(12)->accessibleName(),
@@ -195,7 +195,7 @@ TEST_F(OwnCardsTest, DealIsTheDefaultOnceEveryPositionIsFilled) {
   Click(picker, 13);
   ASSERT_TRUE(deal->isEnabled());
   Press(Qt::Key_Enter);
-  EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), nullptr);
+  EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), nullptr);
   ASSERT_NE(Loaded<MDI>("MDI"), nullptr);
   EXPECT_EQ(Loaded<MDI>("MDI")->Details().hand, (std::vector<CardIndex>{10, 7, 13}));
 }
@@ -205,7 +205,7 @@ TEST_F(OwnCardsTest, DealIsTheDefaultOnceEveryPositionIsFilled) {
 TEST_F(OwnCardsTest, SpanishNamesAndAccessKeysThatClashWithNoMenu) {
   for (const Language language : {Language::English, Language::Spanish}) {
     ApplyLanguage(language);
-    frmOwnCards* picker = OpenPicker(0);
+    OwnCardsPicker* picker = OpenPicker(0);
     ASSERT_NE(picker, nullptr);
     const auto key = [](const QString& text) {
       const qsizetype at = text.indexOf(QLatin1Char('&'));
@@ -235,14 +235,14 @@ TEST_F(OwnCardsTest, GoingBackAsksBeforeDiscardingPicksAndKeepsTheForm) {
   enum class Way { Esc, Back, CloseBox };
   for (const Way way : {Way::Esc, Way::Back, Way::CloseBox}) {
     for (const int picks : {0, 1, 2}) {
-      const auto leave = [way](frmOwnCards* picker) {
+      const auto leave = [way](OwnCardsPicker* picker) {
         if (way == Way::Esc) QTest::keyClick(picker, Qt::Key_Escape);
         if (way == Way::Back) picker->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
         if (way == Way::CloseBox) picker->close();
       };
       const int ended = desktop.endProcessCalls;
       desktop.messages.clear();
-      frmOwnCards* picker = OpenPicker(1);
+      OwnCardsPicker* picker = OpenPicker(1);
       ASSERT_NE(picker, nullptr);
       for (int k = 0; k < picks; ++k) Click(picker, 3 + k);
       if (picks > 0) {
@@ -254,14 +254,14 @@ TEST_F(OwnCardsTest, GoingBackAsksBeforeDiscardingPicksAndKeepsTheForm) {
                                          : QStringLiteral("Discard the 2 cards picked?"));
         EXPECT_EQ(asked.buttons, QMessageBox::Discard | QMessageBox::Cancel);
         EXPECT_EQ(asked.defaultButton, QMessageBox::Cancel);
-        EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), picker);
+        EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), picker);
         EXPECT_EQ(picker->Picks().size(), static_cast<std::size_t>(picks));
         EXPECT_EQ(Loaded<frmMain>("frmMain"), nullptr);
         desktop.answer = QMessageBox::Discard;
       }
       leave(picker);
       EXPECT_EQ(desktop.messages.size(), picks > 0 ? 2U : 0U);
-      EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), nullptr);
+      EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), nullptr);
       frmMain* main = Loaded<frmMain>("frmMain");
       ASSERT_NE(main, nullptr);
       EXPECT_EQ(Child<QLineEdit>(main, "txtName")->text(), QStringLiteral("Rosa"));
@@ -284,11 +284,11 @@ TEST_F(OwnCardsTest, TheLastPickReadsExactlyThePickedHand) {
     std::vector<CardIndex> hand;
     for (int k = 0; k < CardCount(spread); ++k)
       hand.push_back(static_cast<CardIndex>(39 - k * 3 % 40));
-    frmOwnCards* picker = OpenPicker(spread);
+    OwnCardsPicker* picker = OpenPicker(spread);
     ASSERT_NE(picker, nullptr);
     for (const CardIndex card : hand) Click(picker, card);
     QTest::mouseClick(picker->cmdDeal(), Qt::LeftButton);
-    EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), nullptr) << spread;
+    EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), nullptr) << spread;
     MDI* report = Loaded<MDI>("MDI");
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->isVisible());
@@ -332,8 +332,9 @@ TEST_F(OwnCardsTest, OpenedFromTheKeyboardTheFirstFaceShowsTheFocusFrame) {
     } else {
       QTest::mouseClick(deal, Qt::LeftButton);
     }
-    EXPECT_TRUE(QTest::qWaitFor([] { return Loaded<frmOwnCards>("frmOwnCards") != nullptr; }));
-    auto* picker = Loaded<frmOwnCards>("frmOwnCards");
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return Loaded<OwnCardsPicker>("OwnCardsPicker") != nullptr; }));
+    auto* picker = Loaded<OwnCardsPicker>("OwnCardsPicker");
     ASSERT_NE(picker, nullptr);
     ASSERT_TRUE(Activate(picker));
     EXPECT_EQ(QApplication::focusWidget(), picker->picFace(10));  // the As de Oros
@@ -344,7 +345,7 @@ TEST_F(OwnCardsTest, OpenedFromTheKeyboardTheFirstFaceShowsTheFocusFrame) {
 }
 
 TEST_F(OwnCardsTest, TheKeyboardAlonePicksAndDealsAHand) {
-  frmOwnCards* picker = OpenPicker(0);
+  OwnCardsPicker* picker = OpenPicker(0);
   ASSERT_NE(picker, nullptr);
   EXPECT_EQ(QApplication::focusWidget(), picker->picFace(10));
   Press(Qt::Key_Left);  // the first face: nowhere to go
@@ -374,11 +375,11 @@ TEST_F(OwnCardsTest, TheKeyboardAlonePicksAndDealsAHand) {
   EXPECT_EQ(QApplication::focusWidget(), picker->picFace(10));
   EXPECT_EQ(picker->Picks(), (std::vector<CardIndex>{12, 23}));
   Press(Qt::Key_Enter);  // the third and last pick
-  EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), picker);
+  EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), picker);
   Press(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), picker->cmdDeal());
   Press(Qt::Key_Space);
-  EXPECT_EQ(Loaded<frmOwnCards>("frmOwnCards"), nullptr);
+  EXPECT_EQ(Loaded<OwnCardsPicker>("OwnCardsPicker"), nullptr);
   ASSERT_NE(Loaded<MDI>("MDI"), nullptr);
   EXPECT_EQ(Loaded<MDI>("MDI")->Details().hand, (std::vector<CardIndex>{12, 23, 10}));
 }
@@ -386,7 +387,7 @@ TEST_F(OwnCardsTest, TheKeyboardAlonePicksAndDealsAHand) {
 // Not a check: paints the README's picture of the picker, four cards into a Gypsy reading, when
 // run by name with --gtest_also_run_disabled_tests and BARALUNE_SCREENSHOT=<file.png>.
 TEST_F(OwnCardsTest, DISABLED_ScreenshotOfThePicker) {
-  frmOwnCards* picker = OpenPicker(3);
+  OwnCardsPicker* picker = OpenPicker(3);
   ASSERT_NE(picker, nullptr);
   for (const int card : {5, 18, 34, 23}) Click(picker, card);
   QTest::qWait(200);

@@ -13,10 +13,10 @@
 
 #include "catalogue.h"
 #include "frmAbout.h"
-#include "frmHistory.h"
-#include "frmOwnCards.h"
+#include "history_window.h"
 #include "language.h"
 #include "language_choice.h"
+#include "own_cards_picker.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -149,7 +149,7 @@ TEST_P(TextFitTest, OwnCardsPickerWithTheLongestPositionMeaning) {
   Child<QComboBox>(main, "cboSpread")->setCurrentIndex(3);
   Child<QRadioButton>(main, "optOwnCards")->setChecked(true);
   main->cmdCalculate_Click();
-  auto* picker = Loaded<frmOwnCards>("frmOwnCards");
+  auto* picker = Loaded<OwnCardsPicker>("OwnCardsPicker");
   ASSERT_NE(picker, nullptr);
   QString longest;
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>baralune::frmHistory</name>
+    <name>baralune::HistoryWindow</name>
     <message numerus="yes">
         <source>Delete these %n reading(s)?</source>
         <translation>

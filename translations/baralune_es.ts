@@ -338,7 +338,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>baralune::frmHistory</name>
+    <name>baralune::HistoryWindow</name>
     <message>
         <source>Automatic</source>
         <translation>Automático</translation>
@@ -586,7 +586,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>baralune::frmOwnCards</name>
+    <name>baralune::OwnCardsPicker</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>

@@ -8,7 +8,7 @@
 #include <QSet>
 #include <memory>
 
-#include "frmHistory.h"
+#include "history_window.h"
 #include "journal_file.h"
 #include "program.h"
 #include "seams.h"

@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "MDI.h"
-#include "frmHistory.h"
 #include "frmMain.h"
+#include "history_window.h"
 #include "language_choice.h"
 #include "language_setting.h"
 #include "program.h"
@@ -70,7 +70,7 @@ void Switch(QMainWindow* window, Language language) {
   const bool reshow = report != nullptr && report->Details().language != language;
   if (language == AppliedLanguage() && !reshow) return;
   // An open History comes back in the new language, where it was, with its search.
-  auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"));
+  auto* history = qobject_cast<HistoryWindow*>(FindLoadedWindow("HistoryWindow"));
   const bool hadHistory = history != nullptr;
   const QString search = hadHistory ? history->SearchField()->text() : QString();
   const QPoint place = hadHistory ? history->pos() : QPoint();
@@ -85,7 +85,7 @@ void Switch(QMainWindow* window, Language language) {
     ReopenReportWindow(report, language);
   }
   if (hadHistory) {
-    frmHistory* fresh = ShowHistoryWindow(nullptr);
+    HistoryWindow* fresh = ShowHistoryWindow(nullptr);
     fresh->move(place);
     fresh->SearchField()->setText(search);
   }

@@ -21,7 +21,7 @@ bool IsProgramWindow(const QWidget* w) {
   const QString name = w->objectName();
   return name == QLatin1String("frmMain") || name == QLatin1String("MDI") ||
          name == QLatin1String("frmManual") || name == QLatin1String("frmAbout") ||
-         name == QLatin1String("frmOwnCards") || name == QLatin1String("frmHistory");
+         name == QLatin1String("OwnCardsPicker") || name == QLatin1String("HistoryWindow");
 }
 }  // namespace
 

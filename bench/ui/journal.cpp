@@ -12,7 +12,7 @@
 
 #include "catalogue.h"
 #include "fold.h"
-#include "frmHistory.h"
+#include "history_window.h"
 #include "journal_file.h"
 #include "readings.h"
 #include "seams.h"
@@ -91,14 +91,14 @@ void BM_BytesPerReading(benchmark::State& state) {
 }
 BENCHMARK(BM_BytesPerReading)->Iterations(1);
 
-frmHistory* OpenHistory() {
-  frmHistory* history = ShowHistoryWindow(nullptr);
+HistoryWindow* OpenHistory() {
+  HistoryWindow* history = ShowHistoryWindow(nullptr);
   (void)QTest::qWaitForWindowExposed(history);
   history->repaint();
   return history;
 }
 
-void CloseHistory(frmHistory* history) {
+void CloseHistory(HistoryWindow* history) {
   history->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -111,7 +111,7 @@ void BM_OpenHistoryOf100000Readings(benchmark::State& state) {
   CloseHistory(OpenHistory());
   state.counters["first_open_ms"] = static_cast<double>(first.nsecsElapsed()) / 1e6;
   for (auto _ : state) {
-    frmHistory* history = OpenHistory();
+    HistoryWindow* history = OpenHistory();
     state.PauseTiming();
     CloseHistory(history);
     state.ResumeTiming();
@@ -123,7 +123,7 @@ BENCHMARK(BM_OpenHistoryOf100000Readings)->Unit(benchmark::kMillisecond)->MinTim
 // no reading has (the whole journal searched).
 void BM_SearchKeystroke(benchmark::State& state, const char* typed) {
   AppSeams().journalPath = [] { return LargeJournal(); };
-  frmHistory* history = OpenHistory();
+  HistoryWindow* history = OpenHistory();
   const QString text = QString::fromUtf8(typed);
   for (auto _ : state) {
     state.PauseTiming();

@@ -19,12 +19,12 @@ class TrayCard;
 // Copas, Espadas, Bastos; 1 to 7, Sota, Caballo, Rey). The reader picks the cards laid out on
 // the table, position by position, guided by the meaning of the position being filled; once
 // every position is filled, Deal writes the report of exactly that hand.
-class frmOwnCards : public QMainWindow {
+class OwnCardsPicker : public QMainWindow {
   Q_OBJECT
 
  public:
   // `details`: who asked and the spread, as entered in the main window.
-  explicit frmOwnCards(const ReadingDetails& details, QWidget* parent = nullptr);
+  explicit OwnCardsPicker(const ReadingDetails& details, QWidget* parent = nullptr);
 
   // Puts card `card` in the next position; a card already picked, or a pick once every
   // position is filled, is no pick.
@@ -82,7 +82,7 @@ class frmOwnCards : public QMainWindow {
 };
 
 // Opens the picker for the reading entered in the main window, shown and centred.
-frmOwnCards* ShowOwnCardsWindow(const ReadingDetails& details);
+OwnCardsPicker* ShowOwnCardsWindow(const ReadingDetails& details);
 
 // The card's name for screen readers, as the report names it: "Queen of Clubs (Rey)".
 QString CardSpokenName(int card);

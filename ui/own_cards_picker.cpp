@@ -1,4 +1,4 @@
-#include "frmOwnCards.h"
+#include "own_cards_picker.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,7 +27,7 @@ namespace baralune {
 
 namespace {
 
-constexpr int kRows = kDeckSize / frmOwnCards::kColumns;
+constexpr int kRows = kDeckSize / OwnCardsPicker::kColumns;
 // Faces at their spread-display size, 5 pixels apart, right of a narrow column of suit captions
 // written upwards: the window stays within a screen 800 pixels wide.
 constexpr int kFaceWidth = 71, kFaceHeight = 96, kGap = 5;
@@ -42,18 +42,18 @@ const QColor kDealFace(0xC0, 0xFF, 0xFF);
 constexpr int kRowFirstCard[kRows] = {10, 20, 30, 0};
 // Within a suit the card indices run 1-7, Sota, Rey, Caballo; the deck lays the Caballo before
 // the Rey.
-constexpr int kColumnOffset[frmOwnCards::kColumns] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
+constexpr int kColumnOffset[OwnCardsPicker::kColumns] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
 
 QString SuitName(int row) {
   switch (row) {
     case 0:
-      return frmOwnCards::tr("Diamonds (Oros)");
+      return OwnCardsPicker::tr("Diamonds (Oros)");
     case 1:
-      return frmOwnCards::tr("Hearts (Copas)");
+      return OwnCardsPicker::tr("Hearts (Copas)");
     case 2:
-      return frmOwnCards::tr("Spades (Espadas)");
+      return OwnCardsPicker::tr("Spades (Espadas)");
     default:
-      return frmOwnCards::tr("Clubs (Bastos)");
+      return OwnCardsPicker::tr("Clubs (Bastos)");
   }
 }
 
@@ -91,8 +91,8 @@ class SuitCaption : public QWidget {
 // Row and column of a card, 0-based.
 QPoint SlotOf(int card) {
   for (int row = 0; row < kRows; ++row) {
-    for (int column = 0; column < frmOwnCards::kColumns; ++column) {
-      if (frmOwnCards::CardAt(row, column) == card) return {column, row};
+    for (int column = 0; column < OwnCardsPicker::kColumns; ++column) {
+      if (OwnCardsPicker::CardAt(row, column) == card) return {column, row};
     }
   }
   return {};
@@ -128,13 +128,13 @@ QString CardSpokenName(int card) {
   return QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified();
 }
 
-int frmOwnCards::CardAt(int row, int column) {
+int OwnCardsPicker::CardAt(int row, int column) {
   return kRowFirstCard[row] + kColumnOffset[column];
 }
 
-frmOwnCards::frmOwnCards(const ReadingDetails& details, QWidget* parent)
+OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
     : QMainWindow(parent), m_details(details) {
-  setObjectName(QStringLiteral("frmOwnCards"));
+  setObjectName(QStringLiteral("OwnCardsPicker"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(look::WindowCaption());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -149,7 +149,7 @@ frmOwnCards::frmOwnCards(const ReadingDetails& details, QWidget* parent)
   if (LastPressFromKeyboard()) m_focusCue.KeyUsed();
 }
 
-void frmOwnCards::CreateMenus() {
+void OwnCardsPicker::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   m_mnuUndo = file->addAction(tr("&Undo Last Pick"));
@@ -166,7 +166,7 @@ void frmOwnCards::CreateMenus() {
   AddHelpAndDonateMenus(this);
 }
 
-void frmOwnCards::CreateControls() {
+void OwnCardsPicker::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   const int facesHeight = kRows * (kFaceHeight + kGap) + kGap;
@@ -231,16 +231,16 @@ void frmOwnCards::CreateControls() {
   }
 }
 
-TrayCard* frmOwnCards::picFace(int card) const {
+TrayCard* OwnCardsPicker::picFace(int card) const {
   if (card < 0 || card >= kDeckSize) return nullptr;
   return m_faces[static_cast<std::size_t>(card)];
 }
 
-bool frmOwnCards::IsPicked(int card) const {
+bool OwnCardsPicker::IsPicked(int card) const {
   return std::find(m_picks.begin(), m_picks.end(), card) != m_picks.end();
 }
 
-void frmOwnCards::ShowCard(int card) {
+void OwnCardsPicker::ShowCard(int card) {
   TrayCard* face = picFace(card);
   const QImage& image = CardImageList::Large().Image(card + 1, devicePixelRatioF());
   const auto at = std::find(m_picks.begin(), m_picks.end(), card);
@@ -254,7 +254,7 @@ void frmOwnCards::ShowCard(int card) {
   face->setAccessibleName(tr("%1, picked for position %2").arg(CardSpokenName(card)).arg(position));
 }
 
-void frmOwnCards::ShowNextPosition() {
+void OwnCardsPicker::ShowNextPosition() {
   const int position = std::min(static_cast<int>(m_picks.size()) + 1, m_cardCount);
   m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
   Guard([&] {
@@ -269,14 +269,14 @@ void frmOwnCards::ShowNextPosition() {
   m_mnuUndo->setEnabled(!m_picks.empty());
 }
 
-void frmOwnCards::PickCard(int card) {
+void OwnCardsPicker::PickCard(int card) {
   if (picFace(card) == nullptr || IsPicked(card) || AllPicked()) return;
   m_picks.push_back(static_cast<CardIndex>(card));
   ShowCard(card);
   ShowNextPosition();
 }
 
-void frmOwnCards::UndoLastPick() {
+void OwnCardsPicker::UndoLastPick() {
   if (m_picks.empty()) return;
   const int card = m_picks.back();
   m_picks.pop_back();
@@ -284,7 +284,7 @@ void frmOwnCards::UndoLastPick() {
   ShowNextPosition();
 }
 
-void frmOwnCards::cmdDeal_Click() {
+void OwnCardsPicker::cmdDeal_Click() {
   if (!AllPicked()) return;
   MDI* report = nullptr;
   Guard([&] { report = LoadedReportWindow(); });
@@ -299,7 +299,7 @@ void frmOwnCards::cmdDeal_Click() {
   Guard([this] { UnloadItself(); });
 }
 
-int frmOwnCards::FaceToward(int from, int key) const {
+int OwnCardsPicker::FaceToward(int from, int key) const {
   const QPoint slot = SlotOf(from);
   int column = slot.x();
   int row = slot.y();
@@ -339,7 +339,7 @@ int frmOwnCards::FaceToward(int from, int key) const {
   return CardAt(row, column);
 }
 
-void frmOwnCards::SetFocusFace(int card, bool focus) {
+void OwnCardsPicker::SetFocusFace(int card, bool focus) {
   TrayCard* previous = picFace(m_focusFace);
   TrayCard* face = picFace(card);
   if (face == nullptr) return;
@@ -350,7 +350,7 @@ void frmOwnCards::SetFocusFace(int card, bool focus) {
   if (previous != nullptr && previous != face) previous->setFocusPolicy(Qt::NoFocus);
 }
 
-void frmOwnCards::keyPressEvent(QKeyEvent* event) {
+void OwnCardsPicker::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     mnuBack_Click();
     return;
@@ -358,7 +358,7 @@ void frmOwnCards::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
-bool frmOwnCards::DiscardAgreed() {
+bool OwnCardsPicker::DiscardAgreed() {
   const int count = static_cast<int>(m_picks.size());
   if (count == 0) return true;
   const QString question =
@@ -371,18 +371,18 @@ bool frmOwnCards::DiscardAgreed() {
   return answer == QMessageBox::Discard;
 }
 
-void frmOwnCards::mnuBack_Click() {
+void OwnCardsPicker::mnuBack_Click() {
   if (!DiscardAgreed()) return;
   Guard([this] { ShowNewMainWindow(m_details); });
   Guard([this] { UnloadItself(); });
 }
 
-void frmOwnCards::UnloadItself() {
+void OwnCardsPicker::UnloadItself() {
   m_unloadingItself = true;
   close();
 }
 
-void frmOwnCards::closeEvent(QCloseEvent* event) {
+void OwnCardsPicker::closeEvent(QCloseEvent* event) {
   // The close box goes back to the main window, as Esc does; the end of a reading goes on to
   // the report, and Exit ends the program.
   if (!m_unloadingItself && !QuittingProgram()) {
@@ -396,8 +396,8 @@ void frmOwnCards::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-frmOwnCards* ShowOwnCardsWindow(const ReadingDetails& details) {
-  auto* window = new frmOwnCards(details);
+OwnCardsPicker* ShowOwnCardsWindow(const ReadingDetails& details) {
+  auto* window = new OwnCardsPicker(details);
   window->show();
   CenterOnScreen(window);
   return window;

@@ -36,12 +36,12 @@ class HistoryModel : public QSqlQueryModel {
 
 // The History window: the readings newest first, a search by name, and Open, Delete, Export.
 // A window of its own, so that it stays open while readings are dealt and recorded.
-class frmHistory : public QWidget {
+class HistoryWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit frmHistory(QWidget* owner);
-  ~frmHistory() override;
+  explicit HistoryWindow(QWidget* owner);
+  ~HistoryWindow() override;
 
   QTableView* Table() const { return m_table; }
   QLineEdit* SearchField() const { return m_search; }
@@ -93,7 +93,7 @@ class frmHistory : public QWidget {
 };
 
 // Opens the History window beside `owner`, or brings the open one forward.
-frmHistory* ShowHistoryWindow(QWidget* owner);
+HistoryWindow* ShowHistoryWindow(QWidget* owner);
 
 // Lists the readings again in the History window, if one is open.
 void RefreshHistoryWindow();

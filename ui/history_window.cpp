@@ -1,4 +1,4 @@
-#include "frmHistory.h"
+#include "history_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,11 +41,11 @@ namespace {
 QString ModeText(int mode) {
   switch (static_cast<ReadingDetails::Mode>(mode)) {
     case ReadingDetails::Mode::Automatic:
-      return frmHistory::tr("Automatic");
+      return HistoryWindow::tr("Automatic");
     case ReadingDetails::Mode::Manual:
-      return frmHistory::tr("Manual");
+      return HistoryWindow::tr("Manual");
     case ReadingDetails::Mode::OwnCards:
-      return frmHistory::tr("Own cards");
+      return HistoryWindow::tr("Own cards");
   }
   return {};
 }
@@ -127,8 +127,8 @@ int HistoryModel::RowOf(std::int64_t id) {
   }
 }
 
-frmHistory::frmHistory(QWidget* owner) : QWidget(nullptr, Qt::Window) {
-  setObjectName(QStringLiteral("frmHistory"));
+HistoryWindow::HistoryWindow(QWidget* owner) : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("HistoryWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(tr("History - %1").arg(look::AppTitle()));
   setWindowIcon(look::ProgramIcon());
@@ -139,12 +139,12 @@ frmHistory::frmHistory(QWidget* owner) : QWidget(nullptr, Qt::Window) {
   if (owner != nullptr) move(owner->geometry().center() - rect().center());
 }
 
-frmHistory::~frmHistory() {
+HistoryWindow::~HistoryWindow() {
   // The model's query goes before its connection.
   m_model->clear();
 }
 
-void frmHistory::OpenJournal() {
+void HistoryWindow::OpenJournal() {
   const QString path = AppSeams().journalPath();
   if (!PrepareJournalForHistory(this)) {
     ShowTrouble(journal::PrepareOnce(path, nullptr, kJournalWait).reason);
@@ -160,7 +160,7 @@ void frmHistory::OpenJournal() {
   }
 }
 
-void frmHistory::ShowTrouble(const QString& reason) {
+void HistoryWindow::ShowTrouble(const QString& reason) {
   // Said in the window, where the list would be, rather than an empty table.
   m_lblTrouble->setText(QCoreApplication::translate(
                             "Journal", "The journal of readings at %1 could not be opened: %2")
@@ -170,7 +170,7 @@ void frmHistory::ShowTrouble(const QString& reason) {
   m_search->setEnabled(false);
 }
 
-void frmHistory::CreateControls() {
+void HistoryWindow::CreateControls() {
   auto* layout = new QVBoxLayout(this);
 
   auto* searchRow = new QHBoxLayout();
@@ -275,11 +275,11 @@ void frmHistory::CreateControls() {
   resize(metrics.horizontalAdvance(QLatin1Char('x')) * 110, metrics.height() * 30);
 }
 
-int frmHistory::ModelRow(int row) const {
+int HistoryWindow::ModelRow(int row) const {
   return m_shown->mapToSource(m_shown->index(row, 0)).row();
 }
 
-void frmHistory::SizeColumns() {
+void HistoryWindow::SizeColumns() {
   m_model->setHeaderData(journal::kDealt, Qt::Horizontal, tr("Date and time"));
   m_model->setHeaderData(journal::kName, Qt::Horizontal, tr("Name"));
   m_model->setHeaderData(journal::kBirthDate, Qt::Horizontal, tr("Date of birth"));
@@ -301,7 +301,7 @@ void frmHistory::SizeColumns() {
   m_table->setColumnWidth(ShownColumn(journal::kSpread), width(SpreadText(0)));
 }
 
-void frmHistory::Search(const QString& search) {
+void HistoryWindow::Search(const QString& search) {
   if (m_connection == nullptr || !m_connection->IsOpen()) {
     UpdateButtons();
     return;
@@ -326,14 +326,14 @@ void frmHistory::Search(const QString& search) {
   SelectReading(-1);
 }
 
-void frmHistory::Refresh() {
+void HistoryWindow::Refresh() {
   const QModelIndex current = m_table->currentIndex();
   const std::int64_t id = current.isValid() ? m_model->ReadingId(ModelRow(current.row())) : -1;
   Search(m_search->text());
   if (id >= 0) SelectReading(id);
 }
 
-void frmHistory::SelectReading(std::int64_t id) {
+void HistoryWindow::SelectReading(std::int64_t id) {
   // The model lists the newest first, whatever order the table shows.
   int modelRow = id >= 0 ? m_model->RowOf(id) : -1;
   if (modelRow < 0 && m_model->rowCount() > 0) modelRow = 0;
@@ -348,7 +348,7 @@ void frmHistory::SelectReading(std::int64_t id) {
   UpdateButtons();
 }
 
-void frmHistory::UpdateButtons() {
+void HistoryWindow::UpdateButtons() {
   const bool any = m_model->rowCount() > 0;
   const bool selected = any && m_table->selectionModel()->hasSelection();
   m_cmdOpen->setEnabled(selected);
@@ -356,7 +356,7 @@ void frmHistory::UpdateButtons() {
   m_cmdExport->setEnabled(any);
 }
 
-std::vector<std::int64_t> frmHistory::SelectedIds() const {
+std::vector<std::int64_t> HistoryWindow::SelectedIds() const {
   std::vector<std::int64_t> ids;
   for (const QModelIndex& row : m_table->selectionModel()->selectedRows()) {
     ids.push_back(m_model->ReadingId(ModelRow(row.row())));
@@ -364,7 +364,7 @@ std::vector<std::int64_t> frmHistory::SelectedIds() const {
   return ids;
 }
 
-void frmHistory::OpenSelected() {
+void HistoryWindow::OpenSelected() {
   if (m_connection == nullptr) return;
   const QModelIndex current = m_table->currentIndex();
   if (!current.isValid()) return;
@@ -377,7 +377,7 @@ void frmHistory::OpenSelected() {
   close();
 }
 
-QString frmHistory::DeleteQuestion(const std::vector<std::int64_t>& ids) const {
+QString HistoryWindow::DeleteQuestion(const std::vector<std::int64_t>& ids) const {
   const QString undone = tr("This cannot be undone.");
   if (ids.size() != 1) {
     return tr("Delete these %n reading(s)?", nullptr, static_cast<int>(ids.size())) +
@@ -396,7 +396,7 @@ QString frmHistory::DeleteQuestion(const std::vector<std::int64_t>& ids) const {
          QLatin1Char(' ') + undone;
 }
 
-void frmHistory::DeleteSelected() {
+void HistoryWindow::DeleteSelected() {
   if (m_connection == nullptr || !m_writable) return;
   const std::vector<std::int64_t> ids = SelectedIds();
   if (ids.empty()) return;
@@ -432,7 +432,7 @@ void frmHistory::DeleteSelected() {
   }
 }
 
-void frmHistory::ExportShown() {
+void HistoryWindow::ExportShown() {
   if (m_connection == nullptr) return;
   const QString path =
       AskSavePath(this, tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
@@ -458,12 +458,12 @@ void frmHistory::ExportShown() {
   }
 }
 
-void frmHistory::closeEvent(QCloseEvent* event) {
+void HistoryWindow::closeEvent(QCloseEvent* event) {
   MarkUnloaded(this);
   QWidget::closeEvent(event);
 }
 
-bool frmHistory::eventFilter(QObject* watched, QEvent* event) {
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize && watched == m_table) {
     m_lblNoMatch->setGeometry(m_table->viewport()->rect());
   }
@@ -488,10 +488,10 @@ bool frmHistory::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-frmHistory* ShowHistoryWindow(QWidget* owner) {
-  auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"));
+HistoryWindow* ShowHistoryWindow(QWidget* owner) {
+  auto* history = qobject_cast<HistoryWindow*>(FindLoadedWindow("HistoryWindow"));
   if (history == nullptr) {
-    history = new frmHistory(owner);
+    history = new HistoryWindow(owner);
     history->show();
     if (owner == nullptr) CenterOnScreen(history);
   }
@@ -502,7 +502,7 @@ frmHistory* ShowHistoryWindow(QWidget* owner) {
 }
 
 void RefreshHistoryWindow() {
-  if (auto* history = qobject_cast<frmHistory*>(FindLoadedWindow("frmHistory"))) {
+  if (auto* history = qobject_cast<HistoryWindow*>(FindLoadedWindow("HistoryWindow"))) {
     history->Refresh();
   }
 }
