@@ -64,22 +64,33 @@ QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
 }
 
 QString Insert(QSqlDatabase& db, const Entry& entry) {
+  return InsertAll(db, std::span(&entry, 1));
+}
+
+QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
   if (!db.transaction()) return SqlReason(db.lastError());
   QSqlQuery query(db);
-  query.prepare(QStringLiteral(
-      "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards, name_folded,"
-      " language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-  query.addBindValue(entry.dealt.toMSecsSinceEpoch());
-  query.addBindValue(entry.dealt.offsetFromUtc());
-  query.addBindValue(entry.name);
-  query.addBindValue(entry.birthDate);
-  query.addBindValue(static_cast<int>(entry.spread));
-  query.addBindValue(static_cast<int>(entry.mode));
-  query.addBindValue(PackCards(entry.hand));
-  query.addBindValue(FoldForSearch(entry.name));
-  const std::string_view language = LanguageCode(entry.language);
-  query.addBindValue(QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size())));
-  return Finish(db, query.exec() ? QString() : SqlReason(query.lastError()));
+  if (!query.prepare(QStringLiteral(
+          "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards,"
+          " name_folded, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+    return Finish(db, SqlReason(query.lastError()));
+  }
+  for (const Entry& entry : entries) {
+    query.bindValue(0, entry.dealt.toMSecsSinceEpoch());
+    query.bindValue(1, entry.dealt.offsetFromUtc());
+    // An empty text is kept as such: a null QString would be bound as NULL.
+    query.bindValue(2, entry.name.isNull() ? QStringLiteral("") : entry.name);
+    query.bindValue(3, entry.birthDate.isNull() ? QStringLiteral("") : entry.birthDate);
+    query.bindValue(4, static_cast<int>(entry.spread));
+    query.bindValue(5, static_cast<int>(entry.mode));
+    query.bindValue(6, PackCards(entry.hand));
+    query.bindValue(7, FoldForSearch(entry.name));
+    const std::string_view language = LanguageCode(entry.language);
+    query.bindValue(8,
+                    QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size())));
+    if (!query.exec()) return Finish(db, SqlReason(query.lastError()));
+  }
+  return Finish(db, {});
 }
 
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {

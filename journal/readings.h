@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "entry.h"
@@ -13,6 +14,9 @@ namespace baralune::journal {
 
 // Keeps `entry` in one transaction. Returns an empty string or SQLite's reason.
 QString Insert(QSqlDatabase& db, const Entry& entry);
+// Keeps all of `entries` in one transaction, or none of them. Returns an empty string or
+// SQLite's reason.
+QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries);
 
 // The reading kept under `id`, if there is one that can be shown (a known spread, its number
 // of cards, each a card of the deck).
