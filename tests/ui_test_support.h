@@ -51,6 +51,10 @@ class FakeDesktop {
       saveRequests.push_back(request);
       return saveAnswer;
     };
+    s.openFileName = [this](QWidget*, const OpenDialogRequest& request) {
+      openRequests.push_back(request);
+      return openAnswer;
+    };
     s.print = [this](QWidget*, const PagePainter& paint, const QString& title) {
       printTitles.push_back(title);
       return print(paint);
@@ -82,6 +86,8 @@ class FakeDesktop {
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   std::vector<SaveDialogRequest> saveRequests;
   QString saveAnswer;
+  std::vector<OpenDialogRequest> openRequests;
+  QString openAnswer;
   // What the print dialog does: by default the user cancels it.
   std::function<QString(const PagePainter&)> print = [](const PagePainter&) { return QString(); };
   std::function<void(const PagePainter&)> preview = [](const PagePainter&) {};

@@ -118,6 +118,175 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>JournalFileActions</name>
+    <message>
+        <source>Baralune journal (*.jsonl)</source>
+        <translation>Registro de Baralune (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a Baralune journal file</source>
+        <translation>no es un archivo de registro de Baralune</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Baralune (journal file version %1; this Baralune reads version %2)</source>
+        <translation>lo escribió una versión más reciente de Baralune (versión %1 del archivo de registro; esta versión de Baralune lee la versión %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>it holds more than %n reading(s), more than Baralune imports at once</source>
+        <translation>
+            <numerusform>contiene más de %n lectura, más de las que Baralune importa de una vez</numerusform>
+            <numerusform>contiene más de %n lecturas, más de las que Baralune importa de una vez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, more than Baralune imports at once</source>
+        <translation>ocupa más de %1 MB, más de lo que Baralune importa de una vez</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or incomplete</source>
+        <translation>
+            <numerusform>%n dañada o incompleta</numerusform>
+            <numerusform>%n dañadas o incompletas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a date that cannot be read</source>
+        <translation>
+            <numerusform>%n con una fecha que no se puede leer</numerusform>
+            <numerusform>%n con una fecha que no se puede leer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a spread this Baralune does not know</source>
+        <translation>
+            <numerusform>%n con una tirada que esta versión de Baralune no conoce</numerusform>
+            <numerusform>%n con una tirada que esta versión de Baralune no conoce</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dealt in a way this Baralune does not know</source>
+        <translation>
+            <numerusform>%n echada de una forma que esta versión de Baralune no conoce</numerusform>
+            <numerusform>%n echadas de una forma que esta versión de Baralune no conoce</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in a language this Baralune does not know</source>
+        <translation>
+            <numerusform>%n en un idioma que esta versión de Baralune no conoce</numerusform>
+            <numerusform>%n en un idioma que esta versión de Baralune no conoce</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a card that is not in the deck</source>
+        <translation>
+            <numerusform>%n con una carta que no es de la baraja</numerusform>
+            <numerusform>%n con una carta que no es de la baraja</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with the same card in two positions</source>
+        <translation>
+            <numerusform>%n con la misma carta en dos posiciones</numerusform>
+            <numerusform>%n con la misma carta en dos posiciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with the wrong number of cards for the spread</source>
+        <translation>
+            <numerusform>%n con un número de cartas que no corresponde a la tirada</numerusform>
+            <numerusform>%n con un número de cartas que no corresponde a la tirada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with control characters in the name or date of birth</source>
+        <translation>
+            <numerusform>%n con caracteres de control en el nombre o en la fecha de nacimiento</numerusform>
+            <numerusform>%n con caracteres de control en el nombre o en la fecha de nacimiento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a name longer than %1 characters</source>
+        <translation>
+            <numerusform>%n con un nombre de más de %1 caracteres</numerusform>
+            <numerusform>%n con un nombre de más de %1 caracteres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a line too long to be a reading</source>
+        <translation>
+            <numerusform>%n con una línea demasiado larga para ser una lectura</numerusform>
+            <numerusform>%n con una línea demasiado larga para ser una lectura</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cut short where the file ends</source>
+        <translation>
+            <numerusform>%n cortada al final del archivo</numerusform>
+            <numerusform>%n cortadas al final del archivo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) added to the journal.</source>
+        <translation>
+            <numerusform>Se ha añadido %n lectura al registro.</numerusform>
+            <numerusform>Se han añadido %n lecturas al registro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) already in the journal were skipped.</source>
+        <translation>
+            <numerusform>Se ha omitido %n lectura que ya estaba en el registro.</numerusform>
+            <numerusform>Se han omitido %n lecturas que ya estaban en el registro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) in the file could not be read and were skipped:</source>
+        <translation>
+            <numerusform>%n lectura del archivo no se pudo leer y se ha omitido:</numerusform>
+            <numerusform>%n lecturas del archivo no se pudieron leer y se han omitido:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Baralune journal %1</source>
+        <translation>Registro de Baralune %1</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to %1: %2</source>
+        <translation>No se pudo exportar el registro a %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) exported to %1.</source>
+        <translation>
+            <numerusform>Se ha exportado %n lectura a %1.</numerusform>
+            <numerusform>Se han exportado %n lecturas a %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n lectura no se pudo leer y se ha dejado fuera.</numerusform>
+            <numerusform>%n lecturas no se pudieron leer y se han dejado fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <translation>No se importó nada de %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>&amp;Language</source>
@@ -378,6 +547,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>&amp;Export…</source>
         <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Journal…</source>
+        <translation>Exportar el &amp;registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Journal…</source>
+        <translation>&amp;Importar un registro…</translation>
     </message>
     <message>
         <source>&amp;Close</source>

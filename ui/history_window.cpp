@@ -24,6 +24,7 @@
 #include "frmMain.h"
 #include "journal_actions.h"
 #include "journal_file.h"
+#include "journal_file_actions.h"
 #include "language.h"
 #include "language_choice.h"
 #include "look.h"
@@ -248,6 +249,8 @@ void HistoryWindow::CreateControls() {
   m_cmdOpen = makeButton("cmdOpen", tr("&Open"));
   m_cmdDelete = makeButton("cmdDelete", tr("&Delete"));
   m_cmdExport = makeButton("cmdExport", tr("&Export…"));
+  m_cmdExportJournal = makeButton("cmdExportJournal", tr("Export &Journal…"));
+  m_cmdImportJournal = makeButton("cmdImportJournal", tr("&Import Journal…"));
   buttons->addStretch(1);
   m_cmdClose = makeButton("cmdClose", tr("&Close"));
   layout->addLayout(buttons);
@@ -261,6 +264,10 @@ void HistoryWindow::CreateControls() {
   connect(m_cmdDelete, &QPushButton::clicked, this,
           [this] { Guard([this] { DeleteSelected(); }); });
   connect(m_cmdExport, &QPushButton::clicked, this, [this] { Guard([this] { ExportShown(); }); });
+  connect(m_cmdExportJournal, &QPushButton::clicked, this,
+          [this] { Guard([this] { ExportJournal(); }); });
+  connect(m_cmdImportJournal, &QPushButton::clicked, this,
+          [this] { Guard([this] { ImportJournal(); }); });
   connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -269,7 +276,9 @@ void HistoryWindow::CreateControls() {
   setTabOrder(m_table, m_cmdOpen);
   setTabOrder(m_cmdOpen, m_cmdDelete);
   setTabOrder(m_cmdDelete, m_cmdExport);
-  setTabOrder(m_cmdExport, m_cmdClose);
+  setTabOrder(m_cmdExport, m_cmdExportJournal);
+  setTabOrder(m_cmdExportJournal, m_cmdImportJournal);
+  setTabOrder(m_cmdImportJournal, m_cmdClose);
 
   const QFontMetrics metrics(font());
   resize(metrics.horizontalAdvance(QLatin1Char('x')) * 110, metrics.height() * 30);
@@ -354,6 +363,9 @@ void HistoryWindow::UpdateButtons() {
   m_cmdOpen->setEnabled(selected);
   m_cmdDelete->setEnabled(selected && m_writable);
   m_cmdExport->setEnabled(any);
+  const bool open = m_connection != nullptr && m_connection->IsOpen();
+  m_cmdExportJournal->setEnabled(open);
+  m_cmdImportJournal->setEnabled(open && m_writable);
 }
 
 std::vector<std::int64_t> HistoryWindow::SelectedIds() const {
@@ -456,6 +468,21 @@ void HistoryWindow::ExportShown() {
                    exported.leftOut),
                 QMessageBox::Warning);
   }
+}
+
+void HistoryWindow::ExportJournal() {
+  if (m_connection == nullptr) return;
+  JournalFileActions::Export(this, m_connection->Db());
+}
+
+void HistoryWindow::ImportJournal() {
+  if (m_connection == nullptr || !m_writable) return;
+  const QString path = JournalFileActions::AskImportPath(this);
+  if (path.isEmpty()) return;
+  m_model->clear();  // no statement of ours open while the readings go in
+  const bool added = JournalFileActions::Import(this, m_connection->Db(), path);
+  Search(m_search->text());
+  if (added) m_table->setFocus();
 }
 
 void HistoryWindow::closeEvent(QCloseEvent* event) {

@@ -34,7 +34,8 @@ class HistoryModel : public QSqlQueryModel {
   int RowOf(std::int64_t id);
 };
 
-// The History window: the readings newest first, a search by name, and Open, Delete, Export.
+// The History window: the readings newest first, a search by name, and Open, Delete, Export,
+// and the journal carried to and from a journal file.
 // A window of its own, so that it stays open while readings are dealt and recorded.
 class HistoryWindow : public QWidget {
   Q_OBJECT
@@ -62,6 +63,10 @@ class HistoryWindow : public QWidget {
   void DeleteSelected();
   // Writes the readings listed to a CSV file the user picks.
   void ExportShown();
+  // Writes the whole journal to a journal file the user picks, for another machine or edition.
+  void ExportJournal();
+  // Adds the readings of a journal file the user picks that the journal does not hold yet.
+  void ImportJournal();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -89,6 +94,8 @@ class HistoryWindow : public QWidget {
   QPushButton* m_cmdOpen = nullptr;
   QPushButton* m_cmdDelete = nullptr;
   QPushButton* m_cmdExport = nullptr;
+  QPushButton* m_cmdExportJournal = nullptr;
+  QPushButton* m_cmdImportJournal = nullptr;
   QPushButton* m_cmdClose = nullptr;
 };
 

@@ -53,6 +53,15 @@ QString RealSaveFileName(QWidget* parent, const SaveDialogRequest& request) {
   return dialog.selectedFiles().constFirst();
 }
 
+QString RealOpenFileName(QWidget* parent, const OpenDialogRequest& request) {
+  QFileDialog dialog(parent, request.title, request.directory);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(request.filter);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 std::unique_ptr<QSettings> RealSettings() {
   return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                      QStringLiteral("Baralune"), QStringLiteral("Baralune"));
@@ -65,6 +74,7 @@ Seams RealSeams() {
   seams.messageBox = RealMessageBox;
   seams.confirm = RealConfirm;
   seams.saveFileName = RealSaveFileName;
+  seams.openFileName = RealOpenFileName;
   seams.print = PrintWithDialog;
   seams.printPreview = ShowPrintPreview;
   seams.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };

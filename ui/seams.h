@@ -25,6 +25,13 @@ struct SaveDialogRequest {
   QString fileName;       // the name filled in, if any
 };
 
+// What the Open dialog is asked to offer.
+struct OpenDialogRequest {
+  QString title;
+  QString filter;     // "Baralune journal (*.jsonl);;All files (*)"
+  QString directory;  // the folder the dialog opens in
+};
+
 // The places where Baralune meets the desktop, the user's answers and the clock. The real
 // implementations are the default; tests replace single members to answer without blocking.
 struct Seams {
@@ -39,6 +46,8 @@ struct Seams {
   std::function<bool(QWidget* parent, const QString& text, const QString& action)> confirm;
   // Asks for a file to save to; an empty result means the user cancelled.
   std::function<QString(QWidget* parent, const SaveDialogRequest& request)> saveFileName;
+  // Asks for an existing file to read; an empty result means the user cancelled.
+  std::function<QString(QWidget* parent, const OpenDialogRequest& request)> openFileName;
   // Asks which printer to use and prints there a document titled `title` (a PDF printed to a
   // file carries it): `paint` draws the pages on the printer and says whether it could. Returns
   // the reason printing failed; empty when printed or cancelled.
