@@ -1,5 +1,6 @@
-// The journal: recording a reading, the size a reading takes, and the History window over a
-// journal of 100,000 readings: opening it and one keystroke of its search.
+// The journal: recording a reading, the size a reading takes, the History window over a
+// journal of 100,000 readings: opening it and one keystroke of its search; and a journal of
+// 10,000 readings exported to its file and imported from it.
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
@@ -14,7 +15,9 @@
 #include "fold.h"
 #include "history_window.h"
 #include "journal_file.h"
+#include "journal_transfer.h"
 #include "readings.h"
+#include "safe_output.h"
 #include "seams.h"
 
 namespace {
@@ -137,5 +140,69 @@ void BM_SearchKeystroke(benchmark::State& state, const char* typed) {
 }
 BENCHMARK_CAPTURE(BM_SearchKeystroke, common_name, "jose")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchKeystroke, no_match, "zzz")->Unit(benchmark::kMillisecond);
+
+// 10,000 readings of every spread, in a journal of their own, written as other programs would.
+const QString& JournalOf10000() {
+  static QTemporaryDir dir;
+  static const QString path = [] {
+    const QString file = dir.filePath(QStringLiteral("journal.sqlite"));
+    journal::Prepare(file);
+    journal::Connection connection(file, false);
+    std::vector<journal::Entry> entries;
+    for (int i = 0; i < 10000; ++i) entries.push_back(Reading(i));
+    journal::InsertAll(connection.Db(), entries);
+    return file;
+  }();
+  return path;
+}
+
+// Export Journal… once the file is picked: every reading read, written as the file, on disk.
+void BM_ExportJournalOf10000Readings(benchmark::State& state) {
+  journal::Connection connection(JournalOf10000(), true);
+  QTemporaryDir dir;
+  const std::string file = dir.filePath(QStringLiteral("moved.jsonl")).toStdString();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const journal::JournalExport exported = journal::ExportJournal(connection.Db());
+    if (!ReplaceFile(file, exported.text).ok()) state.SkipWithError("not written");
+    bytes = exported.text.size();
+  }
+  state.counters["file_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ExportJournalOf10000Readings)->Unit(benchmark::kMillisecond);
+
+// Import Journal… once the file is picked: the file read and checked, then its readings added
+// to an empty journal, or to one that holds them all already (nothing added).
+void BM_ImportJournalOf10000Readings(benchmark::State& state, bool held) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("moved.jsonl"));
+  {
+    journal::Connection source(JournalOf10000(), true);
+    ReplaceFile(file.toStdString(), journal::ExportJournal(source.Db()).text);
+  }
+  int added = 0;
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const QString target =
+        held ? JournalOf10000() : dir.filePath(QStringLiteral("fresh%1.sqlite").arg(round++));
+    if (!held) journal::Prepare(target);
+    auto connection = std::make_unique<journal::Connection>(target, false);
+    state.ResumeTiming();
+    const journal::JournalFile read = journal::ReadJournalFile(file);
+    const journal::JournalImport imported =
+        journal::ImportReadings(connection->Db(), read.read.readings);
+    if (!imported.failure.isEmpty()) state.SkipWithError("not imported");
+    added = imported.added;
+    state.PauseTiming();
+    connection.reset();
+    state.ResumeTiming();
+  }
+  state.counters["added"] = added;
+}
+BENCHMARK_CAPTURE(BM_ImportJournalOf10000Readings, into_empty_journal, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportJournalOf10000Readings, all_held_already, true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
