@@ -1,5 +1,6 @@
 #include "iso_time.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,9 @@ namespace {
 using namespace std::chrono;
 
 constexpr int kMaxOffsetSeconds = 14 * 3600;
+// 0001-01-01T00:00:00Z and 9999-12-31T23:59:59.999Z, the moments the file can carry.
+constexpr std::int64_t kFirstMsecs = -62'135'596'800'000;
+constexpr std::int64_t kLastMsecs = 253'402'300'799'999;
 
 // The digits at `text[at, at + count)` as a number, or -1 if any is not a digit.
 int Digits(std::string_view text, std::size_t at, std::size_t count) {
@@ -26,7 +30,9 @@ int Digits(std::string_view text, std::size_t at, std::size_t count) {
 }  // namespace
 
 std::string FormatDealt(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
-  const int offset = utcOffsetSeconds / 60 * 60;
+  // A damaged journal may hold any number: kept within the calendar, never overflowing.
+  msecsSinceEpoch = std::clamp(msecsSinceEpoch, kFirstMsecs, kLastMsecs);
+  const int offset = std::clamp(utcOffsetSeconds, -kMaxOffsetSeconds, kMaxOffsetSeconds) / 60 * 60;
   const sys_time<milliseconds> local{milliseconds(msecsSinceEpoch) + seconds(offset)};
   const sys_days day = floor<days>(local);
   const year_month_day date(day);

@@ -80,6 +80,9 @@ TEST(JournalFileTest, DatesAreIsoWithTheirOffset) {
   const auto odd = ParseDealt(FormatDealt(-2'208'988'800'000, -75));
   ASSERT_TRUE(odd);
   EXPECT_EQ(odd->msecsSinceEpoch, -2'208'988'800'000);
+  // Whatever a damaged journal holds is written without overflow, and not read back.
+  EXPECT_FALSE(ParseDealt(FormatDealt(INT64_MAX, INT32_MAX)));
+  EXPECT_FALSE(ParseDealt(FormatDealt(INT64_MIN, INT32_MIN)));
   // Another program's forms: UTC, no fraction, a longer fraction.
   EXPECT_EQ(ParseDealt("2026-03-14T20:05:09Z")->msecsSinceEpoch, 1'773'518'709'000);
   EXPECT_EQ(ParseDealt("2026-03-14T20:05:09.250999Z")->msecsSinceEpoch, 1'773'518'709'250);
