@@ -14,7 +14,7 @@ source, deal = sys.argv[1], sys.argv[2]
 ALLOWED = {
     "Baralune", "Kelvane", "kelvane", "example", "SQLite", "RTF", "PDF", "CSV", "FIFO", "socket",
     "baralune", "deal", "spread", "cards", "out", "text", "pdf", "language", "help", "version",
-    "en", "es", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt",
+    "en", "es", "MB", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt",
     "tarot",  # in the Academy's dictionary, not in Debian's
     "HH", "mm", "MMMM", "yyyy",  # date formats' fields
 }
