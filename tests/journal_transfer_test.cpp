@@ -8,7 +8,6 @@
 
 #include "journal_test_files.h"
 #include "journal_transfer.h"
-#include "journal_writer.h"
 #include "reading.h"
 #include "report_test_support.h"
 
@@ -123,12 +122,6 @@ TEST_F(JournalTransferTest, OnlyRegularFilesAreRead) {
   EXPECT_TRUE(ReadJournalFile(fifo).notRegular);  // at once, not waiting for a writer
   EXPECT_TRUE(ReadJournalFile(m_dir.path()).notRegular);
   EXPECT_EQ(ReadJournalFile(m_dir.filePath(QStringLiteral("none"))).error, ENOENT);
-  const QString file = m_dir.filePath(QStringLiteral("journal.jsonl"));
-  WriteBytes(file, QByteArray::fromStdString(
-                       interchange::WriteJournal(std::vector{ToTravelling(Varied(1)[0])})));
-  const JournalFile read = ReadJournalFile(file);
-  EXPECT_TRUE(read.Readable());
-  EXPECT_EQ(read.read.readings.size(), 1u);
 }
 
 }  // namespace

