@@ -41,6 +41,9 @@ class JournalFileTest : public UiTest {
 TEST_F(JournalFileTest, ReadingsCarriedToAnotherJournalShowTheReportFirstShown) {
   std::vector<std::string> rtf;
   frmMain* main = OpenMainWindow();
+  // The file takes the names the main window takes, and no longer ones.
+  EXPECT_EQ(Child<QLineEdit>(main, "txtName")->maxLength(),
+            static_cast<int>(interchange::kMaxNameLength));
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     SetReadingLanguage(s % 2 ? Language::Spanish : Language::English);
     MDI* report = DealAutomatic(main, s, QStringLiteral("Zoë %1").arg(s));
