@@ -68,6 +68,13 @@ TEST_F(JournalFileTest, ReadingsCarriedToAnotherJournalShowTheReportFirstShown) 
   ASSERT_EQ(desktop.messages.size(), 1u);
   EXPECT_EQ(desktop.messages[0].text,
             QStringLiteral("4 readings exported to %1.").arg(QDir::toNativeSeparators(file)));
+  // Never written over the journal itself, which would lose every reading.
+  desktop.saveAnswer = AppSeams().journalPath();
+  exportJournal->click();
+  Child<QPushButton>(history, "cmdExport")->click();
+  EXPECT_TRUE(desktop.messages.back().text.endsWith(QStringLiteral("choose another file.")));
+  EXPECT_EQ(desktop.messages.size(), 3u);
+  EXPECT_EQ(Kept(), 4);
   history->close();
 
   // Another machine's journal, with one reading of its own.

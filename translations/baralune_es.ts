@@ -285,6 +285,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>it is not an ordinary file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>%1 is the journal of readings itself; choose another file.</source>
+        <translation>%1 es el propio registro de lecturas; elige otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -449,6 +449,9 @@ void HistoryWindow::ExportShown() {
   const QString path =
       AskSavePath(this, tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return;
+  if (JournalFileActions::IsTheJournal(path)) {
+    return JournalFileActions::RefuseExportOverJournal(this, path);
+  }
   const journal::CsvExport exported =
       journal::ExportCsv(m_connection->Db(), m_search->text(), ReadingLanguage());
   const QString error =

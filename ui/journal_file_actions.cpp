@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include "journal_file.h"
 #include "journal_transfer.h"
 #include "look.h"
 #include "save_file.h"
@@ -110,11 +111,30 @@ QString Shown(const QString& path) {
 
 }  // namespace
 
+bool JournalFileActions::IsTheJournal(const QString& path) {
+  const journal::FileIdentity target = journal::IdentityOf(path);
+  if (!target.Known()) return false;
+  const QString journalPath = AppSeams().journalPath();
+  for (const QString& part :
+       {journalPath, journalPath + QStringLiteral("-wal"), journalPath + QStringLiteral("-shm")}) {
+    if (journal::IdentityOf(part) == target) return true;
+  }
+  return false;
+}
+
+void JournalFileActions::RefuseExportOverJournal(QWidget* parent, const QString& path) {
+  qWarning("History: not exported over the journal itself: %s", qUtf8Printable(path));
+  ShowMessage(parent,
+              tr("%1 is the journal of readings itself; choose another file.").arg(Shown(path)),
+              QMessageBox::Warning);
+}
+
 void JournalFileActions::Export(QWidget* parent, QSqlDatabase& db) {
   const QString suggested = tr("Baralune journal %1").arg(AppSeams().today().toString(Qt::ISODate));
   const QString path =
       AskSavePath(parent, tr("Baralune journal (*.jsonl)"), QStringLiteral("jsonl"), suggested);
   if (path.isEmpty()) return;
+  if (IsTheJournal(path)) return RefuseExportOverJournal(parent, path);
   const journal::JournalExport exported = journal::ExportJournal(db);
   const QString error =
       exported.failure.isEmpty() ? SaveFile(path, exported.text) : exported.failure;

@@ -15,6 +15,11 @@ class JournalFileActions {
  public:
   // Writes every reading of `db` to a journal file the user picks.
   static void Export(QWidget* parent, QSqlDatabase& db);
+  // Whether `path` names the journal's own database, its write-ahead log or its shared memory,
+  // which an export written there would destroy.
+  static bool IsTheJournal(const QString& path);
+  // Says that an export to `path`, the journal itself, was not written.
+  static void RefuseExportOverJournal(QWidget* parent, const QString& path);
   // Asks for the journal file to import; empty when the user cancelled.
   static QString AskImportPath(QWidget* parent);
   // Adds the readings of the journal file at `path` to `db`, all of them or none, and says in
