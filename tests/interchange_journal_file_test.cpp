@@ -45,7 +45,7 @@ ReadResult ReadLines(const std::string& rows) {
   return ReadJournal(HeaderLine() + rows);
 }
 
-TEST(JournalFileTest, WhatIsWrittenIsReadBackTheSame) {
+TEST(JournalFileFormatTest, WhatIsWrittenIsReadBackTheSame) {
   std::vector<Reading> readings;
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     for (int m = 0; m < 3; ++m) {
@@ -73,7 +73,7 @@ TEST(JournalFileTest, WhatIsWrittenIsReadBackTheSame) {
   EXPECT_EQ(reader.Finish().readings, readings);
 }
 
-TEST(JournalFileTest, DatesAreIsoWithTheirOffset) {
+TEST(JournalFileFormatTest, DatesAreIsoWithTheirOffset) {
   EXPECT_EQ(FormatDealt(1'773'518'709'250, 3600), "2026-03-14T21:05:09.250+01:00");
   EXPECT_EQ(FormatDealt(1'773'518'709'250, -12600), "2026-03-14T16:35:09.250-03:30");
   // An offset of odd seconds is written to the minute; the moment stays the same.
@@ -94,7 +94,7 @@ TEST(JournalFileTest, DatesAreIsoWithTheirOffset) {
   }
 }
 
-TEST(JournalFileTest, BadRowsAreSkippedAndCountedByReason) {
+TEST(JournalFileFormatTest, BadRowsAreSkippedAndCountedByReason) {
   const std::string name100k(100'000, 'a');
   const std::string name32767(32767, 'a');
   const std::pair<std::string, Skip> rows[] = {
@@ -143,7 +143,7 @@ TEST(JournalFileTest, BadRowsAreSkippedAndCountedByReason) {
   EXPECT_EQ(ReadLines(ReadingLine(Sample())).readings.size(), 1u);
 }
 
-TEST(JournalFileTest, WholeFilesAreRefusedForWhatTheyAre) {
+TEST(JournalFileFormatTest, WholeFilesAreRefusedForWhatTheyAre) {
   EXPECT_EQ(ReadJournal("").refusal, Refusal::Empty);
   EXPECT_EQ(ReadJournal("\n\n").refusal, Refusal::Empty);
   EXPECT_EQ(ReadJournal("date,name,birth_date,spread,mode,cards\r\n").refusal,
@@ -166,7 +166,7 @@ TEST(JournalFileTest, WholeFilesAreRefusedForWhatTheyAre) {
 
 // Hostile sizes, fed as they would come from disk, never held whole: a line of 100 MB is
 // skipped without being kept, and millions of rows are refused after the cap.
-TEST(JournalFileTest, HugeLinesAndMillionsOfRowsStayWithinBounds) {
+TEST(JournalFileFormatTest, HugeLinesAndMillionsOfRowsStayWithinBounds) {
   Limits limits;
   limits.maxBytes = 1ull << 40;
   JournalReader reader(limits);

@@ -16,7 +16,7 @@
 namespace baralune::testing {
 namespace {
 
-class JournalFileTest : public UiTest {
+class JournalFileButtonsTest : public UiTest {
  protected:
   void SetUp() override { ApplyLanguage(Language::English); }  // its plural forms
   void TearDown() override {
@@ -38,7 +38,7 @@ class JournalFileTest : public UiTest {
   }
 };
 
-TEST_F(JournalFileTest, ReadingsCarriedToAnotherJournalShowTheReportFirstShown) {
+TEST_F(JournalFileButtonsTest, ReadingsCarriedToAnotherJournalShowTheReportFirstShown) {
   std::vector<std::string> rtf;
   frmMain* main = OpenMainWindow();
   // The file takes the names the main window takes, and no longer ones.
@@ -121,7 +121,7 @@ TEST_F(JournalFileTest, ReadingsCarriedToAnotherJournalShowTheReportFirstShown) 
   EXPECT_EQ(Kept(), 5);
 }
 
-TEST_F(JournalFileTest, BadFilesAreRefusedOrTheirBadReadingsSkippedAndSaidInOneMessage) {
+TEST_F(JournalFileButtonsTest, BadFilesAreRefusedOrTheirBadReadingsSkippedAndSaidInOneMessage) {
   ASSERT_TRUE(journal::Prepare(AppSeams().journalPath()).Writable());
   HistoryWindow* history = History();
   EXPECT_TRUE(Child<QPushButton>(history, "cmdImportJournal")->isEnabled());
