@@ -6,6 +6,7 @@
 The page asks for its texts as tr("Context", "English") in its modules; every such text must
 have a finished Spanish translation in translations/baralune_es.ts, or the build stops.
 """
+import hashlib
 import json
 import os
 import re
@@ -31,11 +32,8 @@ for name in ("back.png", "back@2x.png", "back_small.png", "back_small@2x.png", "
     shutil.copy2(os.path.join(assets, name), os.path.join(out, name))
 icons = os.path.join(out, "icons")
 os.makedirs(icons, exist_ok=True)
-for size in os.listdir(os.path.join(assets, "icons", "hicolor")):
-    source = os.path.join(assets, "icons", "hicolor", size, "apps")
-    for name in os.listdir(source) if os.path.isdir(source) else []:
-        if name.endswith(".png"):
-            shutil.copy2(os.path.join(source, name), os.path.join(icons, f"icon-{size}.png"))
+for name in ("icon-192.png", "icon-512.png"):
+    shutil.copy2(os.path.join(assets, "icons", "web", name), os.path.join(icons, name))
 
 # The texts the page asks for, and their Spanish.
 spanish = {}
@@ -64,3 +62,18 @@ with open(os.path.join(out, "texts.js"), "w", encoding="utf-8") as f:
     f.write("// Written at build time from translations/baralune_es.ts: do not edit.\n")
     f.write("export const siteAddress = " + json.dumps(site) + ";\n")
     f.write("export const spanish = " + json.dumps(wanted, ensure_ascii=False, indent=0) + ";\n")
+
+# Every file the service worker keeps, and a version that changes with any of them.
+files, digest = [], hashlib.sha256()
+for folder, _, names in sorted(os.walk(out)):
+    for name in sorted(names):
+        path = os.path.join(folder, name)
+        relative = os.path.relpath(path, out).replace(os.sep, "/")
+        if relative in ("sw.js", "files.js"):
+            continue
+        files.append(relative)
+        digest.update(relative.encode() + b"\0" + open(path, "rb").read())
+with open(os.path.join(out, "files.js"), "w", encoding="utf-8") as f:
+    f.write("// Written at build time: the page's files, kept by the service worker.\n")
+    f.write("self.PAGE_VERSION = " + json.dumps(digest.hexdigest()[:16]) + ";\n")
+    f.write("self.PAGE_FILES = " + json.dumps(["./"] + files, indent=0) + ";\n")
