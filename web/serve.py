@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Serves the browser edition's folder on the loopback address, as any static host would.
 
-    serve.py FOLDER [--port 8080] [--gzip] [--quiet]
+    serve.py FOLDER [--port 8080] [--gzip] [--quiet] [--log FILE]
 
 --gzip sends files gzip-compressed (level 9) to browsers that accept it, as a static host does.
+--log appends the path of every request to FILE (the tests count what the page asks for).
+--port 0 takes any free port; the address printed says which.
 """
 import argparse
 import functools
@@ -22,6 +24,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     compress = False
     quiet = False
+    log = None
 
     def end_headers(self):
         # Every reload asks again; the service worker keeps the offline copy.
@@ -29,6 +32,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
     def send_head(self):
+        if self.log:
+            with open(self.log, "a") as log:
+                log.write(self.path + "\n")
         if not self.compress or "gzip" not in self.headers.get("Accept-Encoding", ""):
             return super().send_head()
         path = self.translate_path(self.path)
@@ -55,8 +61,9 @@ def main():
     parser.add_argument("--port", type=int, default=8080)
     parser.add_argument("--gzip", action="store_true")
     parser.add_argument("--quiet", action="store_true")
+    parser.add_argument("--log")
     args = parser.parse_args()
-    Handler.compress, Handler.quiet = args.gzip, args.quiet
+    Handler.compress, Handler.quiet, Handler.log = args.gzip, args.quiet, args.log
     handler = functools.partial(Handler, directory=args.folder)
     with http.server.ThreadingHTTPServer(("127.0.0.1", args.port), handler) as server:
         print(f"Baralune in the browser: http://127.0.0.1:{server.server_address[1]}/",

@@ -169,6 +169,7 @@ function buildPicker() {
       const button = document.createElement("button");
       button.type = "button";
       button.className = "face";
+      button.dataset.card = card;
       const face = document.createElement("img");
       face.src = `cards/large/${pad(card)}.png`;
       face.srcset = `cards/large@2x/${pad(card)}.png 2x`;
