@@ -4,11 +4,12 @@
 #include <emscripten/emscripten.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <exception>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue.h"
@@ -210,23 +211,53 @@ std::string CatalogueJson() {
 }
 
 // 64 bits from the browser's cryptographic generator (emscripten's getentropy asks
-// crypto.getRandomValues).
-std::uint64_t Entropy() {
-  std::uint64_t value = 0;
-  if (getentropy(&value, sizeof value) != 0) throw std::runtime_error("no entropy");
-  return value;
+// crypto.getRandomValues); false when it gives none.
+bool Entropy(std::uint64_t& value) {
+  return getentropy(&value, sizeof value) == 0;
 }
 
 // The draw's generator, its clock readings replaced by the browser's entropy: the desktop's
 // rule (a reseed before each position, repeats drawn again) with nothing predictable in it.
-RandomGenerator& PageRandom() {
-  static RandomGenerator& generator = []() -> RandomGenerator& {
-    RandomGenerator& shared = SharedRandom();
-    shared.SetClock(Entropy);
-    shared.Seed(Entropy());
-    return shared;
+// Null when the browser has no cryptographic generator.
+RandomGenerator* PageRandom() {
+  static const bool ready = [] {
+    std::uint64_t seed = 0;
+    if (!Entropy(seed)) return false;
+    SharedRandom().Seed(seed);
+    SharedRandom().SetClock([] {
+      std::uint64_t value = 0;
+      // Checked once above; were it to fail later, the generator's own state still moves on.
+      (void)Entropy(value);
+      return value;
+    });
+    return true;
   }();
-  return generator;
+  return ready ? &SharedRandom() : nullptr;
+}
+
+// The hand `list` names for `spread`, or why it is none.
+std::string ParseHand(int spread, std::string_view list, std::vector<CardIndex>& hand) {
+  if (!IsKnownSpread(static_cast<SpreadIndex>(spread))) return "no such spread";
+  bool used[kDeckSize] = {};
+  std::size_t at = 0;
+  while (at <= list.size()) {
+    const std::size_t end = std::min(list.find(',', at), list.size());
+    const std::string_view item = list.substr(at, end - at);
+    int card = 0;
+    const auto [rest, failed] = std::from_chars(item.data(), item.data() + item.size(), card);
+    if (item.empty() || failed != std::errc() || rest != item.data() + item.size() || card < 0 ||
+        card >= kDeckSize) {
+      return "not a card: " + std::string(item);
+    }
+    if (used[card]) return "card repeated: " + std::string(item);
+    used[card] = true;
+    hand.push_back(static_cast<CardIndex>(card));
+    at = end + 1;
+  }
+  if (static_cast<int>(hand.size()) != CardCount(static_cast<SpreadIndex>(spread))) {
+    return "wrong number of cards";
+  }
+  return {};
 }
 
 struct LastReading {
@@ -252,37 +283,24 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_catalogue() {
 }
 
 // Reads `cards` (card indices separated by commas, one per position) of `spread` in `language`
-// ("en" or "es"). Returns 1 and keeps the reading for the two functions below, or 0 and keeps
-// the reason in baralune_error().
+// ("en" or "es"). Returns 1 and keeps the reading for the functions below, or 0 and keeps the
+// reason in baralune_error(). Built without exception handling, which slows every call down in
+// WebAssembly: what the engine would refuse is refused here first, and anything thrown all the
+// same stops the module, which the page reports.
 EMSCRIPTEN_KEEPALIVE int baralune_read(int spread, const char* language, const char* cards) {
   g_last = {};
-  try {
-    const auto lang = LanguageFromCode(language ? language : "");
-    if (!lang) throw std::invalid_argument("unknown language");
-    if (!IsKnownSpread(static_cast<SpreadIndex>(spread))) throw std::invalid_argument("no spread");
-    std::vector<CardIndex> hand;
-    std::stringstream list(cards ? cards : "");
-    std::string item;
-    while (std::getline(list, item, ',')) {
-      const int card = std::stoi(item);
-      if (card < 0 || card >= kDeckSize) throw std::invalid_argument("card out of range");
-      for (const CardIndex had : hand) {
-        if (had == card) throw std::invalid_argument("card repeated");
-      }
-      hand.push_back(static_cast<CardIndex>(card));
-    }
-    if (static_cast<int>(hand.size()) != CardCount(static_cast<SpreadIndex>(spread))) {
-      throw std::invalid_argument("wrong number of cards");
-    }
-    PageWindows windows;
-    RunReading(static_cast<SpreadIndex>(spread), windows, EnteredHand(hand), *lang);
-    g_last.json = DocumentJson(windows.ReportBox().document());
-    g_last.rtf = windows.ReportBox().TextRTF();
-    return 1;
-  } catch (const std::exception& e) {
-    g_last.error = e.what();
+  std::vector<CardIndex> hand;
+  const std::string error = ParseHand(spread, cards ? cards : "", hand);
+  const auto lang = LanguageFromCode(language ? language : "");
+  if (!error.empty() || !lang) {
+    g_last.error = lang ? error : "unknown language";
     return 0;
   }
+  PageWindows windows;
+  RunReading(static_cast<SpreadIndex>(spread), windows, EnteredHand(hand), *lang);
+  g_last.json = DocumentJson(windows.ReportBox().document());
+  g_last.rtf = windows.ReportBox().TextRTF();
+  return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* baralune_report_json() {
@@ -301,16 +319,17 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_error() {
 // Draws the cards of a hand of `spread`: distinct indices separated by commas, "" on failure.
 EMSCRIPTEN_KEEPALIVE const char* baralune_draw(int spread) {
   g_text.clear();
-  try {
-    const std::vector<CardIndex> hand =
-        DrawHand(CardCount(static_cast<SpreadIndex>(spread)), PageRandom());
-    for (std::size_t p = 0; p + 1 < hand.size(); ++p) {
-      if (p > 0) g_text += ',';
-      g_text += std::to_string(hand[p]);
-    }
-  } catch (const std::exception& e) {
-    g_last.error = e.what();
-    g_text.clear();
+  if (!IsKnownSpread(static_cast<SpreadIndex>(spread))) return g_text.c_str();
+  RandomGenerator* random = PageRandom();
+  if (random == nullptr) {
+    g_last.error = "the browser gave no random numbers";
+    return g_text.c_str();
+  }
+  const std::vector<CardIndex> hand =
+      DrawHand(CardCount(static_cast<SpreadIndex>(spread)), *random);
+  for (std::size_t p = 0; p + 1 < hand.size(); ++p) {
+    if (p > 0) g_text += ',';
+    g_text += std::to_string(hand[p]);
   }
   return g_text.c_str();
 }

@@ -9,7 +9,7 @@ work=${out}-build
 # node from elsewhere first on PATH needs to be told.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 if [ ! -f "$work/build.ninja" ]; then
-  emcmake cmake -S "$top/web" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+  emcmake cmake -S "$top/web" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBARALUNE_WEB_OUT="$out" >/dev/null
 fi
 cmake --build "$work"
