@@ -218,6 +218,19 @@ class BrowserTest(unittest.TestCase):
         self.by_id("deal").click()
         self.assertEqual(self.by_id("form-message").text, "Escribe tu nombre, por favor")
 
+    def test_a_browser_without_webassembly_is_told_so(self):
+        d = self.driver
+        hide = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                 {"source": "delete window.WebAssembly;"})
+        try:
+            d.get(self.server.url)
+            self.wait_for(lambda: self.shown("notice"))
+            self.assertIn("WebAssembly", self.by_id("notice").text)
+            self.assertFalse(self.by_id("deal").is_enabled())
+        finally:
+            d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                              {"identifier": hide["identifier"]})
+
     def test_draw_is_uniform_and_uses_the_cryptographic_generator(self):
         counts = self.driver.execute_async_script("""
             const done = arguments[0];
