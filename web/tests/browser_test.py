@@ -218,6 +218,18 @@ class BrowserTest(unittest.TestCase):
         self.by_id("deal").click()
         self.assertEqual(self.by_id("form-message").text, "Escribe tu nombre, por favor")
 
+    def test_the_engine_refuses_hands_it_cannot_read(self):
+        refused = self.driver.execute_async_script("""
+            const done = arguments[0];
+            import('./engine.js').then((engine) => done([
+              [0, "en", [1, 2]], [0, "en", [1, 1, 2]], [0, "en", [1, 2, 40]], [0, "en", [1, 2, -1]],
+              [0, "fr", [1, 2, 3]], [4, "en", [1, 2, 3]], [0, "en", ["1x", 2, 3]],
+            ].map(([spread, language, cards]) => {
+              try { engine.readCards(spread, language, cards); return "read"; }
+              catch (e) { return e.message; }
+            })));""")
+        self.assertTrue(all(r.startswith("the reading could not be made") for r in refused), refused)
+
     def test_a_browser_without_webassembly_is_told_so(self):
         d = self.driver
         hide = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
