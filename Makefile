@@ -8,8 +8,10 @@ FUZZ      ?= $(BUILD)/fuzz
 JOBS      ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 REPORT    ?= $(BUILD)/sample-reading.rtf
+# The browser edition: static files, served as they are.
+WEB       ?= $(BUILD)/web
 
-.PHONY: all deps deps-test configure build app run test check test-main test-sanitize test-threads fuzz bench package format clean
+.PHONY: all deps deps-test deps-web web web-build configure build app run test check test-main test-sanitize test-threads fuzz bench package format clean
 
 all: build
 
@@ -18,6 +20,16 @@ deps:
 
 deps-test:
 	@tools/install-deps.sh --test
+
+deps-web:
+	@tools/install-deps.sh --web
+
+# The browser edition, built into $(WEB) and served on the loopback address until stopped.
+web-build: deps-web
+	web/build.sh $(abspath $(WEB))
+
+web: web-build
+	python3 web/serve.py $(WEB)
 
 $(BUILD)/build.ninja: | deps-test
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo

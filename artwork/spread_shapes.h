@@ -8,8 +8,8 @@
 namespace baralune::spread_shape {
 
 // Where the spread display puts things, in twips: the card boxes of each spread (position 1
-// first; the engine's table of spreads holds them), its title, and the Gypsy spread's row
-// captions. The printed reading lays the cards out from the same places.
+// first) and the Gypsy spread's row captions, both from the engine's table of spreads. The printed
+// reading lays the cards out from the same places.
 using ::baralune::kCardHeight;
 using ::baralune::kCardWidth;
 using ::baralune::Place;
@@ -24,17 +24,13 @@ inline std::span<const Place> CardPlaces(SpreadIndex spread) {
   return SpreadOf(spread).places;
 }
 
-// The Gypsy spread's row captions and where they sit (left, top, width; 270 high).
-struct RowCaption {
-  const char* text;
-  int left;
-  int top;
-  int width;
-};
-inline constexpr RowCaption kRomanyRows[] = {
-    {QT_TRANSLATE_NOOP("SpreadDisplay", "PAST"), 5130, 720, 735},
-    {QT_TRANSLATE_NOOP("SpreadDisplay", "PRESENT"), 4860, 2880, 1275},
-    {QT_TRANSLATE_NOOP("SpreadDisplay", "FUTURE"), 4950, 5040, 1095}};
+// The Gypsy spread's row captions and where they sit; the engine's table holds them in English.
+using ::baralune::RowCaption;
+using spread_layout::kRomanyRows;
+// The captions as the translations know them (context "SpreadDisplay").
+[[maybe_unused]] inline constexpr const char* kRowCaptionTexts[] = {
+    QT_TRANSLATE_NOOP("SpreadDisplay", "PAST"), QT_TRANSLATE_NOOP("SpreadDisplay", "PRESENT"),
+    QT_TRANSLATE_NOOP("SpreadDisplay", "FUTURE")};
 
 // A row caption in the user's language, on screen and on paper alike.
 inline QString RowText(const RowCaption& row) {

@@ -29,6 +29,22 @@ inline constexpr Place kRomany[] = {
     {6165, 5430}, {7365, 5430}, {8565, 5430}};
 }  // namespace spread_layout
 
+// A caption of a row of cards, in English (the editions translate it), and where it sits in
+// twips: left, top and width; every caption is kRowCaptionHeight high.
+struct RowCaption {
+  const char* text;
+  int left;
+  int top;
+  int width;
+};
+inline constexpr int kRowCaptionHeight = 270;
+
+namespace spread_layout {
+// The Gypsy spread's rows, each caption just above its row.
+inline constexpr RowCaption kRomanyRows[] = {
+    {"PAST", 5130, 720, 735}, {"PRESENT", 4860, 2880, 1275}, {"FUTURE", 4950, 5040, 1095}};
+}  // namespace spread_layout
+
 // The fixed facts of a spread. The names are the English edition's; the catalogue holds each
 // language's (see catalogue.h), found by the spread's key.
 struct Spread {

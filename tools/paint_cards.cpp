@@ -1,5 +1,6 @@
 // paint-cards: paints Baralune's card faces, card backs, icon and hand cursor as PNG files, at
-// their own size and at twice it, and the icon at the sizes of the desktop's icon theme.
+// their own size and at twice it, and the icon at the sizes of the desktop's icon theme and of
+// the browser edition.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -15,6 +16,8 @@ namespace {
 using baralune::paint::kCardCount;
 
 constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The sizes a browser asks of an installable page's icons.
+constexpr int kWebIconSizes[] = {192, 512};
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
@@ -70,6 +73,12 @@ int main(int argc, char** argv) {
     ok = ok && assets.mkpath(sub) &&
          Save(PaintProgramIcon(QSize(side, side)), QDir(assets.filePath(sub)),
               QStringLiteral("baralune.png"));
+  }
+  for (const int side : kWebIconSizes) {
+    ok = ok && assets.mkpath(QStringLiteral("icons/web")) &&
+         Save(PaintProgramIcon(QSize(side, side)),
+              QDir(assets.filePath(QStringLiteral("icons/web"))),
+              QStringLiteral("icon-%1.png").arg(side));
   }
   return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -19,5 +19,5 @@ for ts in "$dir"/baralune_*.ts; do
   case "$ts" in */baralune_en.ts) plural=-pluralonly ;; esac
   # The engine's texts (cards, spreads, the report) carry their own translations: not read here.
   "$lupdate" -silent -locations none $drop $plural -extensions cpp,h \
-    ui print artwork journal tools richtext/view -ts "$ts"
+    ui print artwork journal tools richtext/view web -ts "$ts"
 done

@@ -377,6 +377,29 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Baralune is getting ready. The reading follows in a moment.</source>
+        <translation>Baralune se está preparando. La lectura llega enseguida.</translation>
+    </message>
+    <message>
+        <source>This browser cannot run Baralune: it has no WebAssembly. Please use a current browser.</source>
+        <translation>Este navegador no puede usar Baralune: no tiene WebAssembly. Usa un navegador actual, por favor.</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Algo ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>baralune::MDI</name>
     <message>
         <source>&amp;File</source>

@@ -1,0 +1,159 @@
+// Baralune in the browser: the main form, and the way from it to a reading and back.
+import { engineReady, loadEngine, spreadTable, drawCards } from "./engine.js";
+import { initialLanguage, language, monthListName, setLanguage, tr } from "./i18n.js";
+import { openPicker, openTray, cardsTexts } from "./cards.js";
+import { showReading, resultTexts } from "./result.js";
+import { sayFailure, showNotice, hideNotice } from "./notice.js";
+import { backToForm, languageChanged, showView } from "./views.js";
+
+const $ = (id) => document.getElementById(id);
+const kMaxName = 32767;  // the longest name the desktop's field takes
+
+// What the form holds, as the reading needs it.
+function entries() {
+  return {
+    name: $("name").value,
+    month: $("month").selectedIndex + 1,
+    day: $("day").selectedIndex + 1,
+    year: 1900 + $("year").selectedIndex,
+    spread: $("spread").selectedIndex - 1,
+    mode: (document.querySelector('input[name="mode"]:checked') || {}).value || "",
+  };
+}
+
+function say(message, focus) {
+  const line = $("form-message");
+  line.textContent = message;
+  line.hidden = false;
+  if (focus) focus.focus();
+}
+
+// The main window's checks, in its order and with its messages.
+function validEntries(details) {
+  if (details.name.trim() === "" || details.name.length > kMaxName) {
+    say(tr("baralune::frmMain", "Please Enter Your Name"), $("name"));
+    return false;
+  }
+  if (details.spread < 0) {
+    say(tr("baralune::frmMain", "Please Select Spread"), $("spread"));
+    return false;
+  }
+  if (!details.mode) {
+    say(tr("baralune::frmMain", "Please Select Analyze Mode"), document.querySelector('input[name="mode"]'));
+    return false;
+  }
+  $("form-message").hidden = true;
+  return true;
+}
+
+// Deal waits for the engine where it is still arriving, and says so.
+async function engine() {
+  if (engineReady()) return;
+  showNotice(tr("WebPage", "Baralune is getting ready. The reading follows in a moment."), "status");
+  await loadEngine();
+  hideNotice();
+}
+
+async function deal(event) {
+  event.preventDefault();
+  const details = entries();
+  if (!validEntries(details)) return;
+  try {
+    await engine();
+    if (details.mode === "auto") {
+      showReading(details, drawCards(details.spread));
+    } else if (details.mode === "manual") {
+      openTray(details);
+    } else {
+      openPicker(details);
+    }
+  } catch (error) {
+    sayFailure(error);
+  }
+}
+
+function fillList(list, items, selected) {
+  list.replaceChildren(...items.map((text) => new Option(text)));
+  list.selectedIndex = selected;
+}
+
+// Every text of the form in the page's language; what was entered stays.
+function formTexts() {
+  const f = (text) => tr("baralune::frmMain", text);
+  $("personal-caption").textContent = f("Personal Details");
+  $("name-label").textContent = f("Name");
+  $("birth-label").textContent = f("Date of Birth");
+  $("spread-caption").textContent = f("Spread Selection");
+  $("select-spread-label").textContent = f("Select Spread");
+  $("mode-label").textContent = f("Analyze Mode");
+  $("mode-auto").textContent = f("Automatic");
+  $("mode-manual").textContent = f("Manual");
+  $("mode-own").textContent = tr("frmMain", "My Own Cards");
+  $("deal").textContent = f("Deal The Spanish &Cards");
+  $("month").setAttribute("aria-label", f("Month of birth"));
+  $("day").setAttribute("aria-label", f("Day of birth"));
+  $("year").setAttribute("aria-label", f("Year of birth"));
+  $("language-label").textContent = tr("Language", "&Language");
+  const month = $("month").selectedIndex;
+  fillList($("month"), Array.from({ length: 12 }, (_, m) => monthListName(m + 1)), Math.max(month, 0));
+  if ($("day").options.length === 0) {
+    fillList($("day"), Array.from({ length: 31 }, (_, d) => String(d + 1)), 0);
+    fillList($("year"), Array.from({ length: 151 }, (_, y) => String(1900 + y)), 0);
+  }
+  showSpreads();
+}
+
+// The spread list (empty until the engine's table is there) and the text beside it.
+function showSpreads() {
+  const list = $("spread");
+  const selected = list.selectedIndex;
+  const table = spreadTable();
+  const names = table ? table.languages[language()].spreads.map((s) => s.listText) : [];
+  fillList(list, ["", ...names], Math.max(selected, 0));
+  list.options[0].textContent = "";
+  showDescription();
+}
+
+function showDescription() {
+  const spread = $("spread").selectedIndex - 1;
+  const table = spreadTable();
+  $("spread-description").textContent = spread >= 0 && table
+    ? table.languages[language()].spreads[spread].description
+    : tr("baralune::frmMain", "Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!");
+}
+
+function applyLanguage(code, remember) {
+  setLanguage(code, remember);
+  $("language").value = language();
+  if (!$("form-message").hidden) $("form-message").hidden = true;
+  formTexts();
+  cardsTexts();
+  resultTexts();
+  languageChanged();
+}
+
+function start() {
+  window.addEventListener("error", (event) => sayFailure(event.error || event.message));
+  window.addEventListener("unhandledrejection", (event) => sayFailure(event.reason));
+  applyLanguage(initialLanguage(), false);
+  $("language").addEventListener("change", () => applyLanguage($("language").value, true));
+  $("spread").addEventListener("change", showDescription);
+  $("deal-form").addEventListener("submit", deal);
+  $("name").focus();
+  // The form is there and takes typing (the benchmark measures up to here).
+  performance.mark("baralune-form-ready");
+  if (typeof WebAssembly !== "object") {
+    showNotice(tr("WebPage", "This browser cannot run Baralune: it has no WebAssembly. Please use a current browser."), "alert");
+    $("deal").disabled = true;
+    return;
+  }
+  loadEngine().then(showSpreads).catch(sayFailure);
+  if ("serviceWorker" in navigator) {
+    const density = window.devicePixelRatio >= 1.5 ? "?density=2" : "";
+    navigator.serviceWorker.register("sw.js" + density).catch(() => {
+      // Without it the page works as long as the network does.
+    });
+  }
+}
+
+start();

@@ -1,0 +1,51 @@
+// The reading engine, compiled to WebAssembly: loaded once, then called synchronously.
+import BaraluneEngine from "./baralune.js";
+import catalogue from "./catalogue.js";
+
+let module = null;
+let loading = null;
+
+// Resolves once the engine is ready; fails when it cannot be loaded.
+export function loadEngine() {
+  if (!loading) {
+    loading = BaraluneEngine().then((m) => {
+      module = m;
+      return m;
+    });
+  }
+  return loading;
+}
+
+export function engineReady() {
+  return module !== null;
+}
+
+// The spreads' places, row captions and each language's names (see web/binding.cpp), written
+// at build time: the form needs them before the engine has arrived.
+export function spreadTable() {
+  return catalogue;
+}
+
+function lastError() {
+  return module.UTF8ToString(module.ccall("baralune_error", "number", [], []));
+}
+
+// Distinct cards for every position of `spread`, drawn with the browser's cryptographic
+// generator.
+export function drawCards(spread) {
+  const list = module.ccall("baralune_draw", "string", ["number"], [spread]);
+  if (!list) throw new Error("the cards could not be drawn: " + lastError());
+  return list.split(",").map(Number);
+}
+
+// The reading of `cards`: its report as paragraphs of runs and pictures, and as RTF bytes.
+export function readCards(spread, language, cards) {
+  const ok = module.ccall("baralune_read", "number", ["number", "string", "string"],
+    [spread, language, cards.join(",")]);
+  if (!ok) throw new Error("the reading could not be made: " + lastError());
+  const report = JSON.parse(module.UTF8ToString(module.ccall("baralune_report_json", "number", [], [])));
+  const at = module.ccall("baralune_rtf_data", "number", [], []);
+  const size = module.ccall("baralune_rtf_size", "number", [], []);
+  const rtf = module.HEAPU8.slice(at, at + size);
+  return { report, rtf };
+}

@@ -1,0 +1,250 @@
+// The reading: the spread display (the cards in the spread's shape) beside the report, both
+// from the engine; Save downloads the report's RTF, Print prints them, Back returns to the form.
+import { readCards, spreadTable } from "./engine.js";
+import { formatDate, language, tr } from "./i18n.js";
+import { backToForm, onLanguageChange, showView } from "./views.js";
+import { sayFailure, showNotice } from "./notice.js";
+import { siteAddress } from "./texts.js";
+
+const $ = (id) => document.getElementById(id);
+// The part of the display's panel the cards and captions use, in twips: the spread display
+// keeps its proportions at any width.
+const kLeft = 1200;
+const kWidth = 8600;
+const kTitleCentre = 5497;
+
+let shown = null;  // {details, cards, dealt, rtf}
+
+const pad = (card) => String(card).padStart(2, "0");
+const pct = (twips, whole) => `${(100 * twips / whole).toFixed(3)}%`;
+const names = () => spreadTable().languages[language()];
+
+function positioned(element, left, top, width, height, panelHeight) {
+  element.style.left = pct(left - kLeft, kWidth);
+  element.style.top = pct(top, panelHeight);
+  element.style.width = pct(width, kWidth);
+  if (height !== undefined) element.style.height = pct(height, panelHeight);
+  return element;
+}
+
+function spreadDisplay(spread, cards) {
+  const table = spreadTable();
+  const layout = table.spreads[spread];
+  const panelHeight = Math.max(...layout.places.map(([, top]) => top + table.cardHeight)) + 240;
+  const display = $("spread-display");
+  display.setAttribute("aria-label", tr("baralune::frmCartomancy", "Spread display"));
+  const panel = document.createElement("div");
+  panel.className = "panel";
+  panel.style.aspectRatio = `${kWidth} / ${panelHeight}`;
+  const title = document.createElement("h2");
+  title.className = "spread-title";
+  title.textContent = names().spreads[spread].reportName;
+  positioned(title, kTitleCentre - 2000, 0, 4000, 270, panelHeight);
+  panel.append(title);
+  if (layout.places.length === 21) {
+    for (const row of table.rowCaptions) {
+      const caption = document.createElement("span");
+      caption.className = "row-caption";
+      caption.textContent = {
+        PAST: tr("SpreadDisplay", "PAST"),
+        PRESENT: tr("SpreadDisplay", "PRESENT"),
+        FUTURE: tr("SpreadDisplay", "FUTURE"),
+      }[row.text] || row.text;
+      // Centred over where the desktop puts it, with room for a longer translation.
+      positioned(caption, row.left + row.width / 2 - 1000, row.top, 2000, row.height, panelHeight);
+      panel.append(caption);
+    }
+  }
+  layout.places.forEach(([left, top], i) => {
+    const box = positioned(document.createElement("figure"), left, top, table.cardWidth, table.cardHeight, panelHeight);
+    box.className = "card-box";
+    const face = document.createElement("img");
+    face.src = `cards/large/${pad(cards[i])}.png`;
+    face.srcset = `cards/large@2x/${pad(cards[i])}.png 2x`;
+    face.width = 71;
+    face.height = 96;
+    face.alt = tr("baralune::frmCartomancy", "Position %1: %2", i + 1, names().cardNames[cards[i]].replace(/\s+/g, " ").trim());
+    const number = document.createElement("span");
+    number.className = i + 1 >= 10 ? "position wide" : "position";
+    number.textContent = String(i + 1);
+    number.setAttribute("aria-hidden", "true");
+    box.append(face, number);
+    panel.append(box);
+  });
+  const link = document.createElement("p");
+  link.className = "caption-bottom";
+  link.append(...linkedText(tr("baralune::frmCartomancy", "For Detailed Analysis Visit %1", siteAddress)));
+  display.replaceChildren(panel, link);
+}
+
+// The desktop's rule for web addresses in a report: http://, https:// or www. at the start of
+// a word, up to a space, a quote, an angle bracket or a picture, less closing punctuation.
+function webAddresses(text) {
+  const found = [];
+  const isWordChar = (c) => /[0-9A-Za-z_\-./:]/.test(c) || c.codePointAt(0) > 0x7f;
+  const endsAddress = (c) => c.codePointAt(0) <= 32 || c === "\x7f" || c === "\xa0" || c === '"' ||
+    c === "<" || c === ">" || c === "\ufffc" || c === "\u2028" || c === "\u2029";
+  let i = 0;
+  while (i < text.length) {
+    const prefix = (i === 0 || !isWordChar(text[i - 1]))
+      ? ["http://", "https://", "www."].find((p) => text.slice(i, i + p.length).toLowerCase() === p)
+      : undefined;
+    if (!prefix) {
+      ++i;
+      continue;
+    }
+    let end = i + prefix.length;
+    while (end < text.length && !endsAddress(text[end])) ++end;
+    while (end > i + prefix.length && ".,;:!?')]}".includes(text[end - 1])) --end;
+    if (end > i + prefix.length) found.push([i, end]);
+    i = Math.max(end, i + 1);
+  }
+  return found;
+}
+
+// Text with its web addresses as links that open http and https addresses only, in a new tab.
+function linkedText(text) {
+  const nodes = [];
+  let at = 0;
+  for (const [start, end] of webAddresses(text)) {
+    const address = text.slice(start, end);
+    let url = null;
+    try {
+      url = new URL(/^https?:\/\//i.test(address) ? address : "http://" + address);
+    } catch (e) {
+      url = null;
+    }
+    if (!url || !/^https?:$/.test(url.protocol) || !url.hostname) continue;
+    if (start > at) nodes.push(document.createTextNode(text.slice(at, start)));
+    const link = document.createElement("a");
+    link.href = url.href;
+    link.target = "_blank";
+    link.rel = "noopener";
+    link.textContent = address;
+    nodes.push(link);
+    at = end;
+  }
+  if (at < text.length) nodes.push(document.createTextNode(text.slice(at)));
+  return nodes;
+}
+
+function reportView(report) {
+  const article = $("report");
+  article.setAttribute("aria-label", tr("baralune::MDI", "Report"));
+  const paragraphs = report.map((paragraph) => {
+    const p = document.createElement("p");
+    p.style.textAlign = paragraph.align;
+    for (const run of paragraph.runs) {
+      if (run.card !== undefined) {
+        const picture = document.createElement("img");
+        picture.className = "report-picture";
+        if (run.card >= 0) {
+          picture.src = `cards/small/${pad(run.card)}.png`;
+          picture.srcset = `cards/small@2x/${pad(run.card)}.png 2x`;
+          picture.alt = names().cardNames[run.card].replace(/\s+/g, " ").trim();
+        } else {
+          picture.alt = "";
+        }
+        picture.width = Math.round(run.width / 15);
+        picture.height = Math.round(run.height / 15);
+        p.append(picture);
+        continue;
+      }
+      const span = document.createElement("span");
+      span.style.color = run.color;
+      if (run.bold) span.style.fontWeight = "bold";
+      if (run.underline) span.style.textDecoration = "underline";
+      span.append(...linkedText(run.text));
+      p.append(span);
+    }
+    if (paragraph.runs.length === 0) p.append(document.createElement("br"));
+    return p;
+  });
+  article.replaceChildren(...paragraphs);
+  article.scrollTop = 0;
+}
+
+function whose(details, dealt) {
+  const born = new Date(details.year, details.month - 1, details.day);
+  const valid = born.getMonth() === details.month - 1;
+  const birth = valid
+    ? formatDate(born, tr("baralune::MDI", "d MMMM yyyy"))
+    : `${details.year}-${String(details.month).padStart(2, "0")}-${String(details.day).padStart(2, "0")}`;
+  return tr("baralune::MDI", "%1, born %2 — dealt %3", details.name.replace(/\s+/g, " ").trim(), birth,
+    formatDate(dealt, tr("baralune::MDI", "d MMMM yyyy, HH:mm")));
+}
+
+// Shows the reading of `cards` for what the form held, in the page's language.
+export function showReading(details, cards) {
+  const { report, rtf } = readCards(details.spread, language(), cards);
+  shown = { details, cards, dealt: shown && shown.cards === cards ? shown.dealt : new Date(), rtf };
+  $("whose").textContent = whose(details, shown.dealt);
+  spreadDisplay(details.spread, cards);
+  reportView(report);
+  resultTexts();
+  showView("result-view");
+  $("whose").focus();
+}
+
+// The file name the desktop suggests: the name without what a file system would refuse, the
+// spread and the day.
+function suggestedFileName() {
+  let name = "";
+  for (const c of shown.details.name.replace(/\s+/g, " ").trim()) {
+    if (c >= " " && !'/\\:*?"<>|'.includes(c)) name += c;
+  }
+  name = name.trim();
+  if (name === "" || name.startsWith(".")) name = "Baralune" + name;
+  const d = shown.dealt;
+  const day = `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, "0")}-${String(d.getDate()).padStart(2, "0")}`;
+  return `${name} - ${names().spreads[shown.details.spread].listText} - ${day}.rtf`;
+}
+
+function save() {
+  const fileName = suggestedFileName();
+  try {
+    const url = URL.createObjectURL(new Blob([shown.rtf], { type: "application/rtf" }));
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = fileName;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  } catch (error) {
+    showNotice(tr("baralune::MDI", "The report could not be saved to %1: %2", fileName, error.message || String(error)), "alert");
+    console.error(error);
+  }
+}
+
+function print() {
+  try {
+    window.print();
+  } catch (error) {
+    showNotice(tr("baralune::MDI", "The reading could not be printed: %1", error.message || String(error)), "alert");
+    console.error(error);
+  }
+}
+
+// Every text of the result in the page's language.
+export function resultTexts() {
+  $("result-back").textContent = tr("baralune::MDI", "&Back");
+  $("save").textContent = tr("baralune::MDI", "&Save");
+  $("print").textContent = tr("baralune::MDI", "&Print…");
+}
+
+// The reading shown is written again in the language chosen.
+onLanguageChange(() => {
+  if (shown && !$("result-view").hidden) {
+    try {
+      const cards = shown.cards;
+      showReading(shown.details, cards);
+    } catch (error) {
+      sayFailure(error);
+    }
+  }
+});
+
+$("result-back").addEventListener("click", backToForm);
+$("save").addEventListener("click", save);
+$("print").addEventListener("click", print);

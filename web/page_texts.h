@@ -1,0 +1,20 @@
+#pragma once
+// The texts the browser edition's page has of its own (the rest it shares with the windows).
+// The page reads them from the translations at build time; this list puts them there.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace baralune::web {
+
+[[maybe_unused]] inline constexpr const char* kPageTexts[] = {
+    QT_TRANSLATE_NOOP("WebPage", "Baralune is getting ready. The reading follows in a moment."),
+    QT_TRANSLATE_NOOP("WebPage",
+                      "This browser cannot run Baralune: it has no WebAssembly. Please use a "
+                      "current browser."),
+    QT_TRANSLATE_NOOP("WebPage", "Something went wrong: %1"),
+    QT_TRANSLATE_NOOP("WebPage", "Discard"),
+    QT_TRANSLATE_NOOP("WebPage", "Cancel"),
+};
+
+}  // namespace baralune::web

@@ -1,0 +1,356 @@
+#!/usr/bin/python3
+"""The browser edition in Debian's Chromium, headless, driven through chromium-driver.
+
+    browser_test.py SITE_FOLDER BARALUNE_DEAL AXE_MIN_JS [unittest arguments]
+"""
+import base64
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+SITE, DEAL, AXE = sys.argv[1:4]
+HERE = os.path.dirname(os.path.abspath(__file__))
+# Hands that fire special interpretations (most of them in the Gypsy spread).
+HANDS = {
+    0: [20, 0, 29],
+    1: [29, 27, 15, 26, 5, 36, 20, 0, 30],
+    2: [20, 22, 25, 27, 19, 36, 3],
+    3: [39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29, 26, 30, 37, 24, 33, 35, 21, 19, 0, 15],
+}
+COUNTS = {s: len(h) for s, h in HANDS.items()}
+
+
+class Server:
+    """serve.py on a free loopback port, logging every path asked for."""
+
+    def __init__(self):
+        self.log = tempfile.NamedTemporaryFile(delete=False).name
+        self.process = subprocess.Popen(
+            [sys.executable, os.path.join(HERE, "..", "serve.py"), SITE, "--port", "0", "--quiet",
+             "--log", self.log], stdout=subprocess.PIPE, text=True)
+        self.url = self.process.stdout.readline().split(": ", 1)[1].strip()
+
+    def requests(self):
+        with open(self.log) as log:
+            return log.read().split()
+
+    def forget_requests(self):
+        open(self.log, "w").close()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGINT)
+            self.process.wait(10)
+        self.process.stdout.close()
+        os.unlink(self.log)
+
+
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server()
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--lang=en-US",
+                    "--window-size=1366,768", "--disable-dev-shm-usage"):
+            options.add_argument(arg)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        cls.profile = tempfile.TemporaryDirectory()
+        options.add_argument("--user-data-dir=" + cls.profile.name)
+        options.add_experimental_option("prefs", {"download.default_directory": cls.profile.name})
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.stop()
+        cls.profile.cleanup()
+
+    def setUp(self):
+        self.origin = self.server.url.rstrip("/")
+        self.size(1366, 768)
+        self.open()
+
+    def tearDown(self):
+        d = self.driver
+        errors = [e["message"] for e in d.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [], "console errors")
+        origin = self.origin
+        names = d.execute_script(
+            "return performance.getEntriesByType('resource').map(e => e.name)") or []
+        self.assertEqual([n for n in names if not n.startswith(origin)], [],
+                         "requests to another origin")
+
+    # -- helpers
+
+    def size(self, width, height, mobile=False):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+
+    def open(self, language="en"):
+        """The page afresh in `language`, as remembered from an earlier visit."""
+        d = self.driver
+        d.get(self.server.url)
+        if d.execute_script("return document.documentElement.lang") != language:
+            d.execute_script("localStorage.setItem('baralune.language', arguments[0])", language)
+            d.get(self.server.url)
+        self.wait_for(lambda: d.execute_script(
+            "return import('./engine.js').then(e => e.loadEngine()).then(() => true)"))
+
+    def wait_for(self, condition, timeout=15):
+        return WebDriverWait(self.driver, timeout, 0.05).until(lambda _: condition())
+
+    def by_id(self, id):
+        return self.driver.find_element(By.ID, id)
+
+    def shown(self, view):
+        return self.by_id(view).is_displayed()
+
+    def fill_form(self, name, spread, mode):
+        field = self.by_id("name")
+        field.clear()
+        field.send_keys(name)
+        Select(self.by_id("spread")).select_by_index(spread + 1)
+        self.driver.find_element(By.CSS_SELECTOR, f'input[name="mode"][value="{mode}"]').click()
+
+    def deal(self, spread, mode, hand=None):
+        d = self.driver
+        self.fill_form("Ana María", spread, mode)
+        self.by_id("deal").click()
+        if mode == "manual":
+            self.wait_for(lambda: self.shown("manual-view"))
+            for card in d.find_elements(By.CSS_SELECTOR, ".tray-card")[:COUNTS[spread]]:
+                card.click()
+        elif mode == "own":
+            self.wait_for(lambda: self.shown("picker-view"))
+            for card in hand:
+                d.find_element(By.CSS_SELECTOR, f'.face[data-card="{card}"]').click()
+            self.by_id("picker-deal").click()
+        self.wait_for(lambda: self.shown("result-view"), 10)
+
+    def saved_rtf(self):
+        d = self.driver
+        d.execute_script("""
+            window.savedBlob = null;
+            const make = URL.createObjectURL.bind(URL);
+            URL.createObjectURL = (blob) => { window.savedBlob = blob; return make(blob); };""")
+        self.by_id("save").click()
+        data = d.execute_async_script("""
+            const done = arguments[0];
+            window.savedBlob.arrayBuffer().then((buffer) => {
+              const bytes = new Uint8Array(buffer);
+              let text = "";
+              for (let i = 0; i < bytes.length; i += 32768)
+                text += String.fromCharCode(...bytes.subarray(i, i + 32768));
+              done(btoa(text));
+            });""")
+        return base64.b64decode(data)
+
+    def desktop_rtf(self, spread, language, hand):
+        return subprocess.run([DEAL, "--spread", str(spread), "--language", language, "--cards",
+                               ",".join(map(str, hand))], check=True, capture_output=True).stdout
+
+    def shown_cards(self):
+        names = self.driver.execute_script(
+            "return [...document.querySelectorAll('.card-box img')].map(i => i.alt)")
+        return names
+
+    def axe_violations(self):
+        d = self.driver
+        if not d.execute_script("return typeof axe === 'object'"):
+            with open(AXE) as script:
+                d.execute_script(script.read())
+        found = d.execute_async_script(
+            "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id + ': ' + "
+            "v.nodes.map(n => n.target.join(' ')).join(', '))))")
+        return found
+
+    # -- the tests
+
+    def test_every_spread_in_each_language_and_mode(self):
+        """Each spread deals in each mode and language; own cards give the desktop's RTF."""
+        for language, position in (("en", "Position"), ("es", "Posición")):
+            self.open(language)
+            for spread in range(4):
+                for mode in ("auto", "manual", "own"):
+                    with self.subTest(language=language, spread=spread, mode=mode):
+                        self.deal(spread, mode, HANDS[spread])
+                        cards = self.shown_cards()
+                        self.assertEqual(len(cards), COUNTS[spread])
+                        self.assertTrue(all(c.startswith(position + " ") for c in cards), cards)
+                        self.assertGreater(len(self.driver.find_elements(By.CSS_SELECTOR, "#report p")), 10)
+                        if mode == "own":
+                            self.assertEqual(self.saved_rtf(),
+                                             self.desktop_rtf(spread, language, HANDS[spread]))
+                        self.by_id("result-back").click()
+                        self.assertEqual(self.by_id("name").get_attribute("value"), "Ana María")
+
+    def test_validation_messages_in_the_page(self):
+        d = self.driver
+        self.by_id("deal").click()
+        self.assertEqual(self.by_id("form-message").text, "Please Enter Your Name")
+        self.by_id("name").send_keys("   ")
+        self.by_id("deal").click()
+        self.assertEqual(self.by_id("form-message").text, "Please Enter Your Name")
+        self.by_id("name").send_keys("Ana")
+        self.by_id("deal").click()
+        self.assertEqual(self.by_id("form-message").text, "Please Select Spread")
+        self.assertEqual(d.switch_to.active_element, self.by_id("spread"))
+        d.execute_script("document.getElementById('name').value = 'x'.repeat(32768)")
+        Select(self.by_id("spread")).select_by_index(1)
+        self.by_id("deal").click()
+        self.assertEqual(self.by_id("form-message").text, "Please Enter Your Name")
+        self.assertEqual(self.axe_violations(), [])
+        # The language switch is remembered.
+        Select(self.by_id("language")).select_by_value("es")
+        d.refresh()
+        self.by_id("deal").click()
+        self.assertEqual(self.by_id("form-message").text, "Escribe tu nombre, por favor")
+
+    def test_the_engine_refuses_hands_it_cannot_read(self):
+        refused = self.driver.execute_async_script("""
+            const done = arguments[0];
+            import('./engine.js').then((engine) => done([
+              [0, "en", [1, 2]], [0, "en", [1, 1, 2]], [0, "en", [1, 2, 40]], [0, "en", [1, 2, -1]],
+              [0, "fr", [1, 2, 3]], [4, "en", [1, 2, 3]], [0, "en", ["1x", 2, 3]],
+            ].map(([spread, language, cards]) => {
+              try { engine.readCards(spread, language, cards); return "read"; }
+              catch (e) { return e.message; }
+            })));""")
+        self.assertTrue(all(r.startswith("the reading could not be made") for r in refused), refused)
+
+    def test_a_browser_without_webassembly_is_told_so(self):
+        d = self.driver
+        hide = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                 {"source": "delete window.WebAssembly;"})
+        try:
+            d.get(self.server.url)
+            self.wait_for(lambda: self.shown("notice"))
+            self.assertIn("WebAssembly", self.by_id("notice").text)
+            self.assertFalse(self.by_id("deal").is_enabled())
+        finally:
+            d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                              {"identifier": hide["identifier"]})
+
+    def test_draw_is_uniform_and_uses_the_cryptographic_generator(self):
+        counts = self.driver.execute_async_script("""
+            const done = arguments[0];
+            Math.random = () => { throw new Error("Math.random used"); };
+            import('./engine.js').then((engine) => {
+              const counts = Array.from({ length: 21 }, () => new Array(40).fill(0));
+              for (let h = 0; h < 10000; ++h) {
+                const hand = engine.drawCards(3);
+                if (new Set(hand).size !== 21) throw new Error("repeated card " + hand);
+                hand.forEach((card, p) => ++counts[p][card]);
+              }
+              done(counts);
+            });""")
+        expected = 10000 / 40
+        for position, row in enumerate(counts, 1):
+            chi_square = sum((n - expected) ** 2 / expected for n in row)
+            # 39 degrees of freedom: 95 lies far beyond the 99.99th percentile (about 77).
+            self.assertLess(chi_square, 95.0, f"position {position}")
+
+    def test_keyboard_alone_deals(self):
+        d = self.driver
+        keys = lambda *k: ActionChains(d).send_keys(*k).perform()
+        keys("Kim", Keys.TAB, Keys.TAB, Keys.TAB, Keys.TAB)  # name, month, day, year
+        keys(Keys.DOWN, Keys.TAB, Keys.DOWN, Keys.DOWN, Keys.TAB, Keys.ENTER)  # spread 0, own cards
+        self.wait_for(lambda: self.shown("picker-view"))
+        keys(Keys.ENTER, Keys.RIGHT, Keys.ENTER, Keys.END, Keys.ENTER, Keys.BACKSPACE,
+             Keys.HOME, Keys.DOWN, Keys.ENTER, Keys.ENTER)
+        self.wait_for(lambda: self.shown("result-view"))
+        # Oros 1 and 2, then Copas 1: the first faces of the first two rows.
+        self.assertEqual([c.split(": ")[1].split(" (")[0] for c in self.shown_cards()],
+                         ["Ace of Diamonds", "Two of Diamonds", "Ace of Hearts"])
+        keys(Keys.TAB, Keys.TAB)
+        self.assertIn(d.switch_to.active_element.get_attribute("id"), ("result-back", "report"))
+        self.by_id("result-back").send_keys(Keys.ENTER)
+        self.wait_for(lambda: self.shown("form-view"))
+        ActionChains(d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        keys(Keys.UP, Keys.TAB, Keys.ENTER)  # manual
+        self.wait_for(lambda: self.shown("manual-view"))
+        keys(Keys.END, Keys.ENTER, Keys.HOME, Keys.ENTER, Keys.ENTER)
+        self.wait_for(lambda: self.shown("result-view"), 10)
+        self.assertEqual(len(self.shown_cards()), 3)
+
+    def test_phone_width_layout(self):
+        d = self.driver
+        self.size(360, 640, mobile=True)
+        self.open()
+        check = """
+            const width = document.documentElement.clientWidth, bad = [];
+            if (document.documentElement.scrollWidth > width) bad.push('page scrolls sideways');
+            for (const e of document.querySelectorAll('body *')) {
+              const r = e.getBoundingClientRect();
+              if (r.width === 0 || getComputedStyle(e).visibility === 'hidden') continue;
+              if (r.left < -0.5 || r.right > width + 0.5) bad.push('wider: ' + e.tagName + '#' + e.id + '.' + e.className);
+              if (e.matches('button, select, input[type=text], label.mode') && (r.height < 44 || r.width < 44))
+                bad.push('small target: ' + e.tagName + '#' + e.id + '.' + e.className + ' ' + r.width + 'x' + r.height);
+            }
+            const boxes = [...document.querySelectorAll('.card-box')].map(b => b.getBoundingClientRect());
+            boxes.forEach((a, i) => boxes.slice(i + 1).forEach(b => {
+              if (a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5)
+                bad.push('cards overlap');
+            }));
+            return bad;"""
+        self.assertEqual(d.execute_script(check), [])
+        self.fill_form("Ana", 3, "own")
+        self.by_id("deal").click()
+        self.assertEqual(d.execute_script(check), [])
+        self.assertEqual(self.axe_violations(), [])
+        self.by_id("picker-back").click()
+        self.fill_form("Ana", 3, "manual")
+        self.by_id("deal").click()
+        self.assertEqual(d.execute_script(check), [])
+        self.assertEqual(self.axe_violations(), [])
+        self.by_id("manual-back").click()
+        self.deal(3, "auto")
+        self.assertEqual(d.execute_script(check), [])
+        display = self.by_id("spread-display").rect
+        report = self.by_id("report").rect
+        self.assertGreaterEqual(report["y"], display["y"] + display["height"])  # report below
+        self.assertEqual(self.axe_violations(), [])
+        self.size(1366, 768)
+        display = self.by_id("spread-display").rect
+        report = self.by_id("report").rect
+        self.assertGreater(report["x"], display["x"] + display["width"] - 1)  # side by side
+
+    def test_offline_reload_deals_shows_and_saves(self):
+        d = self.driver
+        self.wait_for(lambda: d.execute_script(
+            "return navigator.serviceWorker.controller !== null"), 20)
+        # After loading, readings ask the server for nothing; only the browser's own check for
+        # a newer page (the service worker's two files) may come after it.
+        d.execute_async_script(
+            "navigator.serviceWorker.ready.then(r => r.update()).then(() => arguments[0]())")
+        self.server.forget_requests()
+        for spread in range(4):
+            self.deal(spread, "auto")
+            self.by_id("result-back").click()
+        self.assertEqual([r for r in self.server.requests() if r not in ("/sw.js", "/files.js")], [])
+        self.server.stop()
+        try:
+            d.refresh()
+            self.open("es")
+            self.deal(3, "own", HANDS[3])
+            self.wait_for(lambda: d.execute_script(
+                "return [...document.images].every(i => i.complete && i.naturalWidth > 0)"))
+            self.assertEqual(self.saved_rtf(), self.desktop_rtf(3, "es", HANDS[3]))
+        finally:
+            type(self).server = Server()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
