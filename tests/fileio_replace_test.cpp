@@ -151,15 +151,20 @@ TEST_F(ReplaceFileTest, AWriteCutShortLeavesTheOldFileAndNoTemporaryOne) {
   EXPECT_EQ(Names(dir), std::set<std::string>{"old.rtf"});
 }
 
-// In a shared sticky folder (/tmp) another user's file or link is refused, as the kernel's
+// In a shared sticky folder (such as /tmp) another user's file or link is refused, as the kernel's
 // protected_regular and protected_symlinks would refuse them. The entry must belong to someone
 // other than the folder's owner: the superuser hands it to nobody, anyone else owns it already
 // and takes the place of a stranger.
 TEST_F(ReplaceFileTest, AnotherUsersFileOrLinkInASharedFolderIsRefused) {
-  const std::string shared = "/tmp";
+  std::string shared;
   struct stat folder {};
-  ASSERT_EQ(stat(shared.c_str(), &folder), 0);
-  ASSERT_TRUE((folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH)) << "/tmp is not shared";
+  for (const char* candidate : {"/tmp", "/var/tmp", "/dev/shm"}) {
+    if (stat(candidate, &folder) == 0 && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH)) {
+      shared = candidate;
+      break;
+    }
+  }
+  ASSERT_FALSE(shared.empty()) << "no shared sticky folder on this system";
 
   std::string planted = shared + "/baralune-planted-XXXXXX";
   const int fd = mkstemp(planted.data());
