@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -16,6 +17,14 @@ namespace baralune {
 namespace {
 
 using Refusal = ReplaceResult::Refusal;
+
+// -1 while ReplaceFile judges for the effective user.
+std::atomic<long long> g_sharedFolderUser{-1};
+
+uid_t SharedFolderUser() {
+  const long long uid = g_sharedFolderUser.load();
+  return uid < 0 ? geteuid() : static_cast<uid_t>(uid);
+}
 
 ReplaceResult Failed(int error) {
   return {Refusal::None, error};
@@ -44,7 +53,7 @@ bool IsPlantedLink(const std::string& link, const struct stat& st) {
   const std::string folder = FolderOf(link);
   struct stat dir {};
   if (stat(folder.empty() ? "." : folder.c_str(), &dir) != 0) return false;
-  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != geteuid() &&
+  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != SharedFolderUser() &&
          st.st_uid != dir.st_uid;
 }
 
@@ -54,7 +63,7 @@ bool IsOthersFile(const std::string& file, const struct stat& st) {
   const std::string folder = FolderOf(file);
   struct stat dir {};
   if (stat(folder.empty() ? "." : folder.c_str(), &dir) != 0) return false;
-  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != geteuid() &&
+  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != SharedFolderUser() &&
          st.st_uid != dir.st_uid;
 }
 
@@ -83,6 +92,10 @@ mode_t NewFileMode() {
 }
 
 }  // namespace
+
+void SetSharedFolderUser(std::optional<uid_t> uid) {
+  g_sharedFolderUser.store(uid ? static_cast<long long>(*uid) : -1);
+}
 
 void HoldStandardDescriptors() {
   for (;;) {

@@ -1,6 +1,9 @@
 #pragma once
 // Writing a report to standard output or to a file, so that a failure is always noticed and
 // said, and a file is either wholly replaced or left as it was.
+#include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +42,11 @@ struct ReplaceResult {
   bool ok() const { return refusal == Refusal::None && error == 0; }
 };
 ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes);
+
+// The user ReplaceFile judges a shared folder's files and links for: the effective user, or
+// `uid` once set. Only the superuser can give a file to someone else, so the tests of those
+// refusals take another user's place with this instead.
+void SetSharedFolderUser(std::optional<uid_t> uid);
 
 // A few words saying why nothing was written, in `language`: the refusal, or the system's
 // reason (in the language SetSystemErrorLanguage chose).

@@ -32,8 +32,12 @@ TEST(SpecialRulesTest, TableNamesOnlyRealDistinctCards) {
   for (const SpecialRule& rule : SpecialRules()) {
     const std::set<CardIndex> distinct(rule.cards.begin(), rule.cards.end());
     EXPECT_EQ(distinct.size(), rule.cards.size()) << "rule " << rule.number;
-    EXPECT_TRUE(rule.cards.size() == 2 || rule.cards.size() == 4 || rule.cards.size() == 5);
-    for (CardIndex c : rule.cards) EXPECT_TRUE(c >= 0 && c < 40);
+    EXPECT_TRUE(rule.cards.size() == 2 || rule.cards.size() == 4 || rule.cards.size() == 5)
+        << "rule " << rule.number << " names " << rule.cards.size() << " cards";
+    for (CardIndex c : rule.cards) {
+      EXPECT_GE(c, 0) << "rule " << rule.number;
+      EXPECT_LT(c, kDeckSize) << "rule " << rule.number;
+    }
   }
   EXPECT_EQ(SpecialRules()[6].sentence,
             "Knight of Diamond and 7 of Spade denotes worries for a single man.");

@@ -155,7 +155,8 @@ TEST_F(OwnCardsTest, PicksAreGreyedAndNumberedOnceAndUndoTakesTheLastBack) {
   // Grey, with the position in a purple disc in the middle.
   const QImage greyed = picker->picFace(5)->pixmap().toImage();
   const QRgb corner = greyed.pixel(greyed.width() / 4, greyed.height() / 6);
-  EXPECT_TRUE(qRed(corner) == qGreen(corner) && qGreen(corner) == qBlue(corner));
+  EXPECT_EQ(qRed(corner), qGreen(corner));
+  EXPECT_EQ(qGreen(corner), qBlue(corner));
   EXPECT_NE(greyed, picker->picFace(31)->pixmap().toImage());  // another number
   const QColor disc = greyed.pixelColor(greyed.width() / 2 - 12, greyed.height() / 2);
   EXPECT_GT(disc.blue(), disc.green() + 100);

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_target.h"
 #include "picture_embedding.h"
 #include "rich_text_box.h"
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_target.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"
 
