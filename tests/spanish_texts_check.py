@@ -17,6 +17,7 @@ ALLOWED = {
     "en", "es", "MB", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt",
     "tarot",  # in the Academy's dictionary, not in Debian's
     "HH", "mm", "MMMM", "yyyy",  # date formats' fields
+    "WebAssembly",  # what the browser edition needs of a browser
 }
 
 # Each thing has one name: these variants may appear nowhere.

@@ -10,6 +10,16 @@ export function loadEngine() {
   if (!loading) {
     loading = BaraluneEngine().then((m) => {
       module = m;
+      // A small reading once the page is idle: the browser compiles the engine's code on first
+      // use, which would otherwise fall on the reader's first Deal.
+      const warm = () => {
+        try {
+          readCards(0, "en", [0, 1, 2]);
+        } catch (error) {
+          console.error(error);
+        }
+      };
+      if (window.requestIdleCallback) requestIdleCallback(warm, { timeout: 2000 }); else setTimeout(warm, 200);
       return m;
     });
   }

@@ -193,6 +193,8 @@ class BrowserTest(unittest.TestCase):
                         if mode == "own":
                             self.assertEqual(self.saved_rtf(),
                                              self.desktop_rtf(spread, language, HANDS[spread]))
+                        if mode == "own" and spread == 3:
+                            self.assertEqual(self.axe_violations(), [])
                         self.by_id("result-back").click()
                         self.assertEqual(self.by_id("name").get_attribute("value"), "Ana María")
 
@@ -310,7 +312,11 @@ class BrowserTest(unittest.TestCase):
         self.by_id("deal").click()
         self.assertEqual(d.execute_script(check), [])
         self.assertEqual(self.axe_violations(), [])
-        self.by_id("picker-back").click()
+        d.find_element(By.CSS_SELECTOR, '.face[data-card="7"]').click()
+        self.by_id("picker-back").click()  # asks whether to discard the card picked
+        self.assertEqual(self.by_id("discard-question").text, "Discard the card picked?")
+        self.assertEqual(self.axe_violations(), [])
+        self.by_id("discard-yes").click()
         self.fill_form("Ana", 3, "manual")
         self.by_id("deal").click()
         self.assertEqual(d.execute_script(check), [])
