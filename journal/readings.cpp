@@ -57,6 +57,16 @@ QString Finish(QSqlDatabase& db, QString why) {
   return why;
 }
 
+// Runs the History's list with `extraColumns` after its own: one filter for the table, the
+// export and the statistics alike.
+bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumns) {
+  const QString needle = FoldForSearch(search);
+  if (!query.prepare(kListSql.arg(extraColumns))) return false;
+  query.addBindValue(needle);
+  query.addBindValue(needle);
+  return query.exec();
+}
+
 }  // namespace
 
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
@@ -115,11 +125,11 @@ QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
 }
 
 bool SelectList(QSqlQuery& query, const QString& search) {
-  const QString needle = FoldForSearch(search);
-  if (!query.prepare(kListSql.arg(QString()))) return false;
-  query.addBindValue(needle);
-  query.addBindValue(needle);
-  return query.exec();
+  return RunList(query, search, QString());
+}
+
+bool SelectListWithCards(QSqlQuery& query, const QString& search) {
+  return RunList(query, search, QStringLiteral(", cards"));
 }
 
 std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
@@ -128,15 +138,11 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
   if (leftOut != nullptr) *leftOut = 0;
   QSqlQuery query(db);
   query.setForwardOnly(true);
-  const QString needle = FoldForSearch(search);
   auto failed = [&] {
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return failed();
-  query.addBindValue(needle);
-  query.addBindValue(needle);
-  if (!query.exec()) return failed();
+  if (!SelectListWithCards(query, search)) return failed();
   while (query.next()) {
     if (auto entry = FromRow(query, kListColumns)) {
       entries.push_back(std::move(*entry));
