@@ -51,6 +51,7 @@ std::map<QString, QString> Column(const QTableWidget* table, int column) {
 class StatisticsTest : public UiTest {
  protected:
   void SetUp() override {
+    ApplyLanguage(Language::English);  // with its plural forms
     ASSERT_TRUE(journal::Prepare(AppSeams().journalPath()).Writable());
     journal::Connection connection(AppSeams().journalPath(), false);
     ASSERT_EQ(journal::InsertAll(connection.Db(), Readings()), QString());
@@ -154,7 +155,7 @@ TEST_F(StatisticsTest, DISABLED_ScreenshotOfTheStatistics) {
   }
   ASSERT_EQ(journal::InsertAll(connection.Db(), more), QString());
   StatisticsWindow* statistics = Open();
-  statistics->resize(1000, 560);
+  statistics->resize(1200, 640);
   QTest::qWait(200);
   ASSERT_TRUE(statistics->grab().save(qEnvironmentVariable("BARALUNE_SCREENSHOT")));
 }

@@ -18,6 +18,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
@@ -144,6 +145,7 @@ void StatisticsWindow::CreateControls() {
   m_figures->setTabKeyNavigation(false);
   m_figures->setWordWrap(false);
   m_figures->verticalHeader()->hide();
+  m_figures->verticalHeader()->setDefaultSectionSize(m_figures->fontMetrics().height() + 6);
   m_figures->horizontalHeader()->setStretchLastSection(true);
   splitter->addWidget(m_view);
   splitter->addWidget(m_figures);
@@ -334,6 +336,10 @@ void StatisticsWindow::SetFigures(const QStringList& headers,
     }
   }
   m_figures->resizeColumnsToContents();
+  // Every column shows whole beside the chart, the vertical scroll bar included.
+  int width = 2 * m_figures->frameWidth() + m_figures->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < m_figures->columnCount(); ++c) width += m_figures->columnWidth(c);
+  m_figures->setMinimumWidth(width);
 }
 
 void StatisticsWindow::ApplyTheme(QChart* chart) const {
