@@ -57,11 +57,12 @@ QString Finish(QSqlDatabase& db, QString why) {
   return why;
 }
 
-// Runs the History's list with `extraColumns` after its own: one filter for the table, the
-// export and the statistics alike.
-bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumns) {
+// Runs the History's list with `extraColumns` after its own, or `sql` made of it: one filter
+// for the table, the export and the statistics alike.
+bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumns,
+             const QString& sql = {}) {
   const QString needle = FoldForSearch(search);
-  if (!query.prepare(kListSql.arg(extraColumns))) return false;
+  if (!query.prepare(sql.isEmpty() ? kListSql.arg(extraColumns) : sql)) return false;
   query.addBindValue(needle);
   query.addBindValue(needle);
   return query.exec();
@@ -128,8 +129,11 @@ bool SelectList(QSqlQuery& query, const QString& search) {
   return RunList(query, search, QString());
 }
 
-bool SelectListWithCards(QSqlQuery& query, const QString& search) {
-  return RunList(query, search, QStringLiteral(", cards"));
+bool SelectListedCards(QSqlQuery& query, const QString& search) {
+  // Only the columns asked for are read: SQLite flattens the list into this query.
+  const QString listed = kListSql.arg(QStringLiteral(", cards"));
+  return RunList(query, search, QString(),
+                 QStringLiteral("SELECT dealt, utc_offset, spread, cards FROM (%1)").arg(listed));
 }
 
 std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
@@ -142,7 +146,7 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!SelectListWithCards(query, search)) return failed();
+  if (!RunList(query, search, QStringLiteral(", cards"))) return failed();
   while (query.next()) {
     if (auto entry = FromRow(query, kListColumns)) {
       entries.push_back(std::move(*entry));

@@ -43,16 +43,17 @@ Statistics CountStatistics(QSqlDatabase& db, const QString& search) {
   Statistics statistics;
   QSqlQuery query(db);
   query.setForwardOnly(true);
-  if (!SelectListWithCards(query, search)) {
+  if (!SelectListedCards(query, search)) {
     statistics.failure = SqlReason(query.lastError());
     return statistics;
   }
   std::map<int, int> months;
   std::int64_t positions = 0;
   while (query.next()) {
-    const int spread = query.value(kSpread).toInt();
-    const QByteArray cards = query.value(kListColumns).toByteArray();
-    const int month = MonthKey(query.value(kDealt).toLongLong(), query.value(kUtcOffset).toInt());
+    const int spread = query.value(kCardsSpread).toInt();
+    const QByteArray cards = query.value(kCards).toByteArray();
+    const int month =
+        MonthKey(query.value(kCardsDealt).toLongLong(), query.value(kCardsUtcOffset).toInt());
     // Only the readings the History can show again count, as the export keeps them.
     bool readable = spread >= 0 && spread < kSpreadCount &&
                     cards.size() == CardCount(static_cast<SpreadIndex>(spread));
