@@ -57,6 +57,17 @@ QString Finish(QSqlDatabase& db, QString why) {
   return why;
 }
 
+// Runs the History's list with `extraColumns` after its own, or `sql` made of it: one filter
+// for the table, the export and the statistics alike.
+bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumns,
+             const QString& sql = {}) {
+  const QString needle = FoldForSearch(search);
+  if (!query.prepare(sql.isEmpty() ? kListSql.arg(extraColumns) : sql)) return false;
+  query.addBindValue(needle);
+  query.addBindValue(needle);
+  return query.exec();
+}
+
 }  // namespace
 
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
@@ -115,11 +126,14 @@ QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
 }
 
 bool SelectList(QSqlQuery& query, const QString& search) {
-  const QString needle = FoldForSearch(search);
-  if (!query.prepare(kListSql.arg(QString()))) return false;
-  query.addBindValue(needle);
-  query.addBindValue(needle);
-  return query.exec();
+  return RunList(query, search, QString());
+}
+
+bool SelectListedCards(QSqlQuery& query, const QString& search) {
+  // Only the columns asked for are read: SQLite flattens the list into this query.
+  const QString listed = kListSql.arg(QStringLiteral(", cards"));
+  return RunList(query, search, QString(),
+                 QStringLiteral("SELECT dealt, utc_offset, spread, cards FROM (%1)").arg(listed));
 }
 
 std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
@@ -128,15 +142,11 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
   if (leftOut != nullptr) *leftOut = 0;
   QSqlQuery query(db);
   query.setForwardOnly(true);
-  const QString needle = FoldForSearch(search);
   auto failed = [&] {
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return failed();
-  query.addBindValue(needle);
-  query.addBindValue(needle);
-  if (!query.exec()) return failed();
+  if (!RunList(query, search, QStringLiteral(", cards"))) return failed();
   while (query.next()) {
     if (auto entry = FromRow(query, kListColumns)) {
       entries.push_back(std::move(*entry));

@@ -39,6 +39,10 @@ enum ListColumn {
   kListColumns
 };
 bool SelectList(QSqlQuery& query, const QString& search);
+// The same readings, only what their statistics need. Columns: dealt, utc_offset, spread,
+// cards (one byte a position).
+enum ListedCardsColumn { kCardsDealt, kCardsUtcOffset, kCardsSpread, kCards };
+bool SelectListedCards(QSqlQuery& query, const QString& search);
 
 // The readings SelectList gives, whole, for export. `leftOut` counts those that cannot be shown
 // (see Load); `failure` is SQLite's reason when the list could not be read at all.

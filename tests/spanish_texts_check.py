@@ -14,9 +14,9 @@ source, deal = sys.argv[1], sys.argv[2]
 ALLOWED = {
     "Baralune", "Kelvane", "kelvane", "example", "SQLite", "RTF", "PDF", "CSV", "FIFO", "socket",
     "baralune", "deal", "spread", "cards", "out", "text", "pdf", "language", "help", "version",
-    "en", "es", "MB", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt",
+    "en", "es", "MB", "LC_ALL", "LC_MESSAGES", "LANG", "N", "L", "Qt", "PNG", "png",
     "tarot",  # in the Academy's dictionary, not in Debian's
-    "HH", "mm", "MMMM", "yyyy",  # date formats' fields
+    "HH", "mm", "MMM", "MMMM", "yyyy",  # date formats' fields
     "WebAssembly",  # what the browser edition needs of a browser
 }
 

@@ -17,6 +17,7 @@
 #include "language.h"
 #include "language_choice.h"
 #include "own_cards_picker.h"
+#include "statistics_window.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -175,6 +176,16 @@ TEST_P(TextFitTest, ReportWindowWithItsSpreadDisplayAndTheAboutBox) {
 
 TEST_P(TextFitTest, HistoryWindow) {
   ExpectFits(ShowHistoryWindow(OpenMainWindow()));
+}
+
+TEST_P(TextFitTest, StatisticsWindowWithEachChart) {
+  StatisticsWindow* statistics = ShowHistoryWindow(OpenMainWindow())->ShowStatistics();
+  ASSERT_NE(statistics, nullptr);
+  for (int chart :
+       {StatisticsWindow::kCards, StatisticsWindow::kSuits, StatisticsWindow::kMonths}) {
+    statistics->ChartChoice()->setCurrentIndex(chart);
+    ExpectFits(statistics, "chart " + std::to_string(chart));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -147,4 +147,28 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>baralune::StatisticsWindow</name>
+    <message numerus="yes">
+        <source>%n reading(s) in the journal.</source>
+        <translation>
+            <numerusform>%n reading in the journal.</numerusform>
+            <numerusform>%n readings in the journal.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) whose name contains “%1”.</source>
+        <translation>
+            <numerusform>%n reading whose name contains “%1”.</numerusform>
+            <numerusform>%n readings whose name contains “%1”.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n reading could not be read and was left out.</numerusform>
+            <numerusform>%n readings could not be read and were left out.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

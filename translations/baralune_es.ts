@@ -477,6 +477,174 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>baralune::StatisticsWindow</name>
+    <message>
+        <source>Diamonds (Oros)</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Hearts (Copas)</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Spades (Espadas)</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Clubs (Bastos)</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Sota</source>
+        <translation>Sota</translation>
+    </message>
+    <message>
+        <source>Caballo</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Rey</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>month of the readings</comment>
+        <translation>MMMM 'de' yyyy</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>percentage</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Statistics - %1</source>
+        <translation>Estadísticas - %1</translation>
+    </message>
+    <message>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Cards by suit and rank</source>
+        <translation>Cartas por palo y figura</translation>
+    </message>
+    <message>
+        <source>Suits&apos; shares</source>
+        <translation>Reparto entre los palos</translation>
+    </message>
+    <message>
+        <source>Readings per month</source>
+        <translation>Lecturas por mes</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Figures of the chart</source>
+        <translation>Cifras del gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Save Chart…</source>
+        <translation>&amp;Guardar el gráfico…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The readings could not be counted: %1</source>
+        <translation>No se pudieron contar las lecturas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) in the journal.</source>
+        <translation>
+            <numerusform>%n lectura en el registro.</numerusform>
+            <numerusform>%n lecturas en el registro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) whose name contains “%1”.</source>
+        <translation>
+            <numerusform>%n lectura cuyo nombre contiene «%1».</numerusform>
+            <numerusform>%n lecturas cuyo nombre contiene «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n lectura no se pudo leer y se ha dejado fuera.</numerusform>
+            <numerusform>%n lecturas no se pudieron leer y se han dejado fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>How often each card came up, against chance</source>
+        <translation>Cuántas veces salió cada carta, frente al azar</translation>
+    </message>
+    <message>
+        <source>By chance</source>
+        <translation>Por azar</translation>
+    </message>
+    <message>
+        <source>Times dealt</source>
+        <translation>Veces que salió</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>The suits&apos; shares of the cards dealt</source>
+        <translation>La parte de cada palo en las cartas que salieron</translation>
+    </message>
+    <message>
+        <source>Suit</source>
+        <translation>Palo</translation>
+    </message>
+    <message>
+        <source>Cards dealt</source>
+        <translation>Cartas que salieron</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parte</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <comment>months along the chart</comment>
+        <translation>MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>statistics.png</source>
+        <comment>file name suggested</comment>
+        <translation>estadísticas.png</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>No se pudo dibujar el gráfico.</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el gráfico en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>baralune::TrayCard</name>
     <message>
         <source>Face-down card %1</source>
@@ -657,6 +825,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Sta&amp;tistics…</source>
+        <translation>Es&amp;tadísticas…</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@
 #include "save_file.h"
 #include "seams.h"
 #include "sql_reason.h"
+#include "statistics_window.h"
 
 namespace baralune {
 
@@ -251,6 +252,7 @@ void HistoryWindow::CreateControls() {
   m_cmdExport = makeButton("cmdExport", tr("&Export…"));
   m_cmdExportJournal = makeButton("cmdExportJournal", tr("Export &Journal…"));
   m_cmdImportJournal = makeButton("cmdImportJournal", tr("&Import Journal…"));
+  m_cmdStatistics = makeButton("cmdStatistics", tr("Sta&tistics…"));
   buttons->addStretch(1);
   m_cmdClose = makeButton("cmdClose", tr("&Close"));
   layout->addLayout(buttons);
@@ -268,6 +270,7 @@ void HistoryWindow::CreateControls() {
           [this] { Guard([this] { ExportJournal(); }); });
   connect(m_cmdImportJournal, &QPushButton::clicked, this,
           [this] { Guard([this] { ImportJournal(); }); });
+  connect(m_cmdStatistics, &QPushButton::clicked, this, &HistoryWindow::ShowStatistics);
   connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -278,7 +281,8 @@ void HistoryWindow::CreateControls() {
   setTabOrder(m_cmdDelete, m_cmdExport);
   setTabOrder(m_cmdExport, m_cmdExportJournal);
   setTabOrder(m_cmdExportJournal, m_cmdImportJournal);
-  setTabOrder(m_cmdImportJournal, m_cmdClose);
+  setTabOrder(m_cmdImportJournal, m_cmdStatistics);
+  setTabOrder(m_cmdStatistics, m_cmdClose);
 
   const QFontMetrics metrics(font());
   resize(metrics.horizontalAdvance(QLatin1Char('x')) * 110, metrics.height() * 30);
@@ -333,6 +337,7 @@ void HistoryWindow::Search(const QString& search) {
     while (m_model->canFetchMore()) m_model->fetchMore();
   }
   SelectReading(-1);
+  UpdateStatistics();
 }
 
 void HistoryWindow::Refresh() {
@@ -366,6 +371,7 @@ void HistoryWindow::UpdateButtons() {
   const bool open = m_connection != nullptr && m_connection->IsOpen();
   m_cmdExportJournal->setEnabled(open);
   m_cmdImportJournal->setEnabled(open && m_writable);
+  m_cmdStatistics->setEnabled(open);
 }
 
 std::vector<std::int64_t> HistoryWindow::SelectedIds() const {
@@ -486,6 +492,28 @@ void HistoryWindow::ImportJournal() {
   const bool added = JournalFileActions::Import(this, m_connection->Db(), path);
   Search(m_search->text());
   if (added) m_table->setFocus();
+}
+
+StatisticsWindow* HistoryWindow::ShowStatistics() {
+  if (m_connection == nullptr || !m_connection->IsOpen()) return nullptr;
+  if (m_statistics == nullptr) {
+    m_statistics = new StatisticsWindow(this);
+    UpdateStatistics();
+    m_statistics->show();
+  }
+  m_statistics->raise();
+  m_statistics->activateWindow();
+  return m_statistics;
+}
+
+void HistoryWindow::UpdateStatistics() {
+  if (m_statistics == nullptr || m_connection == nullptr || !m_connection->IsOpen()) return;
+  const journal::Statistics statistics =
+      journal::CountStatistics(m_connection->Db(), m_search->text());
+  if (!statistics.failure.isEmpty()) {
+    qWarning("History: the readings could not be counted: %s", qUtf8Printable(statistics.failure));
+  }
+  m_statistics->ShowStatistics(statistics, m_search->text());
 }
 
 void HistoryWindow::closeEvent(QCloseEvent* event) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QSqlQueryModel>
 #include <QWidget>
 #include <cstdint>
@@ -18,6 +19,7 @@ namespace baralune {
 namespace journal {
 class Connection;
 }
+class StatisticsWindow;
 
 // The readings of the journal as the History lists them, fetched a page at a time as the table
 // scrolls, so that a long journal opens at once. Dates show in the locale's short format; the
@@ -35,7 +37,7 @@ class HistoryModel : public QSqlQueryModel {
 };
 
 // The History window: the readings newest first, a search by name, and Open, Delete, Export,
-// and the journal carried to and from a journal file.
+// the journal carried to and from a journal file, and the statistics of the readings listed.
 // A window of its own, so that it stays open while readings are dealt and recorded.
 class HistoryWindow : public QWidget {
   Q_OBJECT
@@ -67,6 +69,8 @@ class HistoryWindow : public QWidget {
   void ExportJournal();
   // Adds the readings of a journal file the user picks that the journal does not hold yet.
   void ImportJournal();
+  // Shows the statistics of the readings listed, in a window that follows the search.
+  StatisticsWindow* ShowStatistics();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -80,6 +84,7 @@ class HistoryWindow : public QWidget {
   // Selects the reading of `id` (or the newest where it is not listed) and makes it current.
   void SelectReading(std::int64_t id);
   void UpdateButtons();
+  void UpdateStatistics();
   std::vector<std::int64_t> SelectedIds() const;
   QString DeleteQuestion(const std::vector<std::int64_t>& ids) const;
 
@@ -96,6 +101,8 @@ class HistoryWindow : public QWidget {
   QPushButton* m_cmdExport = nullptr;
   QPushButton* m_cmdExportJournal = nullptr;
   QPushButton* m_cmdImportJournal = nullptr;
+  QPushButton* m_cmdStatistics = nullptr;
+  QPointer<StatisticsWindow> m_statistics;
   QPushButton* m_cmdClose = nullptr;
 };
 

@@ -1,6 +1,6 @@
 // The journal: recording a reading, the size a reading takes, the History window over a
-// journal of 100,000 readings: opening it and one keystroke of its search; and a journal of
-// 10,000 readings exported to its file and imported from it.
+// journal of 100,000 readings: opening it, one keystroke of its search, and its statistics; and
+// a journal of 10,000 readings exported to its file and imported from it.
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
@@ -19,6 +19,8 @@
 #include "readings.h"
 #include "safe_output.h"
 #include "seams.h"
+#include "statistics.h"
+#include "statistics_window.h"
 
 namespace {
 
@@ -140,6 +142,32 @@ void BM_SearchKeystroke(benchmark::State& state, const char* typed) {
 }
 BENCHMARK_CAPTURE(BM_SearchKeystroke, common_name, "jose")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchKeystroke, no_match, "zzz")->Unit(benchmark::kMillisecond);
+
+// The statistics of every reading: counted, and counted and charted until the window is painted
+// (what Statistics… in the History takes, and what each keystroke of the search adds while the
+// statistics are open).
+void BM_CountStatisticsOf100000Readings(benchmark::State& state) {
+  journal::Connection connection(LargeJournal(), true);
+  int readings = 0;
+  for (auto _ : state) readings = journal::CountStatistics(connection.Db(), {}).readings;
+  state.counters["readings"] = readings;
+}
+BENCHMARK(BM_CountStatisticsOf100000Readings)->Unit(benchmark::kMillisecond);
+
+void BM_StatisticsWindowOf100000Readings(benchmark::State& state) {
+  AppSeams().journalPath = [] { return LargeJournal(); };
+  HistoryWindow* history = OpenHistory();
+  for (auto _ : state) {
+    StatisticsWindow* statistics = history->ShowStatistics();
+    statistics->repaint();
+    state.PauseTiming();
+    statistics->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+  CloseHistory(history);
+}
+BENCHMARK(BM_StatisticsWindowOf100000Readings)->Unit(benchmark::kMillisecond);
 
 // 10,000 readings of every spread, in a journal of their own, written as other programs would.
 const QString& JournalOf10000() {
