@@ -81,20 +81,20 @@ function fillList(list, items, selected) {
 
 // Every text of the form in the page's language; what was entered stays.
 function formTexts() {
-  const f = (text) => tr("baralune::frmMain", text);
-  $("personal-caption").textContent = f("Personal Details");
-  $("name-label").textContent = f("Name");
-  $("birth-label").textContent = f("Date of Birth");
-  $("spread-caption").textContent = f("Spread Selection");
-  $("select-spread-label").textContent = f("Select Spread");
-  $("mode-label").textContent = f("Analyze Mode");
-  $("mode-auto").textContent = f("Automatic");
-  $("mode-manual").textContent = f("Manual");
+  // Each text written out whole: the build finds the page's texts by their tr() calls.
+  $("personal-caption").textContent = tr("baralune::frmMain", "Personal Details");
+  $("name-label").textContent = tr("baralune::frmMain", "Name");
+  $("birth-label").textContent = tr("baralune::frmMain", "Date of Birth");
+  $("spread-caption").textContent = tr("baralune::frmMain", "Spread Selection");
+  $("select-spread-label").textContent = tr("baralune::frmMain", "Select Spread");
+  $("mode-label").textContent = tr("baralune::frmMain", "Analyze Mode");
+  $("mode-auto").textContent = tr("baralune::frmMain", "Automatic");
+  $("mode-manual").textContent = tr("baralune::frmMain", "Manual");
   $("mode-own").textContent = tr("frmMain", "My Own Cards");
-  $("deal").textContent = f("Deal The Spanish &Cards");
-  $("month").setAttribute("aria-label", f("Month of birth"));
-  $("day").setAttribute("aria-label", f("Day of birth"));
-  $("year").setAttribute("aria-label", f("Year of birth"));
+  $("deal").textContent = tr("baralune::frmMain", "Deal The Spanish &Cards");
+  $("month").setAttribute("aria-label", tr("baralune::frmMain", "Month of birth"));
+  $("day").setAttribute("aria-label", tr("baralune::frmMain", "Day of birth"));
+  $("year").setAttribute("aria-label", tr("baralune::frmMain", "Year of birth"));
   $("language-label").textContent = tr("Language", "&Language");
   $("keep-journal-label").textContent = tr("Journal", "&Keep a Journal");
   $("history-from-form").textContent = tr("Journal", "&History…");

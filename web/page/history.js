@@ -8,7 +8,8 @@ import { sayFailure } from "./notice.js";
 import { onLanguageChange, showView } from "./views.js";
 
 const $ = (id) => document.getElementById(id);
-const kChunk = 200;  // rows put in the table at a time; more as the list is scrolled
+const kChunk = 60;  // rows put in the table at a time (more than a screen holds); more on scrolling
+const kMaxFileBytes = 64 * 1024 * 1024;  // the journal file reader's limit
 
 let readings = [];  // every reading kept, the newest first
 let matching = [];  // those the search finds
@@ -29,9 +30,21 @@ function dealtParts(reading) {
   };
 }
 
+// The formats of the page's language, made once: making one costs more than a row.
+let formats = null;
+function formatsNow() {
+  if (!formats || formats.language !== language()) {
+    formats = {
+      language: language(),
+      date: new Intl.DateTimeFormat(language(), { dateStyle: "short", timeZone: "UTC" }),
+      dateTime: new Intl.DateTimeFormat(language(), { dateStyle: "short", timeStyle: "short", timeZone: "UTC" }),
+    };
+  }
+  return formats;
+}
+
 function shortDate(year, month, day) {
-  return new Intl.DateTimeFormat(language(), { dateStyle: "short", timeZone: "UTC" })
-    .format(new Date(Date.UTC(year, month - 1, day)));
+  return formatsNow().date.format(new Date(Date.UTC(year, month - 1, day)));
 }
 
 function modeText(mode) {
@@ -40,8 +53,7 @@ function modeText(mode) {
 
 function cells(reading) {
   const { local } = dealtParts(reading);
-  const dealt = new Intl.DateTimeFormat(language(), { dateStyle: "short", timeStyle: "short", timeZone: "UTC" })
-    .format(local);
+  const dealt = formatsNow().dateTime.format(local);
   const [y, m, d] = (reading.birth || "").split("-").map(Number);
   const valid = reading.birth && new Date(Date.UTC(y, m - 1, d)).getUTCMonth() === m - 1;
   const birth = valid ? shortDate(y, m, d) : reading.birth;
@@ -74,6 +86,9 @@ function renderList() {
   $("history-rows").replaceChildren();
   rendered = 0;
   renderMore();
+  // A screen taller than a chunk of rows gets more at once: it could not scroll to them.
+  const list = $("history-list");
+  while (rendered < matching.length && list.scrollHeight <= list.clientHeight) renderMore();
   $("history-none").hidden = matching.length > 0;
   updateButtons();
 }
@@ -227,7 +242,7 @@ function refusalText(result) {
     case "not-this-format": return tr("JournalFileActions", "it is not a Baralune journal file");
     case "newer-version": return tr("WebPage", "it was written by a newer Baralune");
     case "too-many-rows": return tr("WebPage", "it holds more readings than Baralune imports at once");
-    case "too-large": return tr("JournalFileActions", "it is larger than %1 MB, more than Baralune imports at once", 64);
+    case "too-large": return tr("JournalFileActions", "it is larger than %1 MB, more than Baralune imports at once", kMaxFileBytes / 1048576);
     default: return result.refusal;
   }
 }
@@ -235,6 +250,11 @@ function refusalText(result) {
 // Imports the file chosen: the readings not held yet are added in one transaction.
 async function importJournal(file) {
   try {
+    // The reader refuses a file this large anyway: it is not read into memory first.
+    if (file.size > kMaxFileBytes) {
+      say(tr("WebPage", "Nothing was imported from %1: %2", file.name, refusalText({ refusal: "too-large" })));
+      return;
+    }
     await loadEngine();
     const bytes = new Uint8Array(await file.arrayBuffer());
     const result = readJournalFile(bytes);

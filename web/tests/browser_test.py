@@ -421,6 +421,7 @@ class BrowserTest(unittest.TestCase):
         d.refresh()
         self.by_id("deal").click()
         self.assertEqual(self.by_id("form-message").text, "Escribe tu nombre, por favor")
+        self.assertEqual(self.by_id("personal-caption").text, "Datos personales")
 
     def test_the_engine_refuses_hands_it_cannot_read(self):
         refused = self.driver.execute_async_script("""
