@@ -398,6 +398,34 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The journal cannot be kept in this browser (%1). Readings are dealt as before, without it.</source>
+        <translation>Este navegador no puede guardar el registro (%1). Las lecturas se reparten como siempre, sin él.</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Baralune</source>
+        <translation>lo escribió un Baralune más reciente</translation>
+    </message>
+    <message>
+        <source>it holds more readings than Baralune imports at once</source>
+        <translation>contiene más lecturas de las que Baralune importa de una vez</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <translation>No se importó nada de %1: %2</translation>
+    </message>
+    <message>
+        <source>Readings added to the journal: %1.</source>
+        <translation>Lecturas añadidas al registro: %1.</translation>
+    </message>
+    <message>
+        <source>Readings already in the journal, skipped: %1.</source>
+        <translation>Lecturas que ya estaban en el registro, omitidas: %1.</translation>
+    </message>
+    <message>
+        <source>Readings in the file that could not be read, skipped: %1.</source>
+        <translation>Lecturas del archivo que no se pudieron leer, omitidas: %1.</translation>
+    </message>
 </context>
 <context>
     <name>baralune::MDI</name>

@@ -15,6 +15,15 @@ namespace baralune::web {
     QT_TRANSLATE_NOOP("WebPage", "Something went wrong: %1"),
     QT_TRANSLATE_NOOP("WebPage", "Discard"),
     QT_TRANSLATE_NOOP("WebPage", "Cancel"),
+    QT_TRANSLATE_NOOP("WebPage",
+                      "The journal cannot be kept in this browser (%1). Readings are dealt as "
+                      "before, without it."),
+    QT_TRANSLATE_NOOP("WebPage", "it was written by a newer Baralune"),
+    QT_TRANSLATE_NOOP("WebPage", "it holds more readings than Baralune imports at once"),
+    QT_TRANSLATE_NOOP("WebPage", "Nothing was imported from %1: %2"),
+    QT_TRANSLATE_NOOP("WebPage", "Readings added to the journal: %1."),
+    QT_TRANSLATE_NOOP("WebPage", "Readings already in the journal, skipped: %1."),
+    QT_TRANSLATE_NOOP("WebPage", "Readings in the file that could not be read, skipped: %1."),
 };
 
 }  // namespace baralune::web

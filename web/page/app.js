@@ -5,6 +5,8 @@ import { openPicker, openTray, cardsTexts } from "./cards.js";
 import { showReading, resultTexts } from "./result.js";
 import { sayFailure, showNotice, hideNotice } from "./notice.js";
 import { backToForm, languageChanged, showView } from "./views.js";
+import { keeping, setKeeping } from "./journal.js";
+import { openHistory, historyTexts } from "./history.js";
 
 const $ = (id) => document.getElementById(id);
 const kMaxName = 32767;  // the longest name the desktop's field takes
@@ -79,21 +81,24 @@ function fillList(list, items, selected) {
 
 // Every text of the form in the page's language; what was entered stays.
 function formTexts() {
-  const f = (text) => tr("baralune::frmMain", text);
-  $("personal-caption").textContent = f("Personal Details");
-  $("name-label").textContent = f("Name");
-  $("birth-label").textContent = f("Date of Birth");
-  $("spread-caption").textContent = f("Spread Selection");
-  $("select-spread-label").textContent = f("Select Spread");
-  $("mode-label").textContent = f("Analyze Mode");
-  $("mode-auto").textContent = f("Automatic");
-  $("mode-manual").textContent = f("Manual");
+  // Each text written out whole: the build finds the page's texts by their tr() calls.
+  $("personal-caption").textContent = tr("baralune::frmMain", "Personal Details");
+  $("name-label").textContent = tr("baralune::frmMain", "Name");
+  $("birth-label").textContent = tr("baralune::frmMain", "Date of Birth");
+  $("spread-caption").textContent = tr("baralune::frmMain", "Spread Selection");
+  $("select-spread-label").textContent = tr("baralune::frmMain", "Select Spread");
+  $("mode-label").textContent = tr("baralune::frmMain", "Analyze Mode");
+  $("mode-auto").textContent = tr("baralune::frmMain", "Automatic");
+  $("mode-manual").textContent = tr("baralune::frmMain", "Manual");
   $("mode-own").textContent = tr("frmMain", "My Own Cards");
-  $("deal").textContent = f("Deal The Spanish &Cards");
-  $("month").setAttribute("aria-label", f("Month of birth"));
-  $("day").setAttribute("aria-label", f("Day of birth"));
-  $("year").setAttribute("aria-label", f("Year of birth"));
+  $("deal").textContent = tr("baralune::frmMain", "Deal The Spanish &Cards");
+  $("month").setAttribute("aria-label", tr("baralune::frmMain", "Month of birth"));
+  $("day").setAttribute("aria-label", tr("baralune::frmMain", "Day of birth"));
+  $("year").setAttribute("aria-label", tr("baralune::frmMain", "Year of birth"));
   $("language-label").textContent = tr("Language", "&Language");
+  $("keep-journal-label").textContent = tr("Journal", "&Keep a Journal");
+  $("history-from-form").textContent = tr("Journal", "&History…");
+  $("history-from-result").textContent = tr("Journal", "&History…");
   const month = $("month").selectedIndex;
   fillList($("month"), Array.from({ length: 12 }, (_, m) => monthListName(m + 1)), Math.max(month, 0));
   if ($("day").options.length === 0) {
@@ -129,6 +134,7 @@ function applyLanguage(code, remember) {
   formTexts();
   cardsTexts();
   resultTexts();
+  historyTexts();
   languageChanged();
 }
 
@@ -139,6 +145,11 @@ function start() {
   $("language").addEventListener("change", () => applyLanguage($("language").value, true));
   $("spread").addEventListener("change", showDescription);
   $("deal-form").addEventListener("submit", deal);
+  $("keep-journal").checked = keeping();
+  $("keep-journal").addEventListener("change", () => setKeeping($("keep-journal").checked));
+  const history = () => openHistory().catch(sayFailure);
+  $("history-from-form").addEventListener("click", history);
+  $("history-from-result").addEventListener("click", history);
   $("name").focus();
   // The form is there and takes typing (the benchmark measures up to here).
   performance.mark("baralune-form-ready");

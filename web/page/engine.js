@@ -59,3 +59,37 @@ export function readCards(spread, language, cards) {
   const rtf = module.HEAPU8.slice(at, at + size);
   return { report, rtf };
 }
+
+// Writes `bytes` where the engine's next call reads them.
+function handOver(bytes) {
+  const at = module.ccall("baralune_buffer", "number", ["number"], [bytes.length]);
+  module.HEAPU8.set(bytes, at);
+}
+
+// The journal file of `readings` (in their order), as the desktop writes it; readings the
+// file could not carry back are left out and counted.
+export function journalFile(readings) {
+  const encoder = new TextEncoder();
+  const parts = [module.UTF8ToString(module.ccall("baralune_journal_header", "number", [], []))];
+  let leftOut = 0;
+  for (const r of readings) {
+    const name = encoder.encode(r.name);
+    const birth = encoder.encode(r.birth);
+    const texts = new Uint8Array(name.length + 1 + birth.length);
+    texts.set(name, 0);
+    texts.set(birth, name.length + 1);
+    handOver(texts);
+    const line = module.UTF8ToString(module.ccall("baralune_journal_line", "number",
+      ["number", "number", "number", "number", "string", "string"],
+      [r.dealt, r.offset, r.spread, r.mode, r.language, r.cards.join(",")]));
+    if (line) parts.push(line); else ++leftOut;
+  }
+  return { text: parts.join(""), leftOut };
+}
+
+// The readings of a journal file's bytes: {refusal ("" or why), readings, skipped (a count for
+// each reason a line was not taken)}.
+export function readJournalFile(bytes) {
+  handOver(bytes);
+  return JSON.parse(module.UTF8ToString(module.ccall("baralune_journal_read", "number", [], [])));
+}

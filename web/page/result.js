@@ -5,6 +5,7 @@ import { formatDate, language, tr } from "./i18n.js";
 import { backToForm, onLanguageChange, showView } from "./views.js";
 import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
+import { record } from "./journal.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -13,7 +14,7 @@ const kLeft = 1200;
 const kWidth = 8600;
 const kTitleCentre = 5497;
 
-let shown = null;  // {details, cards, dealt, rtf}
+let shown = null;  // {details, cards, dealt, rtf, language (of a reading shown again)}
 
 const pad = (card) => String(card).padStart(2, "0");
 const pct = (twips, whole) => `${(100 * twips / whole).toFixed(3)}%`;
@@ -167,23 +168,50 @@ function reportView(report) {
 function whose(details, dealt) {
   const born = new Date(details.year, details.month - 1, details.day);
   const valid = born.getMonth() === details.month - 1;
-  const birth = valid
+  const birth = !details.year ? "" : valid
     ? formatDate(born, tr("baralune::MDI", "d MMMM yyyy"))
     : `${details.year}-${String(details.month).padStart(2, "0")}-${String(details.day).padStart(2, "0")}`;
   return tr("baralune::MDI", "%1, born %2 — dealt %3", details.name.replace(/\s+/g, " ").trim(), birth,
     formatDate(dealt, tr("baralune::MDI", "d MMMM yyyy, HH:mm")));
 }
 
-// Shows the reading of `cards` for what the form held, in the page's language.
-export function showReading(details, cards) {
-  const { report, rtf } = readCards(details.spread, language(), cards);
-  shown = { details, cards, dealt: shown && shown.cards === cards ? shown.dealt : new Date(), rtf };
-  $("whose").textContent = whose(details, shown.dealt);
-  spreadDisplay(details.spread, cards);
+function render(language) {
+  const { report, rtf } = readCards(shown.details.spread, language, shown.cards);
+  shown.rtf = rtf;
+  $("whose").textContent = whose(shown.details, shown.dealt);
+  spreadDisplay(shown.details.spread, shown.cards);
   reportView(report);
   resultTexts();
   showView("result-view");
   $("whose").focus();
+}
+
+const kModes = { auto: 0, manual: 1, own: 2 };
+const pad2 = (n) => String(n).padStart(2, "0");
+
+// Shows the reading of `cards` for what the form held, in the page's language, and keeps it in
+// the journal.
+export function showReading(details, cards) {
+  shown = { details, cards, dealt: new Date(), rtf: null, language: null };
+  render(language());
+  record({
+    dealt: shown.dealt.getTime(),
+    offset: -shown.dealt.getTimezoneOffset() * 60,
+    name: details.name,
+    birth: `${details.year}-${pad2(details.month)}-${pad2(details.day)}`,
+    spread: details.spread,
+    mode: kModes[details.mode],
+    cards: cards.slice(),
+    language: language(),
+  });
+}
+
+// Shows a reading from the journal as it was first shown: in its own language.
+export function showKeptReading(kept) {
+  const [year, month, day] = (kept.birth || "0-0-0").split("-").map(Number);
+  const details = { name: kept.name, year, month, day, spread: kept.spread, mode: "" };
+  shown = { details, cards: kept.cards.slice(), dealt: new Date(kept.dealt), rtf: null, language: kept.language };
+  render(kept.language);
 }
 
 // The file name the desktop suggests: the name without what a file system would refuse, the
@@ -237,8 +265,7 @@ export function resultTexts() {
 onLanguageChange(() => {
   if (shown && !$("result-view").hidden) {
     try {
-      const cards = shown.cards;
-      showReading(shown.details, cards);
+      render(shown.language || language());
     } catch (error) {
       sayFailure(error);
     }

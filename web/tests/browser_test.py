@@ -4,6 +4,7 @@
     browser_test.py SITE_FOLDER BARALUNE_DEAL AXE_MIN_JS [unittest arguments]
 """
 import base64
+import json
 import os
 import signal
 import subprocess
@@ -139,23 +140,30 @@ class BrowserTest(unittest.TestCase):
             self.by_id("picker-deal").click()
         self.wait_for(lambda: self.shown("result-view"), 10)
 
-    def saved_rtf(self):
+    def downloaded(self, button):
+        """The bytes of the file a click on `button` downloads, and its suggested name."""
         d = self.driver
         d.execute_script("""
             window.savedBlob = null;
             const make = URL.createObjectURL.bind(URL);
-            URL.createObjectURL = (blob) => { window.savedBlob = blob; return make(blob); };""")
-        self.by_id("save").click()
+            URL.createObjectURL = (blob) => { window.savedBlob = blob; return make(blob); };
+            const click = HTMLAnchorElement.prototype.click;
+            HTMLAnchorElement.prototype.click = function () { window.savedName = this.download; click.call(this); };""")
+        self.by_id(button).click()
         data = d.execute_async_script("""
             const done = arguments[0];
-            window.savedBlob.arrayBuffer().then((buffer) => {
+            const wait = () => window.savedBlob ? window.savedBlob.arrayBuffer().then((buffer) => {
               const bytes = new Uint8Array(buffer);
               let text = "";
               for (let i = 0; i < bytes.length; i += 32768)
                 text += String.fromCharCode(...bytes.subarray(i, i + 32768));
               done(btoa(text));
-            });""")
+            }) : setTimeout(wait, 20);
+            wait();""")
         return base64.b64decode(data)
+
+    def saved_rtf(self):
+        return self.downloaded("save")
 
     def desktop_rtf(self, spread, language, hand):
         return subprocess.run([DEAL, "--spread", str(spread), "--language", language, "--cards",
@@ -175,6 +183,200 @@ class BrowserTest(unittest.TestCase):
             "axe.run(document).then(r => arguments[0](r.violations.map(v => v.id + ': ' + "
             "v.nodes.map(n => n.target.join(' ')).join(', '))))")
         return found
+
+    # -- the journal
+
+    def journal_script(self, body):
+        """Runs `body` with the page's journal module as `j`; what it resolves to comes back."""
+        return self.driver.execute_async_script(
+            "const done = arguments[0]; import('./journal.js').then((j) => " + body +
+            ").then(done, (e) => done('failed: ' + e.message));")
+
+    def clear_journal(self):
+        self.driver.execute_script("localStorage.removeItem('baralune.keepJournal')")
+        self.journal_script("""j.openJournal().then((db) => new Promise((resolve) => {
+            const t = db.transaction('readings', 'readwrite');
+            t.objectStore('readings').clear();
+            t.oncomplete = () => resolve(true); }))""")
+        self.open()
+
+    def kept(self):
+        return self.journal_script("j.allReadings()")
+
+    def history_rows(self):
+        return self.driver.execute_script(
+            "return [...document.querySelectorAll('#history-rows tr')].map("
+            "r => [...r.cells].map(c => c.textContent))")
+
+    def open_history(self, button="history-from-form"):
+        self.by_id(button).click()
+        self.wait_for(lambda: self.shown("history-view"))
+
+    def import_journal(self, data, name="journal.jsonl"):
+        """Imports `data` through Import Journal…; the History's message about it."""
+        d = self.driver
+        path = os.path.join(self.profile.name, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        d.execute_script("const m = document.getElementById('history-message'); m.hidden = true;"
+                         "document.getElementById('history-file').hidden = false;")
+        self.by_id("history-file").send_keys(path)
+        d.execute_script("document.getElementById('history-file').hidden = true")
+        self.wait_for(lambda: self.by_id("history-message").is_displayed())
+        return self.by_id("history-message").text
+
+    def test_journal_records_lists_searches_reopens_exports_and_deletes(self):
+        d = self.driver
+        self.clear_journal()
+        name = '=José "Pepe", hijo'
+        self.fill_form(name, 3, "own")
+        self.by_id("deal").click()
+        self.wait_for(lambda: self.shown("picker-view"))
+        for card in HANDS[3]:
+            d.find_element(By.CSS_SELECTOR, f'.face[data-card="{card}"]').click()
+        self.by_id("picker-deal").click()
+        self.wait_for(lambda: self.shown("result-view"))
+        first_rtf = self.saved_rtf()
+        self.by_id("result-back").click()
+        # Recording off: this reading is not kept, and the switch is remembered.
+        self.by_id("keep-journal").click()
+        d.refresh()
+        self.open()
+        self.assertFalse(self.by_id("keep-journal").is_selected())
+        self.deal(0, "auto")
+        self.by_id("result-back").click()
+        self.by_id("keep-journal").click()
+        self.deal(1, "manual")
+        self.wait_for(lambda: len(self.kept()) == 2)
+        # A reload keeps the journal; newest first, the desktop's columns.
+        d.refresh()
+        self.open()
+        self.open_history()
+        rows = self.history_rows()
+        self.assertEqual([r[1:] for r in rows], [
+            ["Ana María", "1/1/00", "9 Card Layout", "Manual"],
+            [name, "1/1/00", "Gypsy Spread", "Own cards"]])
+        # Search as you type, folding case and accents.
+        self.by_id("history-search").send_keys("JOSE")
+        self.assertEqual([r[1] for r in self.history_rows()], [name])
+        self.assertEqual(self.downloaded("history-export").decode("utf-8").split("\r\n")[1].split(",")[1:5],
+                         ['"\'=José ""Pepe""', ' hijo"', "1900-01-01", "Gypsy Spread"])
+        # Opened, the very reading: the same RTF.
+        d.find_element(By.CSS_SELECTOR, "#history-rows tr").click()
+        self.by_id("history-open").click()
+        self.wait_for(lambda: self.shown("result-view"))
+        self.assertEqual(self.saved_rtf(), first_rtf)
+        # Delete asks first, Cancel the default.
+        self.open_history("history-from-result")
+        self.by_id("history-search").send_keys(Keys.CONTROL, "a", Keys.BACKSPACE)
+        self.wait_for(lambda: len(self.history_rows()) == 2)
+        d.find_elements(By.CSS_SELECTOR, "#history-rows tr")[1].click()
+        self.by_id("history-delete").click()
+        self.assertTrue(self.by_id("delete-dialog").is_displayed())
+        self.assertIn("This cannot be undone.", self.by_id("delete-question").text)
+        self.assertEqual(d.switch_to.active_element, self.by_id("delete-no"))
+        self.assertEqual(self.axe_violations(), [])
+        ActionChains(d).send_keys(Keys.ENTER).perform()
+        self.assertEqual(len(self.kept()), 2)
+        self.by_id("history-delete").click()
+        self.by_id("delete-yes").click()
+        self.wait_for(lambda: len(self.history_rows()) == 1)
+        self.assertEqual([r["name"] for r in self.kept()], ["Ana María"])
+
+    def journal_file(self, count):
+        """A journal file of `count` readings of every spread, way of dealing and language, as
+        the desktop writes it."""
+        random = __import__("random").Random(23)
+        keys = ["three_card", "nine_card", "horseshoe", "gypsy"]
+        modes = ["automatic", "manual", "own_cards"]
+        names = ["Ana María", "José", "Zoë Ångström", "李小龙", "O'Brien, \"Kit\"", "=SUM(A1)"]
+        lines = ['{"format":"baralune-journal","version":1}']
+        readings = []
+        for i in range(count):
+            spread, mode, language = i % 4, (i // 4) % 3, ("en", "es")[(i // 12) % 2]
+            dealt = 1_700_000_000_000 + i * 61_123
+            offset = (0, 3600, -18000, 19800)[i % 4 if i % 7 else 0]
+            local = time.gmtime((dealt + offset * 1000) // 1000)
+            stamp = time.strftime("%Y-%m-%dT%H:%M:%S", local) + ".%03d%s%02d:%02d" % (
+                dealt % 1000, "-" if offset < 0 else "+", abs(offset) // 3600, abs(offset) % 3600 // 60)
+            cards = random.sample(range(40), COUNTS[spread])
+            name = f"{names[i % len(names)]} {i}"
+            birth = "" if i % 50 == 1 else ("1990-02-31" if i % 50 == 2 else f"19{i % 100:02d}-{i % 12 + 1:02d}-{i % 28 + 1:02d}")
+            readings.append((spread, language, cards, name))
+            lines.append(json.dumps({"dealt": stamp, "name": name, "birth_date": birth,
+                                     "spread": keys[spread], "mode": modes[mode], "cards": cards,
+                                     "language": language}, ensure_ascii=False, separators=(",", ":")))
+        return ("\n".join(lines) + "\n").encode("utf-8"), readings
+
+    def test_journal_file_round_trip(self):
+        """500 readings from a desktop's file come in once, go out byte for byte, and reopen
+        with the desktop's RTF; a reading dealt here goes out as the desktop reads it."""
+        d = self.driver
+        self.clear_journal()
+        data, readings = self.journal_file(500)
+        self.open_history()
+        self.assertEqual(self.import_journal(data), "Readings added to the journal: 500.")
+        self.assertEqual(self.import_journal(data), "Readings added to the journal: 0. "
+                         "Readings already in the journal, skipped: 500.")
+        self.assertEqual(self.downloaded("history-export-journal"), data)
+        for index in (3, 15):  # a Gypsy reading in English and one in Spanish
+            spread, language, cards, name = readings[index]
+            search = self.by_id("history-search")
+            search.clear()
+            search.send_keys(name)
+            rows = d.find_elements(By.CSS_SELECTOR, "#history-rows tr")
+            next(r for r in rows if r.find_elements(By.TAG_NAME, "td")[1].text == name).click()
+            self.by_id("history-open").click()
+            self.wait_for(lambda: self.shown("result-view"))
+            self.assertEqual(self.saved_rtf(), self.desktop_rtf(spread, language, cards))
+            self.open_history("history-from-result")
+        # Browser to file: a reading dealt here is the file's last line.
+        self.clear_journal()
+        self.deal(2, "auto")
+        self.wait_for(lambda: len(self.kept()) == 1)
+        self.open_history("history-from-result")
+        exported = self.downloaded("history-export-journal").decode("utf-8").splitlines()
+        self.assertEqual(exported[0], '{"format":"baralune-journal","version":1}')
+        line = json.loads(exported[1])
+        kept = self.kept()[0]
+        self.assertEqual((line["name"], line["spread"], line["mode"], line["cards"], line["language"]),
+                         ("Ana María", "horseshoe", "automatic", kept["cards"], "en"))
+        self.assertRegex(line["dealt"], r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d$")
+
+    def test_journal_refuses_hostile_files_and_changes_nothing(self):
+        self.clear_journal()
+        self.open_history()
+        header = b'{"format":"baralune-journal","version":1}\n'
+        good = '{"dealt":"2026-03-14T21:05:09.250+01:00","name":"%s","birth_date":"","spread":"three_card","mode":"manual","cards":%s,"language":"es"}\n'
+        self.assertEqual(self.import_journal(b"date,name\r\n1,2\r\n"),
+                         "Nothing was imported from journal.jsonl: it is not a Baralune journal file")
+        self.assertIn("newer Baralune", self.import_journal(b'{"format":"baralune-journal","version":2}\n'))
+        self.assertEqual(self.kept(), [])
+        bad = header + b"".join(l.encode() for l in (
+            good % ("Kept", "[1,2,3]"), good % ("Bad card", "[1,2,40]"), good % ("Twice", "[1,1,3]"),
+            good % ("x" * 100_000, "[1,2,3]"), good % ("Bell\\u0007", "[1,2,3]"), "[" * 100_000 + "\n",
+            (good % ("Cut", "[4,5,6]"))[:40]))
+        self.assertEqual(self.import_journal(bad), "Readings added to the journal: 1. "
+                         "Readings in the file that could not be read, skipped: 6.")
+        self.assertEqual([r["name"] for r in self.kept()], ["Kept"])
+
+    def test_journal_unavailable_is_said_once_and_dealing_goes_on(self):
+        d = self.driver
+        deny = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(window, 'indexedDB', { value: { open() {
+              throw new DOMException('storage is switched off', 'SecurityError'); } } });"""})
+        try:
+            self.open()
+            self.deal(0, "auto")
+            self.assertIn("The journal cannot be kept in this browser", self.by_id("notice").text)
+            self.by_id("result-back").click()
+            self.deal(1, "auto")
+            self.assertFalse(self.shown("notice"))
+            self.open_history("history-from-result")
+            self.assertIn("storage is switched off", self.by_id("history-message").text)
+        finally:
+            d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                              {"identifier": deny["identifier"]})
 
     # -- the tests
 
@@ -219,6 +421,7 @@ class BrowserTest(unittest.TestCase):
         d.refresh()
         self.by_id("deal").click()
         self.assertEqual(self.by_id("form-message").text, "Escribe tu nombre, por favor")
+        self.assertEqual(self.by_id("personal-caption").text, "Datos personales")
 
     def test_the_engine_refuses_hands_it_cannot_read(self):
         refused = self.driver.execute_async_script("""
@@ -354,6 +557,8 @@ class BrowserTest(unittest.TestCase):
             self.wait_for(lambda: d.execute_script(
                 "return [...document.images].every(i => i.complete && i.naturalWidth > 0)"))
             self.assertEqual(self.saved_rtf(), self.desktop_rtf(3, "es", HANDS[3]))
+            self.open_history("history-from-result")
+            self.assertGreater(len(self.history_rows()), 0)
         finally:
             type(self).server = Server()
 
