@@ -46,17 +46,38 @@ HandDrawer EnteredHand(std::vector<CardIndex> cards) {
   return [cards](int) { return cards; };
 }
 
-Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
-                   Language language) {
+namespace {
+
+// Draws the hand for `positions`, writes the reading with `write` and keeps what it found.
+template <typename Write>
+Reading Run(int positions, ReadingWindows& windows, const HandDrawer& draw, Write write) {
   ClearSpecialInterpretations();
-  Hand = draw(CardCount(spreadIndex));
+  Hand = draw(positions);
   std::vector<CardIndex> cards(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));
-  SpreadDisplay* display = windows.ObtainSpreadDisplay();
-  Reading reading = WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),
-                                 display, windows.CardPictures());
+  Reading reading = write(std::move(cards), windows.ObtainSpreadDisplay());
   Keep(reading.special);
   windows.ReadingWritten(reading);
   return reading;
+}
+
+}  // namespace
+
+Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
+                   Language language) {
+  return Run(CardCount(spreadIndex), windows, draw,
+             [&](std::vector<CardIndex> cards, SpreadDisplay* display) {
+               return WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),
+                                   display, windows.CardPictures());
+             });
+}
+
+Reading RunReading(std::shared_ptr<const SpreadDefinition> spread, ReadingWindows& windows,
+                   const HandDrawer& draw, Language language) {
+  const int positions = static_cast<int>(spread->positions.size());
+  return Run(positions, windows, draw, [&](std::vector<CardIndex> cards, SpreadDisplay* display) {
+    return WriteReading(spread, language, std::move(cards), windows.ReportBox(), display,
+                        windows.CardPictures());
+  });
 }
 
 }  // namespace baralune

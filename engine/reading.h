@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,10 @@ HandDrawer EnteredHand(std::vector<CardIndex> cards);
 // writes its report into the report box, places each card in the spread display and fills
 // the names above. Returns the reading (its report is in the box, not in the value).
 Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows,
+                   const HandDrawer& draw = DrawFromSharedRandom,
+                   Language language = Language::English);
+// The same for a reader's own spread, checked beforehand; CurrentSpreadIndex is not read.
+Reading RunReading(std::shared_ptr<const SpreadDefinition> spread, ReadingWindows& windows,
                    const HandDrawer& draw = DrawFromSharedRandom,
                    Language language = Language::English);
 
