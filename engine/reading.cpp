@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "catalogue.h"
 #include "draw.h"
 #include "spreads.h"
 
 namespace baralune {
 
 SpreadIndex CurrentSpreadIndex = 0;
+std::shared_ptr<const SpreadDefinition> CurrentOwnSpread;
 std::vector<CardIndex> Hand;
 std::array<std::string, kSpecialRuleCount> SpecialInterpretations;
 std::array<std::vector<CardIndex>, kSpecialRuleCount> SpecialCards;
@@ -78,6 +80,29 @@ Reading RunReading(std::shared_ptr<const SpreadDefinition> spread, ReadingWindow
     return WriteReading(spread, language, std::move(cards), windows.ReportBox(), display,
                         windows.CardPictures());
   });
+}
+
+}  // namespace baralune
+
+namespace baralune {
+
+int PositionCount(SpreadIndex spread, const SpreadDefinition* own) {
+  return own ? static_cast<int>(own->positions.size()) : CardCount(spread);
+}
+
+std::string PositionText(SpreadIndex spread, const SpreadDefinition* own, int position,
+                         Language language) {
+  if (!own) return PositionMeaning(spread, position, language);
+  const int count = static_cast<int>(own->positions.size());
+  return position >= 1 && position <= count
+             ? own->positions[static_cast<std::size_t>(position - 1)].text
+             : std::string();
+}
+
+Reading RunSpreadReading(SpreadIndex spread, std::shared_ptr<const SpreadDefinition> own,
+                         ReadingWindows& windows, const HandDrawer& draw, Language language) {
+  return own ? RunReading(std::move(own), windows, draw, language)
+             : RunReading(spread, windows, draw, language);
 }
 
 }  // namespace baralune

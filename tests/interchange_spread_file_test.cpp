@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "reading_json.h"
 #include "spread_file.h"
+#include "spread_library.h"
 
 namespace baralune::interchange {
 namespace {
@@ -85,6 +87,38 @@ TEST(SpreadFileTest, RefusesWhatIsNotASoundSpread) {
   ASSERT_TRUE(many.problem);
   EXPECT_EQ(many.problem->kind, SpreadProblem::Kind::TooManyPositions);
   EXPECT_EQ(DescribeRefusal(many, Language::English), "the spread has more than 21 positions");
+}
+
+// A journal file's reading of a reader's spread carries the spread; without a sound one the
+// line is skipped.
+TEST(SpreadFileTest, JournalLinesCarryTheReadersSpread) {
+  Reading reading;
+  reading.name = "Ana";
+  reading.spread = kOwnSpread;
+  reading.ownSpread = Sample();
+  reading.cards = {0, 1, 2, 3, 39};
+  const std::string line = ReadingLine(reading);
+  const auto parsed = ParseReading(line);
+  ASSERT_TRUE(std::holds_alternative<Reading>(parsed));
+  EXPECT_EQ(std::get<Reading>(parsed), reading);
+  std::string unsound = line;
+  unsound.replace(unsound.find("\"left\":4717"), 11, "\"left\":-400");
+  EXPECT_EQ(std::get<Skip>(ParseReading(unsound)), Skip::UnknownSpread);
+  reading.cards.pop_back();
+  EXPECT_EQ(std::get<Skip>(ParseReading(ReadingLine(reading))), Skip::WrongCardCount);
+}
+
+// The kept spreads come back in order; one that cannot be read is counted, not taken.
+TEST(SpreadFileTest, TheLibraryKeepsEachSpread) {
+  SpreadDefinition second = Sample();
+  second.name = "Second";
+  std::string text = WriteSpreadLibrary({Sample(), second, Sample()});
+  text.replace(text.rfind("\"left\": 4717"), 12, "\"left\": -1");
+  const SpreadLibrary library = ReadSpreadLibrary(text);
+  ASSERT_EQ(library.spreads.size(), 2u);
+  EXPECT_EQ(library.spreads[1], second);
+  EXPECT_EQ(library.skipped, 1);
+  EXPECT_EQ(ReadSpreadLibrary(WriteSpreadFile(Sample())).refusal, SpreadRefusal::NotThisFormat);
 }
 
 }  // namespace
