@@ -17,6 +17,7 @@
 #include "language.h"
 #include "language_choice.h"
 #include "own_cards_picker.h"
+#include "spreads_window.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -175,6 +176,10 @@ TEST_P(TextFitTest, ReportWindowWithItsSpreadDisplayAndTheAboutBox) {
 
 TEST_P(TextFitTest, HistoryWindow) {
   ExpectFits(ShowHistoryWindow(OpenMainWindow()));
+}
+
+TEST_P(TextFitTest, SpreadsWindow) {
+  ExpectFits(ShowSpreadsWindow(OpenMainWindow()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -29,6 +29,7 @@
 #include "reading.h"
 #include "seams.h"
 #include "site.h"
+#include "spreads_window.h"
 
 namespace baralune {
 
@@ -138,6 +139,7 @@ void frmMain::CreateMenus() {
   QAction* calculate = m_mnuFile->addAction(tr("Deal The &Cards"));
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
+  AddSpreadsAction(this, m_mnuFile);
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
   AddLanguageMenu(this, m_mnuFile);

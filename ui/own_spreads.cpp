@@ -21,6 +21,12 @@ std::optional<std::vector<OwnSpreads::Spread>>& Kept() {
   return kept;
 }
 
+// The file the kept spreads were read from: another data folder reads its own.
+QString& KeptPath() {
+  static QString path;
+  return path;
+}
+
 }  // namespace
 
 QString OwnSpreads::Path() {
@@ -32,8 +38,9 @@ void OwnSpreads::Forget() {
 }
 
 const std::vector<OwnSpreads::Spread>& OwnSpreads::All(QString* failure) {
-  if (Kept()) return *Kept();
+  if (Kept() && KeptPath() == Path()) return *Kept();
   Kept().emplace();
+  KeptPath() = Path();
   QFile file(Path());
   if (!file.exists()) return *Kept();
   if (!file.open(QIODevice::ReadOnly)) {
@@ -48,6 +55,11 @@ const std::vector<OwnSpreads::Spread>& OwnSpreads::All(QString* failure) {
     qWarning("The reader's spreads file %s: %d spreads could not be read", qPrintable(Path()),
              library.refusal != interchange::SpreadRefusal::None ? -1 : library.skipped);
     if (failure) *failure = QStringLiteral("damaged");
+    // The next change rewrites the file with the spreads that could be read: the whole file
+    // is kept aside first, so that nothing of it is lost.
+    const QString aside = Path() + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    if (!QFile::copy(Path(), aside)) qWarning("Cannot keep a copy at %s", qPrintable(aside));
   }
   for (SpreadDefinition& spread : library.spreads) {
     Kept()->push_back(std::make_shared<const SpreadDefinition>(std::move(spread)));
@@ -72,6 +84,7 @@ QString OwnSpreads::Save(std::vector<Spread> spreads) {
     return why;
   }
   Kept() = std::move(spreads);
+  KeptPath() = path;
   return {};
 }
 
