@@ -162,5 +162,32 @@ TEST_F(OwnSpreadWindowsTest, SpreadsWindowDuplicatesDeletesImportsAndExports) {
   EXPECT_EQ(OwnSpreads::All().size(), 3u);  // as kept in the file
 }
 
+// For the README: BARALUNE_SCREENSHOT names the picture of a reading of a reader's cross and,
+// with "-spreads" before its extension, of the Spreads window (kept as spreads-window.png).
+TEST_F(OwnSpreadWindowsTest, DISABLED_ScreenshotsOfAReadingAndTheSpreadsWindow) {
+  auto cross = std::make_shared<SpreadDefinition>();
+  cross->name = "The Crossroads";
+  cross->description = {
+      "Five cards in a cross: you at the centre, then what is above, below, "
+      "behind and ahead of you."};
+  cross->positions = {{"Card 1: you, as things stand.", {4717, 2900}},
+                      {"Card 2: what is above you.", {4717, 1320}},
+                      {"Card 3: what is below you.", {4717, 4480}},
+                      {"Card 4: what lies behind.", {3400, 2900}},
+                      {"Card 5: what lies ahead.", {6034, 2900}}};
+  cross->rowCaptions = {{"THE CROSSROADS", 3400, 900, 3699}};
+  ASSERT_EQ(OwnSpreads::Save({OwnSpreads::All()[0], cross}), QString());
+  MDI* report = DealAutomatic(OpenMainWindow(), kSpreadCount + 1);
+  ASSERT_NE(report, nullptr);
+  report->resize(1000, 720);
+  QTest::qWait(200);
+  const QString path = qEnvironmentVariable("BARALUNE_SCREENSHOT");
+  ASSERT_TRUE(report->grab().save(path));
+  SpreadsWindow* window = ShowSpreadsWindow(nullptr);
+  window->List()->setCurrentRow(kSpreadCount + 1);
+  QTest::qWait(200);
+  ASSERT_TRUE(window->grab().save(QString(path).replace(".png", "-spreads.png")));
+}
+
 }  // namespace
 }  // namespace baralune::testing
