@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "catalogue.h"
 #include "draw.h"
 #include "spreads.h"
 
 namespace baralune {
 
 SpreadIndex CurrentSpreadIndex = 0;
+std::shared_ptr<const SpreadDefinition> CurrentOwnSpread;
 std::vector<CardIndex> Hand;
 std::array<std::string, kSpecialRuleCount> SpecialInterpretations;
 std::array<std::vector<CardIndex>, kSpecialRuleCount> SpecialCards;
@@ -46,17 +48,61 @@ HandDrawer EnteredHand(std::vector<CardIndex> cards) {
   return [cards](int) { return cards; };
 }
 
-Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
-                   Language language) {
+namespace {
+
+// Draws the hand for `positions`, writes the reading with `write` and keeps what it found.
+template <typename Write>
+Reading Run(int positions, ReadingWindows& windows, const HandDrawer& draw, Write write) {
   ClearSpecialInterpretations();
-  Hand = draw(CardCount(spreadIndex));
+  Hand = draw(positions);
   std::vector<CardIndex> cards(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));
-  SpreadDisplay* display = windows.ObtainSpreadDisplay();
-  Reading reading = WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),
-                                 display, windows.CardPictures());
+  Reading reading = write(std::move(cards), windows.ObtainSpreadDisplay());
   Keep(reading.special);
   windows.ReadingWritten(reading);
   return reading;
+}
+
+}  // namespace
+
+Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
+                   Language language) {
+  return Run(CardCount(spreadIndex), windows, draw,
+             [&](std::vector<CardIndex> cards, SpreadDisplay* display) {
+               return WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),
+                                   display, windows.CardPictures());
+             });
+}
+
+Reading RunReading(std::shared_ptr<const SpreadDefinition> spread, ReadingWindows& windows,
+                   const HandDrawer& draw, Language language) {
+  const int positions = static_cast<int>(spread->positions.size());
+  return Run(positions, windows, draw, [&](std::vector<CardIndex> cards, SpreadDisplay* display) {
+    return WriteReading(spread, language, std::move(cards), windows.ReportBox(), display,
+                        windows.CardPictures());
+  });
+}
+
+}  // namespace baralune
+
+namespace baralune {
+
+int PositionCount(SpreadIndex spread, const SpreadDefinition* own) {
+  return own ? static_cast<int>(own->positions.size()) : CardCount(spread);
+}
+
+std::string PositionText(SpreadIndex spread, const SpreadDefinition* own, int position,
+                         Language language) {
+  if (!own) return PositionMeaning(spread, position, language);
+  const int count = static_cast<int>(own->positions.size());
+  return position >= 1 && position <= count
+             ? own->positions[static_cast<std::size_t>(position - 1)].text
+             : std::string();
+}
+
+Reading RunSpreadReading(SpreadIndex spread, std::shared_ptr<const SpreadDefinition> own,
+                         ReadingWindows& windows, const HandDrawer& draw, Language language) {
+  return own ? RunReading(std::move(own), windows, draw, language)
+             : RunReading(spread, windows, draw, language);
 }
 
 }  // namespace baralune

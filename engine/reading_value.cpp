@@ -6,10 +6,14 @@
 
 namespace baralune {
 
-Reading WriteReading(SpreadIndex spread, Language language, std::vector<CardIndex> cards,
-                     richtext::RichTextBox& box, SpreadDisplay* display, ReportPictures* pictures) {
+namespace {
+
+Reading Write(SpreadIndex spread, std::shared_ptr<const SpreadDefinition> own, Language language,
+              std::vector<CardIndex> cards, richtext::RichTextBox& box, SpreadDisplay* display,
+              ReportPictures* pictures) {
   Reading reading;
   reading.spread = spread;
+  reading.own = std::move(own);
   reading.language = language;
   reading.hand = std::move(cards);
   // The rules read a hand with its spare last slot.
@@ -20,19 +24,55 @@ Reading WriteReading(SpreadIndex spread, Language language, std::vector<CardInde
   return reading;
 }
 
-Reading ComputeReading(SpreadIndex spread, Language language, std::vector<CardIndex> cards,
-                       ReportPictures* pictures) {
+Reading Compute(SpreadIndex spread, std::shared_ptr<const SpreadDefinition> own, Language language,
+                std::vector<CardIndex> cards, ReportPictures* pictures) {
   richtext::RichTextBox box;
-  Reading reading = WriteReading(spread, language, std::move(cards), box, nullptr, pictures);
+  Reading reading =
+      Write(spread, std::move(own), language, std::move(cards), box, nullptr, pictures);
   reading.report = box.document();
   return reading;
 }
 
+// n cards drawn from `random`, without the spare slot.
+std::vector<CardIndex> Drawn(int n, RandomGenerator& random) {
+  std::vector<CardIndex> cards = DrawHand(n, random);
+  cards.pop_back();
+  return cards;
+}
+
+}  // namespace
+
+Reading WriteReading(SpreadIndex spread, Language language, std::vector<CardIndex> cards,
+                     richtext::RichTextBox& box, SpreadDisplay* display, ReportPictures* pictures) {
+  return Write(spread, nullptr, language, std::move(cards), box, display, pictures);
+}
+
+Reading WriteReading(std::shared_ptr<const SpreadDefinition> spread, Language language,
+                     std::vector<CardIndex> cards, richtext::RichTextBox& box,
+                     SpreadDisplay* display, ReportPictures* pictures) {
+  return Write(kOwnSpread, std::move(spread), language, std::move(cards), box, display, pictures);
+}
+
+Reading ComputeReading(SpreadIndex spread, Language language, std::vector<CardIndex> cards,
+                       ReportPictures* pictures) {
+  return Compute(spread, nullptr, language, std::move(cards), pictures);
+}
+
 Reading ComputeReading(SpreadIndex spread, Language language, RandomGenerator& random,
                        ReportPictures* pictures) {
-  std::vector<CardIndex> cards = DrawHand(CardCount(spread), random);
-  cards.pop_back();  // the spare slot
-  return ComputeReading(spread, language, std::move(cards), pictures);
+  return ComputeReading(spread, language, Drawn(CardCount(spread), random), pictures);
+}
+
+Reading ComputeReading(const SpreadDefinition& spread, Language language,
+                       std::vector<CardIndex> cards, ReportPictures* pictures) {
+  return Compute(kOwnSpread, std::make_shared<const SpreadDefinition>(spread), language,
+                 std::move(cards), pictures);
+}
+
+Reading ComputeReading(const SpreadDefinition& spread, Language language, RandomGenerator& random,
+                       ReportPictures* pictures) {
+  return ComputeReading(spread, language, Drawn(static_cast<int>(spread.positions.size()), random),
+                        pictures);
 }
 
 }  // namespace baralune

@@ -5,6 +5,7 @@
 namespace baralune {
 
 struct Reading;
+struct SpreadDefinition;
 
 // The spread display: the drawn faces laid out in the spread's shape.
 class SpreadDisplay {
@@ -14,6 +15,8 @@ class SpreadDisplay {
   virtual void PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) = 0;
   // The spread's layout becomes the visible one and the window takes its height.
   virtual void BringLayoutToFront(SpreadIndex spread) = 0;
+  // A reader's own spread is laid out anew before its cards are placed (as kOwnSpread).
+  virtual void LayOutOwnSpread(const SpreadDefinition& /*spread*/) {}
 };
 
 // Puts the small picture of a card at the caret of the report box, leaving the caret just

@@ -66,18 +66,28 @@ void WriteHeader(Pen& pen, const ReportWords& words) {
   pen.Underline(false);
 }
 
-void WriteSpreadPart(Pen& pen, const ReportWords& words, const Catalogue& catalogue,
-                     SpreadIndex spread, Language language) {
+void WriteSpreadPart(Pen& pen, const ReportWords& words, std::string_view name,
+                     std::string_view description) {
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.spreadName, kCrLf);
   pen.Bold(false);
   pen.Color(kReportPurple);
   pen.Bold(true);
-  pen.Append(SpreadReportName(spread, language), kCrLf);
+  pen.Append(name, kCrLf);
   pen.Bold(false);
-  pen.Append(catalogue.spreadDescription[spread], kCrLf);
+  pen.Append(description, kCrLf);
   pen.Append(words.generatedBy, kSiteAddress, kCrLf, kCrLf);
+}
+
+// A reader's paragraphs, one line each, as the Gypsy spread's two.
+std::string Paragraphs(const std::vector<std::string>& paragraphs) {
+  std::string text;
+  for (const std::string& paragraph : paragraphs) {
+    if (!text.empty()) text.append(kCrLf);
+    text.append(paragraph);
+  }
+  return text;
 }
 
 void WriteLabel(Pen& pen, std::string_view label) {
@@ -89,13 +99,14 @@ void WriteLabel(Pen& pen, std::string_view label) {
 }
 
 void WritePositionBlock(Pen& pen, const ReportWords& words, const Catalogue& catalogue,
-                        SpreadIndex spread, int position, CardIndex card) {
+                        std::string_view meaning, bool descriptionFirst, int position,
+                        CardIndex card) {
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.position, std::to_string(position), ": ", kCrLf);
   pen.Bold(false);
   pen.Color(kReportBlack);
-  pen.Append(catalogue.PositionMeaning(spread, position));
+  pen.Append(meaning);
   pen.Color(kReportTeal);
   pen.Bold(true);
   pen.Append(kCrLf, words.cardName, kCrLf);
@@ -104,7 +115,7 @@ void WritePositionBlock(Pen& pen, const ReportWords& words, const Catalogue& cat
   pen.Append(catalogue.cardName[card]);
 
   // The Gypsy spread puts the description first.
-  const bool first = SpreadOf(spread).descriptionFirst;
+  const bool first = descriptionFirst;
   struct Item {
     std::string_view label;
     const std::string& value;
@@ -167,14 +178,29 @@ void WriteReport(const Reading& reading, RichTextBox& box, SpreadDisplay* displa
   box.SetText("");
   box.SetLanguage(static_cast<std::uint16_t>(WindowsLanguageId(reading.language)));
   WriteHeader(pen, words);
-  if (IsKnownSpread(spread)) {
-    WriteSpreadPart(pen, words, catalogue, spread, reading.language);
+  if (reading.own) {
+    const SpreadDefinition& own = *reading.own;
+    if (display) display->LayOutOwnSpread(own);
+    WriteSpreadPart(pen, words, own.name, Paragraphs(own.description));
+    const int positions = static_cast<int>(own.positions.size());
+    for (int p = 1; p <= positions; ++p) {
+      const CardIndex card = reading.hand.at(static_cast<std::size_t>(p - 1));
+      if (display) display->PlaceCardPicture(kOwnSpread, p, card);
+      if (pictures) pictures->InsertCardPicture(box, card);
+      WritePositionBlock(pen, words, catalogue, own.positions[static_cast<std::size_t>(p - 1)].text,
+                         false, p, card);
+    }
+    if (display) display->BringLayoutToFront(kOwnSpread);
+  } else if (IsKnownSpread(spread)) {
+    WriteSpreadPart(pen, words, SpreadReportName(spread, reading.language),
+                    catalogue.spreadDescription[spread]);
     const int positions = CardCount(spread);
     for (int p = 1; p <= positions; ++p) {
       const CardIndex card = reading.hand.at(static_cast<std::size_t>(p - 1));
       if (display) display->PlaceCardPicture(spread, p, card);
       if (pictures) pictures->InsertCardPicture(box, card);
-      WritePositionBlock(pen, words, catalogue, spread, p, card);
+      WritePositionBlock(pen, words, catalogue, catalogue.PositionMeaning(spread, p),
+                         SpreadOf(spread).descriptionFirst, p, card);
     }
     if (display) display->BringLayoutToFront(spread);
   }

@@ -10,6 +10,7 @@ namespace baralune {
 struct Place {
   int left;
   int top;
+  bool operator==(const Place&) const = default;
 };
 
 inline constexpr int kCardWidth = 1065;

@@ -6,7 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include <optional>
+
 #include "language.h"
+#include "spread_definition.h"
 #include "types.h"
 
 namespace baralune::interchange {
@@ -28,7 +31,8 @@ struct Reading {
   int utcOffsetSeconds = 0;     // of the clock it was dealt by
   std::string name;             // as typed, UTF-8
   std::string birthDate;        // yyyy-MM-dd as picked (days no month has included), or empty
-  SpreadIndex spread = 0;
+  SpreadIndex spread = 0;       // kOwnSpread: the reader's own, `ownSpread`
+  std::optional<SpreadDefinition> ownSpread;  // as it was dealt
   Mode mode = Mode::Automatic;
   std::vector<CardIndex> cards;  // the card of each position, in order
   Language language = Language::English;

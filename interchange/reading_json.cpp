@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "iso_time.h"
+#include "spread_json.h"
 #include "spreads.h"
 
 namespace baralune::interchange {
@@ -14,8 +15,12 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kModeKeys[] = {"automatic", "manual", "own_cards"};
 
-// Nothing in a reading lies deeper than the cards' list inside the object.
-constexpr int kMaxDepth = 2;
+// Nothing in a reading lies deeper than the cards' list inside the object, or the reader's
+// spread it carries.
+constexpr int kMaxDepth = 2 + kSpreadDepth;
+
+// The spread member's value for a reader's own spread; its definition goes with it.
+constexpr std::string_view kOwnSpreadKey = "own";
 
 // Whether `text` (valid UTF-8) holds a C0 or C1 control character or DEL.
 bool HasControlCharacter(std::string_view text) {
@@ -66,11 +71,12 @@ std::string ReadingLine(const Reading& reading) {
       {"dealt", FormatDealt(reading.dealtMsecs, reading.utcOffsetSeconds)},
       {"name", reading.name},
       {"birth_date", reading.birthDate},
-      {"spread", SpreadOf(reading.spread).key},
+      {"spread", reading.ownSpread ? kOwnSpreadKey : SpreadOf(reading.spread).key},
       {"mode", kModeKeys[static_cast<int>(reading.mode) % std::size(kModeKeys)]},
       {"cards", std::move(cards)},
       {"language", LanguageCode(reading.language)},
   };
+  if (reading.ownSpread) line["own_spread"] = SpreadJson(*reading.ownSpread);
   // Text that is not UTF-8 cannot come from the journal; if it ever did, it would be replaced
   // rather than end the export.
   return line.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -87,6 +93,13 @@ std::variant<Reading, Skip> ParseReading(std::string_view line) {
   };
   const Json object = Json::parse(line.begin(), line.end(), keepShallow, false);
   if (tooDeep || object.is_discarded() || !object.is_object()) return Skip::Damaged;
+  // Only the reader's spread lies deeper than a list of plain values.
+  for (const auto& [key, value] : object.items()) {
+    if (key == "own_spread" || !value.is_structured()) continue;
+    for (const Json& item : value) {
+      if (item.is_structured() && !item.empty()) return Skip::Damaged;
+    }
+  }
 
   const std::string* dealt = StringMember(object, "dealt");
   const std::string* name = StringMember(object, "name");
@@ -118,6 +131,13 @@ std::variant<Reading, Skip> ParseReading(std::string_view line) {
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     if (kSpreads[s].key == *spreadKey) reading.spread = s;
   }
+  if (*spreadKey == kOwnSpreadKey) {
+    const auto own = object.find("own_spread");
+    SpreadFileResult read = own == object.end() ? SpreadFileResult{} : SpreadFromJson(*own);
+    if (!read.spread) return Skip::UnknownSpread;
+    reading.spread = kOwnSpread;
+    reading.ownSpread = std::move(read.spread);
+  }
   if (reading.spread < 0) return Skip::UnknownSpread;
 
   const auto mode = std::find(std::begin(kModeKeys), std::end(kModeKeys), *modeKey);
@@ -137,7 +157,10 @@ std::variant<Reading, Skip> ParseReading(std::string_view line) {
     dealtAlready[card] = true;
     reading.cards.push_back(static_cast<CardIndex>(card));
   }
-  if (reading.cards.size() != static_cast<std::size_t>(CardCount(reading.spread))) {
+  const std::size_t positions = reading.ownSpread
+                                    ? reading.ownSpread->positions.size()
+                                    : static_cast<std::size_t>(CardCount(reading.spread));
+  if (reading.cards.size() != positions) {
     return Skip::WrongCardCount;
   }
   if (duplicate) return Skip::DuplicateCard;

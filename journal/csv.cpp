@@ -57,7 +57,7 @@ std::string ToCsv(const std::vector<Entry>& entries, Language language) {
         entry.dealt.toString(Qt::ISODate).toStdString(),
         entry.name.toStdString(),
         entry.birthDate.toStdString(),
-        std::string(SpreadListText(entry.spread, language)),
+        entry.own ? entry.own->name : std::string(SpreadListText(entry.spread, language)),
         ModeName(entry.mode),
         cards,
     };

@@ -62,6 +62,7 @@ interchange::Reading ToTravelling(const Entry& entry) {
   reading.name = entry.name.toStdString();
   reading.birthDate = entry.birthDate.toStdString();
   reading.spread = entry.spread;
+  if (entry.own) reading.ownSpread = *entry.own;
   reading.mode = static_cast<interchange::Mode>(entry.mode);
   reading.cards = entry.hand;
   reading.language = entry.language;
@@ -74,6 +75,7 @@ Entry FromTravelling(const interchange::Reading& reading) {
   entry.name = QString::fromStdString(reading.name);
   entry.birthDate = QString::fromStdString(reading.birthDate);
   entry.spread = reading.spread;
+  if (reading.ownSpread) entry.own = std::make_shared<const SpreadDefinition>(*reading.ownSpread);
   entry.mode = static_cast<DealMode>(reading.mode);
   entry.hand = reading.cards;
   entry.language = reading.language;

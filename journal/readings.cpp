@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "fold.h"
+#include "spread_file.h"
 #include "sql_reason.h"
 
 namespace baralune::journal {
@@ -13,7 +14,8 @@ namespace baralune::journal {
 namespace {
 
 const QString kListSql = QStringLiteral(
-    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language%1 FROM reading"
+    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name%1"
+    " FROM reading"
     " WHERE ? = '' OR instr(name_folded, ?) > 0 ORDER BY id DESC");
 
 QByteArray PackCards(const std::vector<CardIndex>& hand) {
@@ -23,6 +25,16 @@ QByteArray PackCards(const std::vector<CardIndex>& hand) {
   return bytes;
 }
 
+// The reader's own spread kept with a reading, if sound.
+std::shared_ptr<const SpreadDefinition> KeptSpread(const QVariant& file) {
+  const QByteArray text = file.toString().toUtf8();
+  interchange::SpreadFileResult read = interchange::ReadSpreadFile(
+      std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+  if (!read.spread) return nullptr;
+  return std::make_shared<const SpreadDefinition>(std::move(*read.spread));
+}
+
+// The reading in the row; the spread file follows the cards.
 std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   Entry entry;
   entry.id = query.value(kId).toLongLong();
@@ -35,8 +47,13 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   const int spread = query.value(kSpread).toInt();
   const int mode = query.value(kMode).toInt();
   const QByteArray cards = query.value(cardsColumn).toByteArray();
-  if (spread < 0 || spread >= kSpreadCount || mode < 0 || mode > 2 ||
-      cards.size() != CardCount(static_cast<SpreadIndex>(spread))) {
+  if (spread == kOwnSpread) {
+    entry.own = KeptSpread(query.value(cardsColumn + 1));
+    if (!entry.own) return std::nullopt;
+  }
+  const qsizetype positions = entry.own ? static_cast<qsizetype>(entry.own->positions.size())
+                                        : CardCount(static_cast<SpreadIndex>(spread));
+  if (spread < 0 || spread > kOwnSpread || mode < 0 || mode > 2 || cards.size() != positions) {
     return std::nullopt;
   }
   entry.spread = static_cast<SpreadIndex>(spread);
@@ -83,7 +100,8 @@ QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
   QSqlQuery query(db);
   if (!query.prepare(QStringLiteral(
           "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards,"
-          " name_folded, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+          " name_folded, language, spread_name, spread_file)"
+          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
     return Finish(db, SqlReason(query.lastError()));
   }
   for (const Entry& entry : entries) {
@@ -92,13 +110,17 @@ QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
     // An empty text is kept as such: a null QString would be bound as NULL.
     query.bindValue(2, entry.name.isNull() ? QStringLiteral("") : entry.name);
     query.bindValue(3, entry.birthDate.isNull() ? QStringLiteral("") : entry.birthDate);
-    query.bindValue(4, static_cast<int>(entry.spread));
+    query.bindValue(4, static_cast<int>(entry.own ? kOwnSpread : entry.spread));
     query.bindValue(5, static_cast<int>(entry.mode));
     query.bindValue(6, PackCards(entry.hand));
     query.bindValue(7, FoldForSearch(entry.name));
     const std::string_view language = LanguageCode(entry.language);
     query.bindValue(8,
                     QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size())));
+    query.bindValue(9, entry.own ? QString::fromStdString(entry.own->name) : QStringLiteral(""));
+    query.bindValue(
+        10, entry.own ? QVariant(QString::fromStdString(interchange::WriteSpreadFile(*entry.own)))
+                      : QVariant(QMetaType::fromType<QString>()));
     if (!query.exec()) return Finish(db, SqlReason(query.lastError()));
   }
   return Finish(db, {});
@@ -107,8 +129,8 @@ QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
   QSqlQuery query(db);
   query.prepare(
-      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, cards"
-                     " FROM reading WHERE id = ?"));
+      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language,"
+                     " spread_name, cards, spread_file FROM reading WHERE id = ?"));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;
   return FromRow(query, kListColumns);
@@ -146,7 +168,7 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!RunList(query, search, QStringLiteral(", cards"))) return failed();
+  if (!RunList(query, search, QStringLiteral(", cards, spread_file"))) return failed();
   while (query.next()) {
     if (auto entry = FromRow(query, kListColumns)) {
       entries.push_back(std::move(*entry));

@@ -18,15 +18,16 @@ QString Insert(QSqlDatabase& db, const Entry& entry);
 // SQLite's reason.
 QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries);
 
-// The reading kept under `id`, if there is one that can be shown (a known spread, its number
-// of cards, each a card of the deck).
+// The reading kept under `id`, if there is one that can be shown (a known spread, or a sound
+// spread of the reader's own kept with it; its number of cards, each a card of the deck).
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id);
 
 // Removes the readings of `ids` in one transaction. Returns an empty string or SQLite's reason.
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids);
 
 // The readings whose name contains `search` (compared folded), newest first, as the History
-// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language.
+// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language,
+// spread_name (of a reader's own spread, else empty).
 enum ListColumn {
   kId,
   kDealt,
@@ -36,6 +37,7 @@ enum ListColumn {
   kSpread,
   kMode,
   kLanguage,
+  kSpreadName,
   kListColumns
 };
 bool SelectList(QSqlQuery& query, const QString& search);

@@ -69,10 +69,19 @@ QString ToVersion4(QSqlDatabase& db) {
   return FoldNames(db);
 }
 
+// 4 -> 5: a reading of a reader's own spread keeps that spread as it was dealt, as a spread
+// file's text, and its name for the list; the readings of the four have neither.
+QString ToVersion5(QSqlDatabase& db) {
+  const QString why = Exec(
+      db, QStringLiteral("ALTER TABLE reading ADD COLUMN spread_name TEXT NOT NULL DEFAULT ''"));
+  return why.isEmpty() ? Exec(db, QStringLiteral("ALTER TABLE reading ADD COLUMN spread_file TEXT"))
+                       : why;
+}
+
 // Step i brings the schema from version i to version i + 1.
 const std::vector<std::function<QString(QSqlDatabase&)>>& Steps() {
-  static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {ToVersion1, ToVersion2,
-                                                                           ToVersion3, ToVersion4};
+  static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {
+      ToVersion1, ToVersion2, ToVersion3, ToVersion4, ToVersion5};
   return steps;
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "readings.h"
+#include "spread_definition.h"
 #include "spreads.h"
 #include "sql_reason.h"
 
@@ -55,8 +56,11 @@ Statistics CountStatistics(QSqlDatabase& db, const QString& search) {
     const int month =
         MonthKey(query.value(kCardsDealt).toLongLong(), query.value(kCardsUtcOffset).toInt());
     // Only the readings the History can show again count, as the export keeps them.
-    bool readable = spread >= 0 && spread < kSpreadCount &&
-                    cards.size() == CardCount(static_cast<SpreadIndex>(spread));
+    // A reader's own spread keeps its own count of positions with the reading.
+    bool readable = spread == kOwnSpread
+                        ? !cards.isEmpty() && std::size_t(cards.size()) <= kMaxSpreadPositions
+                        : spread >= 0 && spread < kSpreadCount &&
+                              cards.size() == CardCount(static_cast<SpreadIndex>(spread));
     for (const char byte : cards)
       readable = readable && static_cast<unsigned char>(byte) < kDeckSize;
     if (!readable) {

@@ -8,10 +8,12 @@
 #include <QStringList>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "card_image_list.h"
 #include "catalogue.h"
 #include "paper_look.h"
+#include "reading_print.h"
 #include "spread_shapes.h"
 
 namespace baralune::print {
@@ -25,10 +27,6 @@ constexpr int kTwipsPerScreenPixel = 15;
 
 QString Tr(const char* text) {
   return QCoreApplication::translate("PrintedReading", text);
-}
-
-QString FromStd(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A face with its transparent corners on white paper: no mask to embed beside each picture.
@@ -70,9 +68,37 @@ void Centred(QPainter& painter, const QRectF& box, const QString& text, const QF
   painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
+// The row captions of a spread, in the reader's language.
+struct Caption {
+  QString text;
+  int left;
+  int top;
+  int width;
+};
+std::vector<Caption> Captions(const ReadingDetails& details) {
+  std::vector<Caption> captions;
+  if (details.own) {
+    for (const auto& row : details.own->rowCaptions) {
+      captions.push_back({QString::fromStdString(row.text), row.left, row.top, row.width});
+    }
+  } else if (details.spread >= 3) {
+    for (const auto& row : spread_shape::kRomanyRows) {
+      captions.push_back({spread_shape::RowText(row), row.left, row.top, row.width});
+    }
+  }
+  return captions;
+}
+
 void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& details) {
-  const SpreadIndex spread = details.spread;
-  const auto places = spread_shape::CardPlaces(spread);
+  std::vector<Place> places;
+  if (details.own) {
+    for (const auto& position : details.own->positions) places.push_back(position.place);
+  } else {
+    const auto known = spread_shape::CardPlaces(details.spread);
+    places.assign(known.begin(), known.end());
+  }
+  if (places.empty()) return;
+  const std::vector<Caption> captions = Captions(details);
   int left = places.front().left;
   int right = 0;
   int top = places.front().top;
@@ -83,8 +109,12 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
     top = std::min(top, place.top);
     bottom = std::max(bottom, place.top + spread_shape::kCardHeight);
   }
-  const bool gypsy = spread >= 3;
-  if (gypsy) top = std::min(top, spread_shape::kRomanyRows[0].top);
+  for (const Caption& row : captions) {
+    left = std::min(left, row.left);
+    right = std::max(right, row.left + row.width);
+    top = std::min(top, row.top);
+    bottom = std::max(bottom, row.top + kRowCaptionHeight);
+  }
 
   // Device units a twip: the card's 1065 twips are the face's pixels at 300 dots an inch.
   const double dpi = painter.device()->logicalDpiX();
@@ -100,12 +130,9 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
   };
 
   painter.setPen(Qt::black);
-  if (gypsy) {
-    const QFont caption = PaperFont(12 * textScale, true);
-    for (const auto& row : spread_shape::kRomanyRows) {
-      Centred(painter, rect(row.left, row.top, row.width, 270), spread_shape::RowText(row),
-              caption);
-    }
+  const QFont captionFont = PaperFont(12 * textScale, true);
+  for (const Caption& row : captions) {
+    Centred(painter, rect(row.left, row.top, row.width, kRowCaptionHeight), row.text, captionFont);
   }
   const QFont number = PaperFont(14.25 * textScale, true);
   for (std::size_t i = 0; i < places.size(); ++i) {
@@ -140,8 +167,7 @@ void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails&
   double y = area.top();
   const QFont title = PaperFont(20, true);
   const double titleHeight = QFontMetricsF(title, painter.device()).height();
-  Centred(painter, QRectF(area.left(), y, area.width(), titleHeight),
-          FromStd(SpreadReportName(spread, details.language)), title);
+  Centred(painter, QRectF(area.left(), y, area.width(), titleHeight), ReadingTitle(details), title);
   y += titleHeight * 1.5;
 
   const QFont detail = PaperFont(11);
@@ -154,7 +180,7 @@ void PaintCoverPage(QPainter& painter, const QRectF& area, const ReadingDetails&
   y += lineHeight * 2;
 
   ReadingDetails shown = details;
-  shown.spread = spread;
+  if (!shown.own) shown.spread = spread;
   PaintSpread(painter, QPointF(area.center().x(), y), shown);
   painter.restore();
 }

@@ -69,6 +69,7 @@ bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
 }
 
 QString ReadingTitle(const ReadingDetails& details) {
+  if (details.own) return QString::fromStdString(details.own->name);
   const SpreadIndex spread = std::clamp<SpreadIndex>(details.spread, 0, kSpreadCount - 1);
   const std::string_view name = SpreadReportName(spread, details.language);
   return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

@@ -2,9 +2,11 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "language.h"
+#include "spread_definition.h"
 #include "types.h"
 
 namespace baralune {
@@ -19,10 +21,11 @@ enum class DealMode : std::uint8_t { Automatic = 0, Manual = 1, OwnCards = 2 };
 struct ReadingDetails {
   using Mode = DealMode;
 
-  std::int64_t id = 0;  // given by the journal once kept
-  QString name;         // as typed
-  QString birthDate;    // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
-  SpreadIndex spread = 0;
+  std::int64_t id = 0;     // given by the journal once kept
+  QString name;            // as typed
+  QString birthDate;       // as picked in the lists, yyyy-MM-dd (the lists allow days no month has)
+  SpreadIndex spread = 0;  // kOwnSpread: the reader's own spread `own`, as it was dealt
+  std::shared_ptr<const SpreadDefinition> own;
   Mode mode = Mode::Automatic;
   std::vector<CardIndex> hand;            // the card of each position, in order
   QDateTime dealt;                        // local date and time, with its offset from UTC

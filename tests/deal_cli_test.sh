@@ -188,4 +188,33 @@ run --spread "$(head -c 100000 /dev/zero | tr '\0' '\200')"
 run --spread $'a\xe2\x80\xaeb\xe2\x80\xa8c\x9bd'  # U+202E, U+2028 in UTF-8
 grep -qF "unknown spread 'a\\xe2\\x80\\xaeb\\xe2\\x80\\xa8c\\x9bd'" "$tmp/stderr" ||
   fail "bidirectional and separator characters not escaped: $(cat "$tmp/stderr")"
+
+# --spread-file deals a reader's own spread; a file that is not a sound spread is refused in
+# one line, writing nothing.
+cat >"$tmp/yes.baralune-spread" <<'EOF'
+{"format": "baralune-spread", "version": 1, "name": "Yes or No",
+ "description": ["Two cards answer a plain question."],
+ "positions": [{"text": "Card 1: the answer.", "left": 3645, "top": 720},
+               {"text": "Card 2: what stands in the way.", "left": 4965, "top": 720}]}
+EOF
+"$deal" --spread-file "$tmp/yes.baralune-spread" --cards 39,0 --text --out "$tmp/yes.txt" ||
+  fail "--spread-file"
+grep -A1 '^Position 2: ' "$tmp/yes.txt" | grep -q '^Card 2: what stands in the way.$' &&
+  grep -q '^Yes or No$' "$tmp/yes.txt" && ! grep -q '^Position 3' "$tmp/yes.txt" ||
+  fail "--spread-file report lacks the spread's texts"
+"$deal" --spread-file "$tmp/yes.baralune-spread" --language es --text | grep -q '^Posición 2: ' ||
+  fail "--spread-file in Spanish"
+for args in "--spread-file" "--spread 0 --spread-file $tmp/yes.baralune-spread" \
+            "--spread-file $tmp/yes.baralune-spread --cards 1,2,3"; do
+  # shellcheck disable=SC2086
+  run $args --out "$tmp/never.rtf"
+  [[ $status -eq 2 && ! -e "$tmp/never.rtf" ]] || fail "'$args' gave $status or wrote"
+done
+sed 's/"version": 1/"version": 7/' "$tmp/yes.baralune-spread" >"$tmp/newer.baralune-spread"
+sed 's/"left": 4965/"left": 4000/' "$tmp/yes.baralune-spread" >"$tmp/overlap.baralune-spread"
+for bad in "newer:the spread is from a newer version" "overlap:cards 1 and 2 overlap" "missing:No such file"; do
+  run --spread-file "$tmp/${bad%%:*}.baralune-spread" --out "$tmp/never.rtf"
+  said "cannot read spread '.*': ${bad#*:}"
+  [[ ! -e "$tmp/never.rtf" ]] || fail "a refused spread wrote a report"
+done
 echo "deal_cli: all checks passed"

@@ -12,6 +12,7 @@
 #include "csv.h"
 #include "fold.h"
 #include "journal_test_files.h"
+#include "readings.h"
 #include "schema.h"
 #include "writer.h"
 
@@ -98,6 +99,35 @@ TEST_F(JournalTest, AReadingThatCannotBeShownIsNotLoaded) {
   EXPECT_FALSE(Load(connection.Db(), 1).has_value());
 }
 
+// A reading of a reader's own spread keeps the spread as dealt; one whose kept spread cannot be
+// read is not shown.
+TEST_F(JournalTest, AReadingKeepsTheReadersSpreadAsDealt) {
+  ASSERT_TRUE(Prepare(Path()).Writable());
+  Connection connection(Path(), false);
+  auto spread = std::make_shared<SpreadDefinition>();
+  spread->name = "Cruz de Año Nuevo";
+  spread->description = {"Two cards."};
+  spread->positions = {{"Card 1: then.", {600, 720}}, {"Card 2: now.", {2000, 720}}};
+  Entry entry = SampleEntry(QStringLiteral("own"));
+  entry.spread = kOwnSpread;
+  entry.own = spread;
+  entry.hand = {39, 0};
+  ASSERT_EQ(Insert(connection.Db(), entry), QString());
+  const std::vector<Entry> found = LoadList(connection.Db(), {});
+  ASSERT_EQ(found.size(), 1u);
+  ASSERT_TRUE(found[0].own);
+  EXPECT_EQ(*found[0].own, *spread);
+  EXPECT_EQ(found[0].spread, kOwnSpread);
+  EXPECT_EQ(found[0].hand, entry.hand);
+  QSqlQuery query(connection.Db());
+  ASSERT_TRUE(SelectList(query, {}) && query.next());
+  EXPECT_EQ(query.value(kSpreadName).toString(), QStringLiteral("Cruz de Año Nuevo"));
+
+  ASSERT_TRUE(query.exec(QStringLiteral("UPDATE reading SET spread_file = '{\"format\": 1}'")));
+  EXPECT_TRUE(LoadList(connection.Db(), {}).empty());
+  EXPECT_FALSE(Load(connection.Db(), found[0].id).has_value());
+}
+
 // Each earlier schema, made by its own steps and holding a reading, comes up to date with the
 // reading intact.
 TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
@@ -107,8 +137,11 @@ TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
       Connection connection(path, false);
       ASSERT_EQ(Migrate(connection.Db(), 0, version), QString());
       QSqlQuery query(connection.Db());
-      // From version 2 on, a reading carries its name as the search compares it.
-      const QString folded = version >= 2 ? QStringLiteral(", 'jose stra\u00dfe'") : QString();
+      // From version 2 on, a reading carries its name as the search compares it; from
+      // version 4 on, fully folded.
+      const QString folded = version >= 4   ? QStringLiteral(", 'jose strasse'")
+                             : version >= 2 ? QStringLiteral(", 'jose stra\u00dfe'")
+                                            : QString();
       ASSERT_TRUE(query.exec(
           QStringLiteral(
               "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards%1)"

@@ -17,6 +17,7 @@
 #include "language.h"
 #include "language_choice.h"
 #include "own_cards_picker.h"
+#include "spreads_window.h"
 #include "statistics_window.h"
 #include "ui_test_support.h"
 
@@ -186,6 +187,10 @@ TEST_P(TextFitTest, StatisticsWindowWithEachChart) {
     statistics->ChartChoice()->setCurrentIndex(chart);
     ExpectFits(statistics, "chart " + std::to_string(chart));
   }
+}
+
+TEST_P(TextFitTest, SpreadsWindow) {
+  ExpectFits(ShowSpreadsWindow(OpenMainWindow()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

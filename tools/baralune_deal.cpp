@@ -2,10 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +20,7 @@
 #include "rich_text_box.h"
 #include "safe_output.h"
 #include "site.h"
+#include "spread_file.h"
 #include "system_error.h"
 #if BARALUNE_CARD_PICTURES
 #include "card_picture_embedder.h"
@@ -122,12 +126,37 @@ baralune::Language AskedLanguage(const std::vector<std::string>& args) {
   return asked;
 }
 
+// The reader's spread in the file at `path`, or null after saying why there is none.
+std::shared_ptr<const baralune::SpreadDefinition> ReadSpread(const std::string& path) {
+  namespace ix = baralune::interchange;
+  const std::string what = std::string(Say("cannot read spread ", "no se puede leer la tirada ")) +
+                           baralune::QuoteArgument(path);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    Fail(what, baralune::SystemErrorText(errno));
+    return nullptr;
+  }
+  // One byte past the limit is enough to know the file is too large.
+  std::string text(ix::kMaxSpreadFileBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) {
+    Fail(what, baralune::SystemErrorText(errno));
+    return nullptr;
+  }
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  ix::SpreadFileResult read = ix::ReadSpreadFile(text);
+  if (!read.spread) {
+    Fail(what, ix::DescribeRefusal(read, g_speaks));
+    return nullptr;
+  }
+  return std::make_shared<const baralune::SpreadDefinition>(std::move(*read.spread));
+}
+
 // The reading as PDF at `path`, through the same safe replacement as the report.
 int WritePdf(const std::string& path, const baralune::Reading& reading,
              const richtext::RichTextBox& box) {
 #if BARALUNE_PRINT
-  const std::string pdf =
-      baralune::HeadlessReadingPdf(reading.spread, reading.hand, box.document(), reading.language);
+  const std::string pdf = baralune::HeadlessReadingPdf(reading, box.document());
   if (pdf.empty())
     return Fail(CannotWrite(path), std::string(Say("no PDF was made", "no se pudo crear el PDF")));
   const baralune::ReplaceResult written = baralune::ReplaceFile(path, pdf);
@@ -174,12 +203,26 @@ int main(int argc, char** argv) {
     return WriteToStdout("baralune-deal " + std::string(baralune::kVersion) + "\n");
   }
 
+  const baralune::HandDrawer draw = options.cards.empty()
+                                        ? baralune::HandDrawer(baralune::DrawFromSharedRandom)
+                                        : baralune::EnteredHand(options.cards);
   HeadlessWindows windows;
-  const baralune::Reading reading = baralune::RunReading(
-      options.spread, windows,
-      options.cards.empty() ? baralune::HandDrawer(baralune::DrawFromSharedRandom)
-                            : baralune::EnteredHand(options.cards),
-      g_speaks);
+  baralune::Reading reading;
+  if (options.spreadFile.empty()) {
+    reading = baralune::RunReading(options.spread, windows, draw, g_speaks);
+  } else {
+    auto spread = ReadSpread(options.spreadFile);
+    if (!spread) return 1;
+    const std::size_t positions = spread->positions.size();
+    if (!options.cards.empty() && options.cards.size() != positions) {
+      std::cerr << "baralune-deal: " << Say("--cards needs ", "--cards necesita ") << positions
+                << Say(" cards for that spread", " cartas para esa tirada") << "\n"
+                << Say("Try 'baralune-deal --help' for more information.\n",
+                       "Prueba «baralune-deal --help» para más información.\n");
+      return 2;
+    }
+    reading = baralune::RunReading(std::move(spread), windows, draw, g_speaks);
+  }
   const std::string report =
       options.plainText ? PlainText(windows.ReportBox()) : windows.ReportBox().TextRTF();
   if (options.outPath.empty() && options.pdfPath.empty()) return WriteToStdout(report);

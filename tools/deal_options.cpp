@@ -153,6 +153,12 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args, Languag
       if (!spread) return fail(say("unknown spread ", "tirada desconocida ") + QuoteArgument(*v));
       options.spread = *spread;
       haveSpread = true;
+    } else if (arg == "--spread-file") {
+      const std::string* v = value();
+      if (!v || v->empty())
+        return fail(
+            say("--spread-file needs a file name", "--spread-file necesita un nombre de archivo"));
+      options.spreadFile = *v;
     } else if (arg == "--pdf") {
       const std::string* v = value();
       if (!v || v->empty())
@@ -182,9 +188,17 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args, Languag
       return fail(say("unknown argument ", "argumento desconocido ") + QuoteArgument(arg));
     }
   }
-  if (!haveSpread) return fail(say("no spread given", "falta la tirada (--spread)"));
+  if (haveSpread && !options.spreadFile.empty()) {
+    return fail(say("--spread and --spread-file cannot go together",
+                    "--spread y --spread-file no pueden ir juntos"));
+  }
+  if (!haveSpread && options.spreadFile.empty()) {
+    return fail(say("no spread given", "falta la tirada (--spread)"));
+  }
+  // The cards of a spread file are counted once it is read.
   const int positions = CardCount(options.spread);
-  if (!options.cards.empty() && static_cast<int>(options.cards.size()) != positions) {
+  if (options.spreadFile.empty() && !options.cards.empty() &&
+      static_cast<int>(options.cards.size()) != positions) {
     return fail(say("--cards needs ", "--cards necesita ") + std::to_string(positions) +
                 say(" cards for that spread", " cartas para esa tirada"));
   }

@@ -14,8 +14,9 @@ struct DealOptions {
   enum class Action { Deal, Help, Version };
   Action action = Action::Deal;
   SpreadIndex spread = 0;
-  std::string outPath;  // empty: standard output
-  std::string pdfPath;  // the reading as PDF as well (empty: none)
+  std::string spreadFile;  // a reader's own spread to deal instead (empty: `spread`)
+  std::string outPath;     // empty: standard output
+  std::string pdfPath;     // the reading as PDF as well (empty: none)
   bool plainText = false;
   std::vector<CardIndex> cards;      // the hand to read, in position order (empty: drawn)
   std::optional<Language> language;  // of the report and the PDF (empty: the system's)

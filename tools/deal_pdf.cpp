@@ -9,8 +9,8 @@
 
 namespace baralune {
 
-std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>& hand,
-                               const richtext::Document& report, Language language) {
+std::string HeadlessReadingPdf(const Reading& reading, const richtext::Document& report) {
+  const Language language = reading.language;
   // Qt's own notices (a missing runtime folder, font set-up) are not the dealer's to pass on:
   // it speaks in one line of its own when something fails.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -25,8 +25,9 @@ std::string HeadlessReadingPdf(SpreadIndex spread, const std::vector<CardIndex>&
   ApplyLanguage(language);  // the translations need the application object
 
   ReadingDetails details;
-  details.spread = spread;
-  details.hand = hand;
+  details.spread = reading.spread;
+  details.own = reading.own;
+  details.hand = reading.hand;
   details.dealt = QDateTime::currentDateTime();
   details.language = language;
   const QByteArray pdf = print::ReadingPdf(details, report);

@@ -1045,6 +1045,89 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>baralune::SpreadsWindow</name>
+    <message>
+        <source>Spreads - Baralune</source>
+        <translation>Tiradas - Baralune</translation>
+    </message>
+    <message>
+        <source>&amp;Spreads:</source>
+        <translation>&amp;Tiradas:</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplicar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copia)</translation>
+    </message>
+    <message>
+        <source>The spreads could not be kept: %1</source>
+        <translation>No se pudieron guardar las tiradas: %1</translation>
+    </message>
+    <message>
+        <source>Delete the spread %1? Readings already dealt with it keep it.</source>
+        <translation>¿Eliminar la tirada %1? Las lecturas ya echadas con ella la conservan.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Import Spread</source>
+        <translation>Importar tirada</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1: %2</source>
+        <translation>No se importó nada de %1: %2</translation>
+    </message>
+    <message>
+        <source>A spread named %1 exists already. Import this one as %2?</source>
+        <translation>Ya existe una tirada llamada %1. ¿Importar esta como %2?</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Export Spread</source>
+        <translation>Exportar tirada</translation>
+    </message>
+    <message>
+        <source>The spread could not be exported to %1: %2</source>
+        <translation>No se pudo exportar la tirada a %1: %2</translation>
+    </message>
+    <message>
+        <source>Baralune spread (*.baralune-spread)</source>
+        <translation>Tirada de Baralune (*.baralune-spread)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Spreads…</source>
+        <translation>&amp;Tiradas…</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>My Own Cards</source>

@@ -290,6 +290,7 @@ ReportPictures* MDI::Target::CardPictures() {
 // The window shows this reading: what the journal keeps of it comes from the reading itself.
 void MDI::Target::ReadingWritten(const Reading& reading) {
   m_owner.m_details.spread = reading.spread;
+  m_owner.m_details.own = reading.own;
   m_owner.m_details.hand = reading.hand;
   m_owner.m_details.language = reading.language;
 }
@@ -365,10 +366,16 @@ QString MDI::SuggestedFileName() const {
   }
   name = name.trimmed();
   if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name.prepend(look::AppTitle());
-  const std::string_view spread = SpreadListText(m_details.spread, ReadingLanguage());
+  const std::string_view spread = m_details.own
+                                      ? std::string_view(m_details.own->name)
+                                      : SpreadListText(m_details.spread, ReadingLanguage());
+  QString spreadName;
+  // A reader's spread may be named with anything; its name too stays one file name.
+  for (const QChar c : QString::fromUtf8(spread.data(), static_cast<qsizetype>(spread.size()))) {
+    spreadName += QStringLiteral("/\\:*?\"<>|").contains(c) ? QLatin1Char(' ') : c;
+  }
   return QStringLiteral("%1 - %2 - %3.rtf")
-      .arg(name, QString::fromUtf8(spread.data(), static_cast<qsizetype>(spread.size())),
-           m_details.dealt.date().toString(Qt::ISODate));
+      .arg(name, spreadName.simplified(), m_details.dealt.date().toString(Qt::ISODate));
 }
 
 void MDI::ClearClipboard() {

@@ -14,6 +14,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "site.h"
+#include "spread_definition.h"
 #include "spread_shapes.h"
 
 namespace baralune {
@@ -29,11 +30,13 @@ struct LayoutInfo {
   int titleWidth;
 };
 
-const LayoutInfo kLayouts[kSpreadCount] = {
+const LayoutInfo kLayouts[kSpreadCount + 1] = {
     {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, 4552, 1890},
     {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, 4552, 1890},
     {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, 4282, 2430},
     {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, 3892, 3210},
+    // A reader's own spread: its places come with it; its name has the display's width.
+    {"picOwnSpread", -1, "picOwn", {}, 1500, 7500},
 };
 
 // A spread's name as its report gives it: the engine holds it in each language.
@@ -82,18 +85,26 @@ frmCartomancy::frmCartomancy(QWidget* parent) : QWidget(parent) {
   m_front = kSpreadCount - 1;
 }
 
-void frmCartomancy::BuildLayout(SpreadIndex spread) {
+void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own) {
   const LayoutInfo& info = kLayouts[spread];
+  std::vector<spread_shape::Place> ownPlaces;
+  if (own) {
+    for (const auto& position : own->positions) ownPlaces.push_back(position.place);
+  }
+  const QString title =
+      own ? QString::fromStdString(own->name) : SpreadTitle(spread, AppliedLanguage());
   auto* panel = new QWidget(this);
   panel->setObjectName(QString::fromLatin1(info.panelName));
   if (info.panelIndex >= 0) panel->setProperty("index", info.panelIndex);
   panel->setGeometry(look::TwipsRect(0, 600, 10500, kPanelHeightTwips));
   look::FillBackground(panel, look::Background());
-  panel->setAccessibleName(SpreadTitle(spread, AppliedLanguage()));
+  panel->setAccessibleName(title);
   m_panels[spread] = panel;
+  m_cardBoxes[spread].clear();
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
-  const std::span<const spread_shape::Place> positions = info.positions;
+  const std::span<const spread_shape::Place> positions =
+      own ? std::span<const spread_shape::Place>(ownPlaces) : info.positions;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     auto* box = new QLabel(panel);
     box->setObjectName(QString::fromLatin1(info.boxName));
@@ -111,9 +122,8 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
     m_cardBoxes[spread].push_back(box);
   }
 
-  MakeLabel(panel, "lblSpreadName", SpreadTitle(spread, AppliedLanguage()),
-            look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270), look::Font(12, true),
-            QColor(0, 255, 255));
+  MakeLabel(panel, "lblSpreadName", title, look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270),
+            look::Font(12, true), QColor(0, 255, 255));
 
   if (spread == 3) {
     int row = 0;
@@ -128,6 +138,14 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
                          return a->font().pointSizeF() < b->font().pointSizeF();
                        }))->font();
     for (QLabel* caption : captions) caption->setFont(font);
+  }
+  if (own) {
+    int row = 0;
+    for (const auto& caption : own->rowCaptions) {
+      MakeLabel(panel, "lblRowCaption", QString::fromStdString(caption.text),
+                look::TwipsRect(caption.left, caption.top, caption.width, kRowCaptionHeight),
+                look::Font(12, true), look::Orange(), row++);
+    }
   }
 
   auto* bottom = new LinkLabel(
@@ -180,15 +198,24 @@ void frmCartomancy::lblCaptionBottom_Click() {
   OpenHomePage();
 }
 
+void frmCartomancy::LayOutOwnSpread(const SpreadDefinition& spread) {
+  // The panel is made anew for each reading: the spread may be another, or changed.
+  delete m_panels[kOwnSpread];
+  m_panels[kOwnSpread] = nullptr;
+  BuildLayout(kOwnSpread, &spread);
+  m_panels[kOwnSpread]->show();
+  m_panels[kOwnSpread]->lower();
+}
+
 QLabel* frmCartomancy::CardBox(SpreadIndex spread, int position) const {
-  if (spread < 0 || spread >= kSpreadCount) return nullptr;
+  if (spread < 0 || spread > kOwnSpread) return nullptr;
   const auto& boxes = m_cardBoxes[spread];
   if (position < 1 || position > static_cast<int>(boxes.size())) return nullptr;
   return boxes[position - 1];
 }
 
 QWidget* frmCartomancy::LayoutPanel(SpreadIndex spread) const {
-  return spread >= 0 && spread < kSpreadCount ? m_panels[spread] : nullptr;
+  return spread >= 0 && spread <= kOwnSpread ? m_panels[spread] : nullptr;
 }
 
 void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) {

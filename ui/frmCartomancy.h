@@ -21,6 +21,8 @@ class frmCartomancy : public QWidget, public SpreadDisplay {
 
   void PlaceCardPicture(SpreadIndex spread, int position, CardIndex card) override;
   void BringLayoutToFront(SpreadIndex spread) override;
+  // A reader's own spread gets a panel of its own (kOwnSpread), made anew for each reading.
+  void LayOutOwnSpread(const SpreadDefinition& spread) override;
   // Titles and row captions in `language`: a reading shown again keeps the language it was
   // dealt in, in its spread display as in its report.
   void ShowTitlesIn(Language language);
@@ -40,11 +42,12 @@ class frmCartomancy : public QWidget, public SpreadDisplay {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void BuildLayout(SpreadIndex spread);
+  void BuildLayout(SpreadIndex spread, const SpreadDefinition* own = nullptr);
   void lblCaptionBottom_Click();
 
-  std::array<QWidget*, kSpreadCount> m_panels{};
-  std::array<std::vector<QLabel*>, kSpreadCount> m_cardBoxes;
+  // The four spreads' panels, then the reader's own spread's (null until one is read).
+  std::array<QWidget*, kSpreadCount + 1> m_panels{};
+  std::array<std::vector<QLabel*>, kSpreadCount + 1> m_cardBoxes;
   SpreadIndex m_front = 3;
 };
 

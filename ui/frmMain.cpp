@@ -24,10 +24,12 @@
 #include "look.h"
 #include "own_cards_option.h"
 #include "own_cards_picker.h"
+#include "own_spreads.h"
 #include "program.h"
 #include "reading.h"
 #include "seams.h"
 #include "site.h"
+#include "spreads_window.h"
 
 namespace baralune {
 
@@ -137,6 +139,7 @@ void frmMain::CreateMenus() {
   QAction* calculate = m_mnuFile->addAction(tr("Deal The &Cards"));
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
+  AddSpreadsAction(this, m_mnuFile);
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
   AddLanguageMenu(this, m_mnuFile);
@@ -273,6 +276,10 @@ void frmMain::Form_Load() {
     for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
       m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
     }
+    // The reader's own spreads follow the four.
+    for (const auto& own : OwnSpreads::All()) {
+      m_cboSpread->addItem(QString::fromStdString(own->name));
+    }
     m_cboMonth->setCurrentIndex(0);
     m_cboDate->setCurrentIndex(0);
     m_cboYear->setCurrentIndex(0);
@@ -287,6 +294,12 @@ void frmMain::cboSpread_Click() {
     if (index >= 0 && index < kSpreadCount) {
       m_lblSpreadDesc->setText(
           QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
+    } else if (const auto own = OwnSpreadAt(index)) {
+      QStringList paragraphs;
+      for (const std::string& paragraph : own->description) {
+        paragraphs << QString::fromStdString(paragraph);
+      }
+      m_lblSpreadDesc->setText(paragraphs.join(QLatin1Char('\n')));
     }
   });
 }
@@ -313,9 +326,10 @@ void frmMain::cmdCalculate_Click() {
   bool valid = false;
   Guard([&] { valid = ValidateEntries(); });
   if (!valid) return;
-  Guard([this] { CurrentSpreadIndex = static_cast<SpreadIndex>(m_cboSpread->currentIndex()); });
   ReadingDetails details;
   Guard([&] { details = EnteredDetails(); });
+  CurrentSpreadIndex = details.spread;
+  CurrentOwnSpread = details.own;
 
   if (m_optAuto->isChecked()) {
     MDI* report = nullptr;
@@ -323,8 +337,8 @@ void frmMain::cmdCalculate_Click() {
     if (report != nullptr) {
       Guard([&] { report->SetReadingDetails(details); });
       Guard([&] {
-        RunReading(CurrentSpreadIndex, report->ReadingTarget(), DrawFromSharedRandom,
-                   ReadingLanguage());
+        RunSpreadReading(CurrentSpreadIndex, CurrentOwnSpread, report->ReadingTarget(),
+                         DrawFromSharedRandom, ReadingLanguage());
       });
       Guard([&] { report->ShowReport(); });
     }
@@ -347,6 +361,12 @@ void frmMain::cmdCalculate_Click() {
   Guard([this] { UnloadForReading(); });
 }
 
+std::shared_ptr<const SpreadDefinition> frmMain::OwnSpreadAt(int index) {
+  const auto& own = OwnSpreads::All();
+  const int at = index - kSpreadCount;
+  return at >= 0 && at < static_cast<int>(own.size()) ? own[static_cast<std::size_t>(at)] : nullptr;
+}
+
 ReadingDetails frmMain::EnteredDetails() const {
   ReadingDetails details;
   details.name = m_txtName->text();
@@ -356,6 +376,8 @@ ReadingDetails frmMain::EnteredDetails() const {
                           .arg(m_cboMonth->currentIndex() + 1, 2, 10, QLatin1Char('0'))
                           .arg(m_cboDate->currentText().toInt(), 2, 10, QLatin1Char('0'));
   details.spread = static_cast<SpreadIndex>(m_cboSpread->currentIndex());
+  details.own = OwnSpreadAt(m_cboSpread->currentIndex());
+  if (details.own) details.spread = kOwnSpread;
   details.mode = ReadingDetails::Mode::Automatic;
   return details;
 }
@@ -371,6 +393,9 @@ void frmMain::RestoreEntries(const ReadingDetails& details) {
     }
     if (details.spread >= 0 && details.spread < kSpreadCount) {
       m_cboSpread->setCurrentIndex(details.spread);
+    } else if (details.own) {
+      m_cboSpread->setCurrentIndex(
+          m_cboSpread->findText(QString::fromStdString(details.own->name), Qt::MatchExactly));
     }
     switch (details.mode) {
       case ReadingDetails::Mode::Automatic:

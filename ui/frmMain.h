@@ -35,6 +35,8 @@ class frmMain : public QMainWindow {
 
   // The name, date of birth and spread as entered, for the reading about to be dealt.
   ReadingDetails EnteredDetails() const;
+  // The reader's own spread at `index` of Select Spread, after the four; null for the four.
+  static std::shared_ptr<const SpreadDefinition> OwnSpreadAt(int index);
   // Enters the name, date of birth, spread and mode of `details` again, as when a reader comes
   // back from the picker.
   void RestoreEntries(const ReadingDetails& details);

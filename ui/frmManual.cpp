@@ -223,14 +223,16 @@ void frmManual::Form_Load() {
   m_pickCount = 0;
   Guard([this] {
     m_spreadIndex = CurrentSpreadIndex;
-    m_cardCount = CardCount(m_spreadIndex);
+    m_ownSpread = CurrentOwnSpread;
+    m_cardCount = PositionCount(m_spreadIndex, m_ownSpread.get());
   });
   Guard([this] { m_lblPositionMeaning->setText(PositionText(1)); });
   Guard([this] { m_lastPositionMeaning = PositionText(m_cardCount); });
 }
 
 QString frmManual::PositionText(int position) const {
-  return QString::fromStdString(PositionMeaning(m_spreadIndex, position, ReadingLanguage()));
+  return QString::fromStdString(
+      baralune::PositionText(m_spreadIndex, m_ownSpread.get(), position, ReadingLanguage()));
 }
 
 TrayCard* frmManual::picManual(int index) const {
@@ -329,7 +331,8 @@ void frmManual::DealReading() {
   Guard([&] { report = LoadedReportWindow(); });
   if (report != nullptr) {
     Guard([&] {
-      RunReading(m_spreadIndex, report->ReadingTarget(), DrawFromSharedRandom, ReadingLanguage());
+      RunSpreadReading(m_spreadIndex, m_ownSpread, report->ReadingTarget(), DrawFromSharedRandom,
+                       ReadingLanguage());
     });
     // The spread display lives in the report window: showing it brings up its frame.
     Guard([&] { report->ShowReport(); });

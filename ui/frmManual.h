@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "focus_cue.h"
+#include "spread_definition.h"
 #include "types.h"
 
 class QMenu;
@@ -96,6 +98,7 @@ class frmManual : public QMainWindow {
   void DealReading();
 
   SpreadIndex m_spreadIndex = 0;
+  std::shared_ptr<const SpreadDefinition> m_ownSpread;  // the reader's own, when picked
   int m_cardCount = 0;
   int m_pickCount = 0;
   QString m_lastPositionMeaning;

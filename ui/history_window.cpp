@@ -108,8 +108,14 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     case journal::kName:
       // A long name shows whole in its tooltip.
       return value.toString();
-    case journal::kSpread:
-      return role == Qt::ToolTipRole ? QVariant() : QVariant(SpreadText(value.toInt()));
+    case journal::kSpread: {
+      if (role == Qt::ToolTipRole) return {};
+      // A reader's own spread by the name it had when dealt.
+      if (value.toInt() == kOwnSpread) {
+        return QSqlQueryModel::data(this->index(index.row(), journal::kSpreadName));
+      }
+      return SpreadText(value.toInt());
+    }
     case journal::kMode:
       return role == Qt::ToolTipRole ? QVariant() : QVariant(ModeText(value.toInt()));
     default:
@@ -569,7 +575,8 @@ void ShowReadingAgain(const ReadingDetails& details) {
   MDI* report = LoadedReportWindow();
   report->SetReadingDetails(details);
   // The report is written again in the language it was first written in.
-  RunReading(details.spread, report->ReadingTarget(), EnteredHand(details.hand), details.language);
+  RunSpreadReading(details.spread, details.own, report->ReadingTarget(), EnteredHand(details.hand),
+                   details.language);
   if (frmCartomancy* display = report->SpreadDisplayWindow()) {
     display->ShowTitlesIn(details.language);
   }

@@ -141,7 +141,7 @@ OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
   m_details.mode = ReadingDetails::Mode::OwnCards;
-  Guard([this] { m_cardCount = CardCount(m_details.spread); });
+  Guard([this] { m_cardCount = PositionCount(m_details.spread, m_details.own.get()); });
   CreateMenus();
   CreateControls();
   ShowNextPosition();
@@ -258,8 +258,8 @@ void OwnCardsPicker::ShowNextPosition() {
   const int position = std::min(static_cast<int>(m_picks.size()) + 1, m_cardCount);
   m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
   Guard([&] {
-    m_lblPositionMeaning->setText(
-        QString::fromStdString(PositionMeaning(m_details.spread, position, ReadingLanguage())));
+    m_lblPositionMeaning->setText(QString::fromStdString(
+        PositionText(m_details.spread, m_details.own.get(), position, ReadingLanguage())));
   });
   const bool all = AllPicked();
   m_cmdDeal->setEnabled(all);
@@ -291,8 +291,8 @@ void OwnCardsPicker::cmdDeal_Click() {
   if (report != nullptr) {
     Guard([&] { report->SetReadingDetails(m_details); });
     Guard([&] {
-      RunReading(m_details.spread, report->ReadingTarget(), EnteredHand(m_picks),
-                 ReadingLanguage());
+      RunSpreadReading(m_details.spread, m_details.own, report->ReadingTarget(),
+                       EnteredHand(m_picks), ReadingLanguage());
     });
     Guard([&] { report->ShowReport(); });
   }
