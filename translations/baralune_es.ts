@@ -27,15 +27,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>Guard</name>
-    <message>
-        <source>This could not be done:
-%1</source>
-        <translation>No se pudo hacer:
-%1</translation>
-    </message>
-</context>
-<context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -116,12 +107,24 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>the database gave no reason</source>
         <translation>la base de datos no dio ningún motivo</translation>
     </message>
+    <message>
+        <source>The History could not be opened:
+%1</source>
+        <translation>No se pudo abrir el historial:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>&amp;Language</source>
         <translation>I&amp;dioma</translation>
+    </message>
+    <message>
+        <source>The language could not be changed:
+%1</source>
+        <translation>No se pudo cambiar el idioma:
+%1</translation>
     </message>
 </context>
 <context>
@@ -202,139 +205,11 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Application is already running</source>
         <translation>El programa ya está en marcha</translation>
     </message>
-</context>
-<context>
-    <name>baralune::MDI</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>A&amp;trás</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>Report</source>
-        <translation>Informe</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>No se pudo guardar el informe en %1: %2</translation>
-    </message>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
-    <message>
-        <source>&amp;Export as PDF…</source>
-        <translation>&amp;Exportar como PDF…</translation>
-    </message>
-    <message>
-        <source>The reading could not be printed: %1</source>
-        <translation>No se pudo imprimir la lectura: %1</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>the PDF could not be made</source>
-        <translation>no se pudo crear el PDF</translation>
-    </message>
-    <message>
-        <source>The reading could not be exported to %1: %2</source>
-        <translation>No se pudo exportar la lectura a %1: %2</translation>
-    </message>
-    <message>
-        <source>Sho&amp;w Spread</source>
-        <translation>&amp;Mostrar la tirada</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy</source>
-        <comment>date of birth</comment>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy, HH:mm</source>
-        <comment>when dealt</comment>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
-    </message>
-    <message>
-        <source>%1, born %2 — dealt %3</source>
-        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
-    </message>
-    <message>
-        <source>Rich Text Format (*.rtf *.doc)</source>
-        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view…</source>
-        <translation>&amp;Vista previa de impresión…</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::TrayCard</name>
-    <message>
-        <source>Face-down card %1</source>
-        <translation>Carta %1 boca abajo</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::frmAbout</name>
-    <message>
-        <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
-        <translation>La Baraja Española se presta a una lectura muy parecida a la del tarot: cada una de sus cuarenta cartas, puesta en una tirada, habla de una parte de tu vida. Baralune puede ayudarte a encontrar soluciones a tus problemas y a predecir lo que te depara el futuro.</translation>
-    </message>
-    <message>
-        <source>Baralune icon</source>
-        <translation>Icono de Baralune</translation>
-    </message>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Haz clic aquí para visitar %1</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
-    </message>
-    <message>
-        <source>Click here for more details.</source>
-        <translation>Más información aquí.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::frmCartomancy</name>
-    <message>
-        <source>Position %1</source>
-        <translation>Posición %1</translation>
-    </message>
-    <message>
-        <source>Position %1: face down</source>
-        <translation>Posición %1: boca abajo</translation>
-    </message>
-    <message>
-        <source>Spread display</source>
-        <translation>Vista de la tirada</translation>
-    </message>
-    <message>
-        <source>For Detailed Analysis Visit %1</source>
-        <translation>Para un análisis detallado, visita %1</translation>
-    </message>
-    <message>
-        <source>Position %1: %2</source>
-        <translation>Posición %1: %2</translation>
+        <source>The main window could not be opened:
+%1</source>
+        <translation>No se pudo abrir la ventana principal:
+%1</translation>
     </message>
 </context>
 <context>
@@ -453,6 +328,237 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>The reading could not be shown again:
+%1</source>
+        <translation>No se pudo volver a mostrar la lectura:
+%1</translation>
+    </message>
+    <message>
+        <source>The readings could not be exported:
+%1</source>
+        <translation>No se pudieron exportar las lecturas:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::MDI</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF…</source>
+        <translation>&amp;Exportar como PDF…</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: %1</source>
+        <translation>No se pudo imprimir la lectura: %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported to %1: %2</source>
+        <translation>No se pudo exportar la lectura a %1: %2</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w Spread</source>
+        <translation>&amp;Mostrar la tirada</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date of birth</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <comment>when dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, born %2 — dealt %3</source>
+        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf *.doc)</source>
+        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>The report could not be saved:
+%1</source>
+        <translation>No se pudo guardar el informe:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be dealt:
+%1</source>
+        <translation>No se pudieron echar las cartas:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed:
+%1</source>
+        <translation>No se pudo imprimir la lectura:
+%1</translation>
+    </message>
+    <message>
+        <source>The print preview could not be shown:
+%1</source>
+        <translation>No se pudo mostrar la vista previa de impresión:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported as PDF:
+%1</source>
+        <translation>No se pudo exportar la lectura como PDF:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::OwnCardsPicker</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Diamonds (Oros)</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Hearts (Copas)</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Spades (Espadas)</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Clubs (Bastos)</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Pick</source>
+        <translation>&amp;Deshacer la última elección</translation>
+    </message>
+    <message>
+        <source>D&amp;eal</source>
+        <translation>&amp;Repartir</translation>
+    </message>
+    <message>
+        <source>%1, picked for position %2</source>
+        <translation>%1, elegida para la posición %2</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation>Carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>Discard the card picked?</source>
+        <translation>¿Descartar la carta elegida?</translation>
+    </message>
+    <message>
+        <source>Discard the %1 cards picked?</source>
+        <translation>¿Descartar las %1 cartas elegidas?</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::TrayCard</name>
+    <message>
+        <source>Face-down card %1</source>
+        <translation>Carta %1 boca abajo</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmAbout</name>
+    <message>
+        <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
+        <translation>La Baraja Española se presta a una lectura muy parecida a la del tarot: cada una de sus cuarenta cartas, puesta en una tirada, habla de una parte de tu vida. Baralune puede ayudarte a encontrar soluciones a tus problemas y a predecir lo que te depara el futuro.</translation>
+    </message>
+    <message>
+        <source>Baralune icon</source>
+        <translation>Icono de Baralune</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Más información aquí.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmCartomancy</name>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>Position %1: face down</source>
+        <translation>Posición %1: boca abajo</translation>
+    </message>
+    <message>
+        <source>Spread display</source>
+        <translation>Vista de la tirada</translation>
+    </message>
+    <message>
+        <source>For Detailed Analysis Visit %1</source>
+        <translation>Para un análisis detallado, visita %1</translation>
+    </message>
+    <message>
+        <source>Position %1: %2</source>
+        <translation>Posición %1: %2</translation>
     </message>
 </context>
 <context>
@@ -583,61 +689,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Advertisement</source>
         <translation>Publicidad</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::OwnCardsPicker</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>Diamonds (Oros)</source>
-        <translation>Oros</translation>
-    </message>
-    <message>
-        <source>Hearts (Copas)</source>
-        <translation>Copas</translation>
-    </message>
-    <message>
-        <source>Spades (Espadas)</source>
-        <translation>Espadas</translation>
-    </message>
-    <message>
-        <source>Clubs (Bastos)</source>
-        <translation>Bastos</translation>
-    </message>
-    <message>
-        <source>&amp;Undo Last Pick</source>
-        <translation>&amp;Deshacer la última elección</translation>
-    </message>
-    <message>
-        <source>D&amp;eal</source>
-        <translation>&amp;Repartir</translation>
-    </message>
-    <message>
-        <source>%1, picked for position %2</source>
-        <translation>%1, elegida para la posición %2</translation>
-    </message>
-    <message>
-        <source>Card %1 of %2</source>
-        <translation>Carta %1 de %2</translation>
-    </message>
-    <message>
-        <source>Discard the card picked?</source>
-        <translation>¿Descartar la carta elegida?</translation>
-    </message>
-    <message>
-        <source>Discard the %1 cards picked?</source>
-        <translation>¿Descartar las %1 cartas elegidas?</translation>
     </message>
 </context>
 <context>

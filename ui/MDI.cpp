@@ -102,7 +102,7 @@ void MDI::CreateMenus() {
   file->addSeparator();
   QAction* spread = file->addAction(tr("Sho&w Spread"));
   spread->setObjectName(QStringLiteral("mnuShowSpread"));
-  connect(spread, &QAction::triggered, this, [this] { Guard([this] { ShowSpreadDisplay(); }); });
+  connect(spread, &QAction::triggered, this, &MDI::ShowSpreadDisplay);
   AddJournalActions(this, file);
   QAction* back = file->addAction(tr("&Back"));
   back->setObjectName(QStringLiteral("mnuBack"));
@@ -178,8 +178,8 @@ void MDI::CreateControls() {
   m_picBottom->setFixedHeight(look::Px(kBottomHeightTwips));
   m_lblCobrand = MakeLink(m_picBottom, "lblCobrand", CoBrandText());
   m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
-  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(m_lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
   m_cmdSave = MakeButton(m_picBottom, "cmdSave", tr("&Save"));
   m_cmdExit = MakeButton(m_picBottom, "cmdExit", tr("E&xit"));
   connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -203,8 +203,8 @@ void MDI::CreateControls() {
 }
 
 void MDI::MDIForm_Load() {
-  Guard([this] { EnableLinkDetection(m_rtb, m_picRight); });
-  Guard([this] { LoadSpreadDisplay(); });
+  EnableLinkDetection(m_rtb, m_picRight);
+  LoadSpreadDisplay();
 }
 
 void MDI::LoadSpreadDisplay() {
@@ -275,7 +275,7 @@ void MDI::ArrangeReport() {
 void MDI::MDIForm_Unload() {
   if (m_unloaded) return;
   m_unloaded = true;
-  Guard([] { DisableLinkDetection(); });
+  DisableLinkDetection();
 }
 
 SpreadDisplay* MDI::Target::ObtainSpreadDisplay() {
@@ -316,7 +316,7 @@ void MDI::ShowReport() {
   showMaximized();
   // The keyboard starts in the report, not on the first link the window comes to.
   m_rtb->setFocus();
-  Guard([this] { RecordReading(m_details); });
+  RecordReading(m_details);
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {
@@ -325,19 +325,17 @@ void MDI::resizeEvent(QResizeEvent* event) {
 }
 
 void MDI::MDIForm_Resize() {
-  Guard([this] {
-    const int frame = frameGeometry().width() - geometry().width();
-    const int outerTwips = (width() + std::max(frame, 0)) * look::kTwipsPerPixel;
-    const int buttonTwips = kButtonWidthTwips;
-    m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
-    m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
-    m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
-    // Whose reading it is, from the left edge up to Back.
-    const int left = look::Px(120);
-    m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
-    FitReadingLine();
-  });
-  Guard([this] { ArrangeReport(); });
+  const int frame = frameGeometry().width() - geometry().width();
+  const int outerTwips = (width() + std::max(frame, 0)) * look::kTwipsPerPixel;
+  const int buttonTwips = kButtonWidthTwips;
+  m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
+  m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
+  m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
+  // Whose reading it is, from the left edge up to Back.
+  const int left = look::Px(120);
+  m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
+  FitReadingLine();
+  ArrangeReport();
 }
 
 void MDI::FitReadingLine() {
@@ -372,10 +370,8 @@ QString MDI::SuggestedFileName() const {
 }
 
 void MDI::ClearClipboard() {
-  Guard([] {
-    // Only what was copied from the report: another program's clipboard is not ours to empty.
-    if (richtext::ReportView::ClipboardHoldsReportCopy()) QGuiApplication::clipboard()->clear();
-  });
+  // Only what was copied from the report: another program's clipboard is not ours to empty.
+  if (richtext::ReportView::ClipboardHoldsReportCopy()) QGuiApplication::clipboard()->clear();
 }
 
 void MDI::cmdSave_Click() {
@@ -396,9 +392,14 @@ void MDI::cmdSave_Click() {
           tr("The report could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error),
           QMessageBox::Information);
     }
-  } catch (...) {
+  } catch (const std::exception& failure) {
     // Nothing was written over the old file; the report stays as it was.
+    ReportFailedStep(tr("The report could not be saved:\n%1"), failure);
   }
+}
+
+QString ReadingNotDealtText() {
+  return MDI::tr("The reading could not be dealt:\n%1");
 }
 
 MDI* LoadedReportWindow() {
@@ -407,11 +408,9 @@ MDI* LoadedReportWindow() {
 }
 
 void MDI::mnuBack_Click() {
-  Guard([] { ShowNewMainWindow(); });
-  Guard([this] {
-    m_unloadingForBack = true;
-    close();
-  });
+  ShowNewMainWindow();
+  m_unloadingForBack = true;
+  close();
 }
 
 void MDI::UnloadKeepingProgram() {
@@ -420,14 +419,14 @@ void MDI::UnloadKeepingProgram() {
 }
 
 void MDI::mnuExit_Click() {
-  Guard([] { QuitProgram(); });
+  QuitProgram();
 }
 
 void MDI::closeEvent(QCloseEvent* event) {
   // Unloading switches link detection off before anything else.
   MDIForm_Unload();
   // The user closing the report window ends the program; Back does not.
-  if (!m_unloadingForBack && !QuittingProgram()) Guard([] { QuitProgram(); });
+  if (!m_unloadingForBack && !QuittingProgram()) QuitProgram();
   MarkUnloaded(this);
   event->accept();
 }

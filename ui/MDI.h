@@ -136,4 +136,7 @@ class MDI : public QMainWindow {
 // The loaded report window, or a new one if none is loaded; a new one stays hidden until shown.
 MDI* LoadedReportWindow();
 
+// What is said when a reading could not be dealt, with %1 for the reason.
+QString ReadingNotDealtText();
+
 }  // namespace baralune

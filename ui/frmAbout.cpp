@@ -76,8 +76,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   auto* details = MakeLink(this, "lblCoBrand", tr("Click here for more details."),
                            look::TwipsRect(4650, 2595, 2355, 195));
   // The advertisement is for the fully branded program, whatever the label's name says.
-  connect(home, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
-  connect(details, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(home, &LinkLabel::clicked, this, &OpenHomePage);
+  connect(details, &LinkLabel::clicked, this, &OpenFullBrandPage);
 
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("Line1"));

@@ -160,7 +160,7 @@ void frmMain::CreateControls() {
                               "Visit %1 Now")
                                .arg(FromView(kSiteAddress)),
                            look::TwipsRect(-7, 120, 9405, 195));
-  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+  connect(label14, &LinkLabel::clicked, this, &OpenHomePage);
 
   m_lblSpreadDesc = new QLabel(client);
   m_lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
@@ -246,8 +246,8 @@ void frmMain::CreateControls() {
   m_lblFullBrand =
       MakeLink(fraFullBrand, "lblFullBrand", FullBrandText(), look::TwipsRect(120, 165, 9105, 615));
   // Created last, the full-brand label lies above the co-brand one.
-  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(m_lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
 
   connect(m_cboSpread, &QComboBox::currentIndexChanged, this, [this] { cboSpread_Click(); });
 }
@@ -265,86 +265,73 @@ void frmMain::SetTabOrder() {
 }
 
 void frmMain::Form_Load() {
-  Guard([this] {
-    const QSignalBlocker block(m_cboSpread);
-    for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
-    for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
-    for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
-    for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
-      m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
-    }
-    m_cboMonth->setCurrentIndex(0);
-    m_cboDate->setCurrentIndex(0);
-    m_cboYear->setCurrentIndex(0);
-    m_cboSpread->setCurrentIndex(-1);
-    m_lblSpreadDesc->setText(WelcomeText());
-  });
+  const QSignalBlocker block(m_cboSpread);
+  for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
+  for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
+  for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
+  for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
+    m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
+  }
+  m_cboMonth->setCurrentIndex(0);
+  m_cboDate->setCurrentIndex(0);
+  m_cboYear->setCurrentIndex(0);
+  m_cboSpread->setCurrentIndex(-1);
+  m_lblSpreadDesc->setText(WelcomeText());
 }
 
 void frmMain::cboSpread_Click() {
-  Guard([this] {
-    const int index = m_cboSpread->currentIndex();
-    if (index >= 0 && index < kSpreadCount) {
-      m_lblSpreadDesc->setText(
-          QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
-    }
-  });
+  const int index = m_cboSpread->currentIndex();
+  if (index >= 0 && index < kSpreadCount) {
+    m_lblSpreadDesc->setText(
+        QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
+  }
 }
 
 bool frmMain::ValidateEntries() {
   if (m_txtName->text().trimmed().isEmpty()) {
-    Guard([this] { ShowMessage(this, tr("Please Enter Your Name"), QMessageBox::Critical); });
-    Guard([this] { m_txtName->setFocus(); });
+    ShowMessage(this, tr("Please Enter Your Name"), QMessageBox::Critical);
+    m_txtName->setFocus();
     return false;
   }
   if (m_cboSpread->currentText().trimmed().isEmpty()) {
-    Guard([this] { ShowMessage(this, tr("Please Select Spread"), QMessageBox::Critical); });
-    Guard([this] { m_cboSpread->setFocus(); });
+    ShowMessage(this, tr("Please Select Spread"), QMessageBox::Critical);
+    m_cboSpread->setFocus();
     return false;
   }
   if (!m_optAuto->isChecked() && !m_optManual->isChecked() && !m_optOwnCards->isChecked()) {
-    Guard([this] { ShowMessage(this, tr("Please Select Analyze Mode"), QMessageBox::Critical); });
+    ShowMessage(this, tr("Please Select Analyze Mode"), QMessageBox::Critical);
     return false;
   }
   return true;
 }
 
 void frmMain::cmdCalculate_Click() {
-  bool valid = false;
-  Guard([&] { valid = ValidateEntries(); });
-  if (!valid) return;
-  Guard([this] { CurrentSpreadIndex = static_cast<SpreadIndex>(m_cboSpread->currentIndex()); });
-  ReadingDetails details;
-  Guard([&] { details = EnteredDetails(); });
-
-  if (m_optAuto->isChecked()) {
-    MDI* report = nullptr;
-    Guard([&] { report = LoadedReportWindow(); });
-    if (report != nullptr) {
-      Guard([&] { report->SetReadingDetails(details); });
-      Guard([&] {
-        RunReading(CurrentSpreadIndex, report->ReadingTarget(), DrawFromSharedRandom,
-                   ReadingLanguage());
-      });
-      Guard([&] { report->ShowReport(); });
+  if (!ValidateEntries()) return;
+  CurrentSpreadIndex = static_cast<SpreadIndex>(m_cboSpread->currentIndex());
+  ReadingDetails details = EnteredDetails();
+  try {
+    if (m_optAuto->isChecked()) {
+      MDI* report = LoadedReportWindow();
+      report->SetReadingDetails(details);
+      RunReading(CurrentSpreadIndex, report->ReadingTarget(), DrawFromSharedRandom,
+                 ReadingLanguage());
+      report->ShowReport();
+    } else if (m_optOwnCards->isChecked()) {
+      ShowOwnCardsWindow(details);
+    } else {
+      ShowManualWindow();
+      // The report window waits, hidden, for the reading that follows the last pick.
+      MDI* report = LoadedReportWindow();
+      details.mode = ReadingDetails::Mode::Manual;
+      report->SetReadingDetails(details);
+      report->hide();
     }
-    Guard([this] { UnloadForReading(); });
+  } catch (const std::exception& failure) {
+    // The main window stays as it is, for another try.
+    ReportFailedStep(ReadingNotDealtText(), failure);
     return;
   }
-  if (m_optOwnCards->isChecked()) {
-    Guard([&] { ShowOwnCardsWindow(details); });
-    Guard([this] { UnloadForReading(); });
-    return;
-  }
-  Guard([] { ShowManualWindow(); });
-  // The report window waits, hidden, for the reading that follows the last pick.
-  Guard([&] {
-    MDI* report = LoadedReportWindow();
-    details.mode = ReadingDetails::Mode::Manual;
-    report->SetReadingDetails(details);
-    report->hide();
-  });
-  Guard([this] { UnloadForReading(); });
+  UnloadForReading();
 }
 
 ReadingDetails frmMain::EnteredDetails() const {
@@ -361,29 +348,27 @@ ReadingDetails frmMain::EnteredDetails() const {
 }
 
 void frmMain::RestoreEntries(const ReadingDetails& details) {
-  Guard([&] {
-    m_txtName->setText(details.name);
-    const QStringList date = details.birthDate.split(QLatin1Char('-'));
-    if (date.size() == 3) {
-      m_cboYear->setCurrentIndex(m_cboYear->findText(date[0]));
-      m_cboMonth->setCurrentIndex(date[1].toInt() - 1);
-      m_cboDate->setCurrentIndex(m_cboDate->findText(QString::number(date[2].toInt())));
-    }
-    if (details.spread >= 0 && details.spread < kSpreadCount) {
-      m_cboSpread->setCurrentIndex(details.spread);
-    }
-    switch (details.mode) {
-      case ReadingDetails::Mode::Automatic:
-        m_optAuto->setChecked(true);
-        break;
-      case ReadingDetails::Mode::Manual:
-        m_optManual->setChecked(true);
-        break;
-      case ReadingDetails::Mode::OwnCards:
-        m_optOwnCards->setChecked(true);
-        break;
-    }
-  });
+  m_txtName->setText(details.name);
+  const QStringList date = details.birthDate.split(QLatin1Char('-'));
+  if (date.size() == 3) {
+    m_cboYear->setCurrentIndex(m_cboYear->findText(date[0]));
+    m_cboMonth->setCurrentIndex(date[1].toInt() - 1);
+    m_cboDate->setCurrentIndex(m_cboDate->findText(QString::number(date[2].toInt())));
+  }
+  if (details.spread >= 0 && details.spread < kSpreadCount) {
+    m_cboSpread->setCurrentIndex(details.spread);
+  }
+  switch (details.mode) {
+    case ReadingDetails::Mode::Automatic:
+      m_optAuto->setChecked(true);
+      break;
+    case ReadingDetails::Mode::Manual:
+      m_optManual->setChecked(true);
+      break;
+    case ReadingDetails::Mode::OwnCards:
+      m_optOwnCards->setChecked(true);
+      break;
+  }
 }
 
 void frmMain::UnloadForReading() {
@@ -393,7 +378,7 @@ void frmMain::UnloadForReading() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   // Deal unloads the window and the program goes on; the user closing it ends the program.
-  if (!m_unloadingForReading && !QuittingProgram()) Guard([] { QuitProgram(); });
+  if (!m_unloadingForReading && !QuittingProgram()) QuitProgram();
   MarkUnloaded(this);
   event->accept();
 }

@@ -175,8 +175,8 @@ void frmManual::CreateControls() {
                            look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
   auto* label3 = MakeLink(client, "Label3", tr("Click Here To Visit %1 Now").arg(address),
                           look::TwipsRect(4935, 0, 4485, 195), Qt::white, Qt::AlignCenter);
-  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
-  connect(label3, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+  connect(label14, &LinkLabel::clicked, this, &OpenHomePage);
+  connect(label3, &LinkLabel::clicked, this, &OpenHomePage);
 
   m_picTray = new QWidget(client);
   m_picTray->setObjectName(QStringLiteral("picTray"));
@@ -215,18 +215,16 @@ void frmManual::CreateControls() {
   frame5->setAccessibleName(tr("Advertisement"));
   auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
                           look::Orange(), Qt::AlignLeft | Qt::AlignTop);
-  connect(label1, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(label1, &LinkLabel::clicked, this, &OpenFullBrandPage);
 }
 
 void frmManual::Form_Load() {
-  Guard([this] { m_picMessage->lower(); });
+  m_picMessage->lower();
   m_pickCount = 0;
-  Guard([this] {
-    m_spreadIndex = CurrentSpreadIndex;
-    m_cardCount = CardCount(m_spreadIndex);
-  });
-  Guard([this] { m_lblPositionMeaning->setText(PositionText(1)); });
-  Guard([this] { m_lastPositionMeaning = PositionText(m_cardCount); });
+  m_spreadIndex = CurrentSpreadIndex;
+  m_cardCount = CardCount(m_spreadIndex);
+  m_lblPositionMeaning->setText(PositionText(1));
+  m_lastPositionMeaning = PositionText(m_cardCount);
 }
 
 QString frmManual::PositionText(int position) const {
@@ -300,50 +298,47 @@ void frmManual::picManual_Click(int index) {
   if (index == m_trayFocus) {
     int next = CardToward(index, Qt::Key_Right);
     if (next == index) next = CardToward(index, Qt::Key_Left);
-    Guard([&] { SetTrayFocus(next == index ? -1 : next, card->hasFocus()); });
+    SetTrayFocus(next == index ? -1 : next, card->hasFocus());
   }
-  Guard([card] {
-    card->setEnabled(false);
-    card->hide();
-  });
+  card->setEnabled(false);
+  card->hide();
   ++m_pickCount;
   if (m_pickCount < m_cardCount) {
-    Guard([this] { m_lblPositionMeaning->setText(PositionText(m_pickCount + 1)); });
+    m_lblPositionMeaning->setText(PositionText(m_pickCount + 1));
     return;
   }
 
-  Guard([this] { m_lblPositionMeaning->setText(m_lastPositionMeaning); });
-  Guard([this] { m_picTray->setEnabled(false); });
-  Guard([this] { m_picMessage->raise(); });
-  Guard([this] { repaint(); });
+  m_lblPositionMeaning->setText(m_lastPositionMeaning);
+  m_picTray->setEnabled(false);
+  m_picMessage->raise();
+  repaint();
   // The window keeps painting and answering while the message shows.
-  Guard([this] {
-    AppSeams().pause(this, kPauseMilliseconds, [this] {
-      if (!m_closed) DealReading();
-    });
+  AppSeams().pause(this, kPauseMilliseconds, [this] {
+    if (!m_closed) DealReading();
   });
 }
 
 void frmManual::DealReading() {
-  MDI* report = nullptr;
-  Guard([&] { report = LoadedReportWindow(); });
-  if (report != nullptr) {
-    Guard([&] {
-      RunReading(m_spreadIndex, report->ReadingTarget(), DrawFromSharedRandom, ReadingLanguage());
-    });
+  try {
+    MDI* report = LoadedReportWindow();
+    RunReading(m_spreadIndex, report->ReadingTarget(), DrawFromSharedRandom, ReadingLanguage());
     // The spread display lives in the report window: showing it brings up its frame.
-    Guard([&] { report->ShowReport(); });
+    report->ShowReport();
+  } catch (const std::exception& failure) {
+    ReportFailedStep(ReadingNotDealtText(), failure);
+    // Back to the main window rather than a tray that takes no more picks.
+    ShowNewMainWindow();
   }
-  Guard([this] { UnloadItself(); });
+  UnloadItself();
 }
 
 void frmManual::mnuBack_Click() {
-  Guard([] { ShowNewMainWindow(); });
-  Guard([this] { UnloadItself(); });
+  ShowNewMainWindow();
+  UnloadItself();
 }
 
 void frmManual::mnuExit_Click() {
-  Guard([this] { close(); });
+  close();
 }
 
 void frmManual::UnloadItself() {
@@ -354,7 +349,7 @@ void frmManual::UnloadItself() {
 void frmManual::closeEvent(QCloseEvent* event) {
   // The user closing the window ends the program; Back and the end of the picking do not.
   m_closed = true;
-  if (!m_unloadingItself && !QuittingProgram()) Guard([] { QuitProgram(); });
+  if (!m_unloadingItself && !QuittingProgram()) QuitProgram();
   MarkUnloaded(this);
   event->accept();
 }

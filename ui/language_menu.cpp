@@ -60,7 +60,13 @@ void ReopenReportWindow(MDI* old, Language language) {
   // no window shows, which must not end the program.
   const QEventLoopLocker keepRunning;
   old->UnloadKeepingProgram();
-  ShowReadingAgain(details);
+  try {
+    ShowReadingAgain(details);
+  } catch (const std::exception&) {
+    // Not left without a window: the main window takes the report window's place.
+    ShowNewMainWindow();
+    throw;
+  }
 }
 
 void Switch(QMainWindow* window, Language language) {
@@ -122,7 +128,13 @@ void AddLanguageMenu(QMainWindow* window, QMenu* file) {
     group->addAction(action);
     const Language language = choice.language;
     QObject::connect(action, &QAction::triggered, window, [window, language] {
-      Guard([window, language] { Switch(window, language); });
+      try {
+        Switch(window, language);
+      } catch (const std::exception& failure) {
+        ReportFailedStep(
+            QCoreApplication::translate("Language", "The language could not be changed:\n%1"),
+            failure);
+      }
     });
   }
 }

@@ -141,7 +141,7 @@ OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(look::Font());
   m_details.mode = ReadingDetails::Mode::OwnCards;
-  Guard([this] { m_cardCount = CardCount(m_details.spread); });
+  m_cardCount = CardCount(m_details.spread);
   CreateMenus();
   CreateControls();
   ShowNextPosition();
@@ -257,10 +257,8 @@ void OwnCardsPicker::ShowCard(int card) {
 void OwnCardsPicker::ShowNextPosition() {
   const int position = std::min(static_cast<int>(m_picks.size()) + 1, m_cardCount);
   m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
-  Guard([&] {
-    m_lblPositionMeaning->setText(
-        QString::fromStdString(PositionMeaning(m_details.spread, position, ReadingLanguage())));
-  });
+  m_lblPositionMeaning->setText(
+      QString::fromStdString(PositionMeaning(m_details.spread, position, ReadingLanguage())));
   const bool all = AllPicked();
   m_cmdDeal->setEnabled(all);
   for (auto* shortcut : findChildren<QShortcut*>(QStringLiteral("dealShortcut"))) {
@@ -286,17 +284,17 @@ void OwnCardsPicker::UndoLastPick() {
 
 void OwnCardsPicker::cmdDeal_Click() {
   if (!AllPicked()) return;
-  MDI* report = nullptr;
-  Guard([&] { report = LoadedReportWindow(); });
-  if (report != nullptr) {
-    Guard([&] { report->SetReadingDetails(m_details); });
-    Guard([&] {
-      RunReading(m_details.spread, report->ReadingTarget(), EnteredHand(m_picks),
-                 ReadingLanguage());
-    });
-    Guard([&] { report->ShowReport(); });
+  try {
+    MDI* report = LoadedReportWindow();
+    report->SetReadingDetails(m_details);
+    RunReading(m_details.spread, report->ReadingTarget(), EnteredHand(m_picks), ReadingLanguage());
+    report->ShowReport();
+  } catch (const std::exception& failure) {
+    // The picks stay, for another try.
+    ReportFailedStep(ReadingNotDealtText(), failure);
+    return;
   }
-  Guard([this] { UnloadItself(); });
+  UnloadItself();
 }
 
 int OwnCardsPicker::FaceToward(int from, int key) const {
@@ -363,18 +361,15 @@ bool OwnCardsPicker::DiscardAgreed() {
   if (count == 0) return true;
   const QString question =
       count == 1 ? tr("Discard the card picked?") : tr("Discard the %1 cards picked?").arg(count);
-  QMessageBox::StandardButton answer = QMessageBox::Cancel;
-  Guard([&] {
-    answer = ShowMessage(this, question, QMessageBox::Question,
-                         QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-  });
-  return answer == QMessageBox::Discard;
+  return ShowMessage(this, question, QMessageBox::Question,
+                     QMessageBox::Discard | QMessageBox::Cancel,
+                     QMessageBox::Cancel) == QMessageBox::Discard;
 }
 
 void OwnCardsPicker::mnuBack_Click() {
   if (!DiscardAgreed()) return;
-  Guard([this] { ShowNewMainWindow(m_details); });
-  Guard([this] { UnloadItself(); });
+  ShowNewMainWindow(m_details);
+  UnloadItself();
 }
 
 void OwnCardsPicker::UnloadItself() {
@@ -390,7 +385,7 @@ void OwnCardsPicker::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    Guard([this] { ShowNewMainWindow(m_details); });
+    ShowNewMainWindow(m_details);
   }
   MarkUnloaded(this);
   event->accept();
