@@ -213,6 +213,17 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>baralune::FlowWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
     <name>baralune::HistoryWindow</name>
     <message>
         <source>Automatic</source>
@@ -456,14 +467,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
         <source>Diamonds (Oros)</source>
         <translation>Oros</translation>
     </message>
@@ -584,10 +587,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>Echar las &amp;cartas</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
         <translation>El foro esotérico más popular de internet. Haz clic aquí para visitar %1</translation>
     </message>
@@ -661,14 +660,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Baralune is generating the Analysis. Please wait...</source>

@@ -76,11 +76,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-MDI::MDI(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("MDI"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  setFont(look::Font());
+MDI::MDI(QWidget* parent) : FlowWindow("MDI", false, parent) {
   // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
@@ -104,15 +100,10 @@ void MDI::CreateMenus() {
   spread->setObjectName(QStringLiteral("mnuShowSpread"));
   connect(spread, &QAction::triggered, this, &MDI::ShowSpreadDisplay);
   AddJournalActions(this, file);
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  addBackAction(file, [this] { mnuBack_Click(); });
   AddLanguageMenu(this, file);
   file->addSeparator();
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+  addExitAction(file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   AddHelpAndDonateMenus(this);
 }
@@ -409,13 +400,7 @@ MDI* LoadedReportWindow() {
 
 void MDI::mnuBack_Click() {
   ShowNewMainWindow();
-  m_unloadingForBack = true;
-  close();
-}
-
-void MDI::UnloadKeepingProgram() {
-  m_unloadingForBack = true;
-  close();
+  closeForFlow();
 }
 
 void MDI::mnuExit_Click() {
@@ -425,10 +410,7 @@ void MDI::mnuExit_Click() {
 void MDI::closeEvent(QCloseEvent* event) {
   // Unloading switches link detection off before anything else.
   MDIForm_Unload();
-  // The user closing the report window ends the program; Back does not.
-  if (!m_unloadingForBack && !QuittingProgram()) QuitProgram();
-  MarkUnloaded(this);
-  event->accept();
+  FlowWindow::closeEvent(event);
 }
 
 }  // namespace baralune

@@ -115,14 +115,7 @@ QString FullBrandText() {
       "this software fully branded for your website. Click here for more details.");
 }
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmMain"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  // A fixed window: no minimise or maximise button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
+frmMain::frmMain(QWidget* parent) : FlowWindow("frmMain", true, parent) {
   WatchInputSource();
   // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
@@ -140,9 +133,7 @@ void frmMain::CreateMenus() {
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
   AddLanguageMenu(this, m_mnuFile);
-  QAction* exit = m_mnuFile->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
+  addExitAction(m_mnuFile);
 
   AddHelpAndDonateMenus(this);
 }
@@ -331,7 +322,7 @@ void frmMain::cmdCalculate_Click() {
     ReportFailedStep(ReadingNotDealtText(), failure);
     return;
   }
-  UnloadForReading();
+  closeForFlow();
 }
 
 ReadingDetails frmMain::EnteredDetails() const {
@@ -369,18 +360,6 @@ void frmMain::RestoreEntries(const ReadingDetails& details) {
       m_optOwnCards->setChecked(true);
       break;
   }
-}
-
-void frmMain::UnloadForReading() {
-  m_unloadingForReading = true;
-  close();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-  // Deal unloads the window and the program goes on; the user closing it ends the program.
-  if (!m_unloadingForReading && !QuittingProgram()) QuitProgram();
-  MarkUnloaded(this);
-  event->accept();
 }
 
 QLabel* frmMain::lblCobrand() const {

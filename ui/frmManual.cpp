@@ -119,14 +119,7 @@ void TrayCard::paintEvent(QPaintEvent* /*event*/) {
   if (m_focusCue.Shown(*this)) PaintFocusFrame(painter, rect(), kFocusFrame, 3);
 }
 
-frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmManual"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  // No minimise or maximise button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
+frmManual::frmManual(QWidget* parent) : FlowWindow("frmManual", true, parent) {
   // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
@@ -136,13 +129,9 @@ frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
 void frmManual::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  addBackAction(file, [this] { mnuBack_Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+  addExitAction(file);
 
   AddHelpAndDonateMenus(this);
 }
@@ -329,29 +318,17 @@ void frmManual::DealReading() {
     // Back to the main window rather than a tray that takes no more picks.
     ShowNewMainWindow();
   }
-  UnloadItself();
+  closeForFlow();
 }
 
 void frmManual::mnuBack_Click() {
   ShowNewMainWindow();
-  UnloadItself();
-}
-
-void frmManual::mnuExit_Click() {
-  close();
-}
-
-void frmManual::UnloadItself() {
-  m_unloadingItself = true;
-  close();
+  closeForFlow();
 }
 
 void frmManual::closeEvent(QCloseEvent* event) {
-  // The user closing the window ends the program; Back and the end of the picking do not.
   m_closed = true;
-  if (!m_unloadingItself && !QuittingProgram()) QuitProgram();
-  MarkUnloaded(this);
-  event->accept();
+  FlowWindow::closeEvent(event);
 }
 
 frmManual* ShowManualWindow() {

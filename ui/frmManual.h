@@ -1,9 +1,9 @@
 #pragma once
 #include <QLabel>
-#include <QMainWindow>
 #include <QString>
 #include <array>
 
+#include "flow_window.h"
 #include "focus_cue.h"
 #include "types.h"
 
@@ -51,7 +51,7 @@ class TrayCard : public QLabel {
 // The manual mode: the user picks as many face-down cards from the tray as the spread has
 // positions, guided by the meaning of the position each pick fills; then the reading is dealt.
 // The picks only pace the ritual: the cards themselves are drawn at random.
-class frmManual : public QMainWindow {
+class frmManual : public FlowWindow {
   Q_OBJECT
 
  public:
@@ -61,8 +61,6 @@ class frmManual : public QMainWindow {
   void picManual_Click(int index);
   // Back to a fresh main window, without a reading.
   void mnuBack_Click();
-  // Closes the window, and so ends the program.
-  void mnuExit_Click();
 
   int PickCount() const { return m_pickCount; }
   SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
@@ -90,8 +88,6 @@ class frmManual : public QMainWindow {
   bool InTray(int index) const;
   // Makes card `index` the tray's one Tab stop, and gives it the focus if `focus`.
   void SetTrayFocus(int index, bool focus);
-  // Closes the window as part of the flow (Back, or after the last pick): the program goes on.
-  void UnloadItself();
   // After the pause: deals the reading into the report window and closes this one.
   void DealReading();
 
@@ -106,7 +102,6 @@ class frmManual : public QMainWindow {
   FocusCue m_trayFocusCue;
   QWidget* m_picMessage = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
-  bool m_unloadingItself = false;
   bool m_closed = false;  // a pause still running then deals no reading
 };
 

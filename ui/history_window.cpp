@@ -529,7 +529,7 @@ void ShowReadingAgain(const ReadingDetails& details) {
     display->ShowTitlesIn(details.language);
   }
   report->ShowReport();
-  if (auto* main = qobject_cast<frmMain*>(FindLoadedWindow("frmMain"))) main->UnloadForReading();
+  if (auto* main = qobject_cast<frmMain*>(FindLoadedWindow("frmMain"))) main->closeForFlow();
 }
 
 }  // namespace baralune

@@ -48,7 +48,7 @@ void ReopenMainWindow(frmMain* old) {
     }
   }
   fresh->move(old->pos());
-  old->UnloadForReading();
+  old->closeForFlow();
 }
 
 // The same reading in a new report window, shown again as from the History: not recorded twice.
@@ -59,7 +59,7 @@ void ReopenReportWindow(MDI* old, Language language) {
   // Link detection follows one report window at a time, so the old one goes first; meanwhile
   // no window shows, which must not end the program.
   const QEventLoopLocker keepRunning;
-  old->UnloadKeepingProgram();
+  old->closeForFlow();
   try {
     ShowReadingAgain(details);
   } catch (const std::exception&) {

@@ -133,13 +133,7 @@ int OwnCardsPicker::CardAt(int row, int column) {
 }
 
 OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
-    : QMainWindow(parent), m_details(details) {
-  setObjectName(QStringLiteral("OwnCardsPicker"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
+    : FlowWindow("OwnCardsPicker", true, parent), m_details(details) {
   m_details.mode = ReadingDetails::Mode::OwnCards;
   m_cardCount = CardCount(m_details.spread);
   CreateMenus();
@@ -156,13 +150,9 @@ void OwnCardsPicker::CreateMenus() {
   m_mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
   m_mnuUndo->setShortcut(QKeySequence(Qt::Key_Backspace));
   connect(m_mnuUndo, &QAction::triggered, this, [this] { UndoLastPick(); });
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  addBackAction(file, [this] { mnuBack_Click(); });
   file->addSeparator();
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
+  addExitAction(file);
   AddHelpAndDonateMenus(this);
 }
 
@@ -294,7 +284,7 @@ void OwnCardsPicker::cmdDeal_Click() {
     ReportFailedStep(ReadingNotDealtText(), failure);
     return;
   }
-  UnloadItself();
+  closeForFlow();
 }
 
 int OwnCardsPicker::FaceToward(int from, int key) const {
@@ -369,26 +359,13 @@ bool OwnCardsPicker::DiscardAgreed() {
 void OwnCardsPicker::mnuBack_Click() {
   if (!DiscardAgreed()) return;
   ShowNewMainWindow(m_details);
-  UnloadItself();
+  closeForFlow();
 }
 
-void OwnCardsPicker::UnloadItself() {
-  m_unloadingItself = true;
-  close();
-}
-
-void OwnCardsPicker::closeEvent(QCloseEvent* event) {
-  // The close box goes back to the main window, as Esc does; the end of a reading goes on to
-  // the report, and Exit ends the program.
-  if (!m_unloadingItself && !QuittingProgram()) {
-    if (!DiscardAgreed()) {
-      event->ignore();
-      return;
-    }
-    ShowNewMainWindow(m_details);
-  }
-  MarkUnloaded(this);
-  event->accept();
+bool OwnCardsPicker::onClosedByUser() {
+  if (!DiscardAgreed()) return false;
+  ShowNewMainWindow(m_details);
+  return true;
 }
 
 OwnCardsPicker* ShowOwnCardsWindow(const ReadingDetails& details) {

@@ -1,8 +1,8 @@
 #pragma once
-#include <QMainWindow>
 #include <array>
 #include <vector>
 
+#include "flow_window.h"
 #include "focus_cue.h"
 #include "reading_details.h"
 #include "types.h"
@@ -19,7 +19,7 @@ class TrayCard;
 // Copas, Espadas, Bastos; 1 to 7, Sota, Caballo, Rey). The reader picks the cards laid out on
 // the table, position by position, guided by the meaning of the position being filled; once
 // every position is filled, Deal writes the report of exactly that hand.
-class OwnCardsPicker : public QMainWindow {
+class OwnCardsPicker : public FlowWindow {
   Q_OBJECT
 
  public:
@@ -54,7 +54,8 @@ class OwnCardsPicker : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // The close box goes back to the main window, as Esc does.
+  bool onClosedByUser() override;
 
  private:
   void CreateMenus();
@@ -66,7 +67,6 @@ class OwnCardsPicker : public QMainWindow {
   int FaceToward(int from, int key) const;
   // True when there is nothing to lose or the reader agrees to discard the picks.
   bool DiscardAgreed();
-  void UnloadItself();
 
   ReadingDetails m_details;
   int m_cardCount = 0;
@@ -78,7 +78,6 @@ class OwnCardsPicker : public QMainWindow {
   QLabel* m_lblPositionMeaning = nullptr;
   QPushButton* m_cmdDeal = nullptr;
   QAction* m_mnuUndo = nullptr;
-  bool m_unloadingItself = false;
 };
 
 // Opens the picker for the reading entered in the main window, shown and centred.
