@@ -109,7 +109,7 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
   const QStringList suits = {QStringLiteral("Diamonds (Oros)"), QStringLiteral("Hearts (Copas)"),
                              QStringLiteral("Spades (Espadas)"), QStringLiteral("Clubs (Bastos)")};
   for (int row = 0; row < 4; ++row) {
-    TrayCard* first = picker->picFace(rowFirsts[row]);
+    ClickableLabel* first = picker->picFace(rowFirsts[row]);
     EXPECT_EQ(first->x(), picker->picFace(10)->x()) << row;
     if (row > 0) {
       EXPECT_GT(first->y(), picker->picFace(rowFirsts[row - 1])->y()) << row;

@@ -508,13 +508,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>baralune::TrayCard</name>
-    <message>
-        <source>Face-down card %1</source>
-        <translation>Carta %1 boca abajo</translation>
-    </message>
-</context>
-<context>
     <name>baralune::frmAbout</name>
     <message>
         <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
@@ -680,6 +673,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Advertisement</source>
         <translation>Publicidad</translation>
+    </message>
+    <message>
+        <source>Face-down card %1</source>
+        <translation>Carta %1 boca abajo</translation>
     </message>
 </context>
 <context>

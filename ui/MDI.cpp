@@ -20,6 +20,7 @@
 
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
 #include "frmCartomancy.h"
 #include "frmMain.h"
@@ -28,7 +29,6 @@
 #include "language_choice.h"
 #include "language_menu.h"
 #include "link_detection.h"
-#include "link_label.h"
 #include "look.h"
 #include "print_actions.h"
 #include "program.h"
@@ -61,8 +61,8 @@ QWidget* MakePanel(QWidget* parent, const char* name, const QColor& color) {
   return panel;
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(look::TwipsRect(30, 0, 9105, 615));
   label->setFont(look::Font(8.25, true, true));
@@ -169,8 +169,8 @@ void MDI::CreateControls() {
   m_picBottom->setFixedHeight(look::Px(kBottomHeightTwips));
   m_lblCobrand = MakeLink(m_picBottom, "lblCobrand", CoBrandText());
   m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
-  connect(m_lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+  connect(m_lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &ClickableLabel::clicked, this, &OpenFullBrandPage);
   m_cmdSave = MakeButton(m_picBottom, "cmdSave", tr("&Save"));
   m_cmdExit = MakeButton(m_picBottom, "cmdExit", tr("E&xit"));
   connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });

@@ -24,7 +24,7 @@ class ReportView;
 
 namespace baralune {
 
-class LinkLabel;
+class ClickableLabel;
 
 // The report window: whose reading it is and Back at the top, the report on the right of the
 // spread display (under it where the window is too narrow for both), Save and Exit at the bottom.
@@ -119,8 +119,8 @@ class MDI : public FlowWindow {
   QPushButton* m_cmdBack = nullptr;
   QPushButton* m_cmdSave = nullptr;
   QPushButton* m_cmdExit = nullptr;
-  LinkLabel* m_lblCobrand = nullptr;
-  LinkLabel* m_lblFullBrand = nullptr;
+  ClickableLabel* m_lblCobrand = nullptr;
+  ClickableLabel* m_lblFullBrand = nullptr;
   richtext::ReportView* m_rtb = nullptr;
   QMdiArea* m_area = nullptr;
   // Qt deletes child windows behind our back (a close box, the area going first): guarded.

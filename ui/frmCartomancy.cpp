@@ -9,9 +9,9 @@
 #include "artwork.h"
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "help_links.h"
 #include "language_choice.h"
-#include "link_label.h"
 #include "look.h"
 #include "site.h"
 #include "spread_shapes.h"
@@ -130,7 +130,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
     for (QLabel* caption : captions) caption->setFont(font);
   }
 
-  auto* bottom = new LinkLabel(
+  auto* bottom = new ClickableLabel(
       tr("For Detailed Analysis Visit %1")
           .arg(QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size()))),
       panel);
@@ -150,7 +150,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   bottom->setGeometry(place);
   bottom->setAlignment(Qt::AlignCenter);
   look::SetTextColor(bottom, QColor(255, 128, 255));
-  connect(bottom, &LinkLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
+  connect(bottom, &ClickableLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
 }
 
 bool frmCartomancy::focusNextPrevChild(bool next) {

@@ -13,6 +13,7 @@
 
 #include "MDI.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
 #include "frmManual.h"
 #include "help_links.h"
@@ -20,7 +21,6 @@
 #include "journal_actions.h"
 #include "language_choice.h"
 #include "language_menu.h"
-#include "link_label.h"
 #include "look.h"
 #include "own_cards_option.h"
 #include "own_cards_picker.h"
@@ -78,8 +78,8 @@ QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
   return list;
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   // Where a text is wider than its place in this font (the forum line in DejaVu Sans), it takes
@@ -151,7 +151,7 @@ void frmMain::CreateControls() {
                               "Visit %1 Now")
                                .arg(FromView(kSiteAddress)),
                            look::TwipsRect(-7, 120, 9405, 195));
-  connect(label14, &LinkLabel::clicked, this, &OpenHomePage);
+  connect(label14, &ClickableLabel::clicked, this, &OpenHomePage);
 
   m_lblSpreadDesc = new QLabel(client);
   m_lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
@@ -237,8 +237,8 @@ void frmMain::CreateControls() {
   m_lblFullBrand =
       MakeLink(fraFullBrand, "lblFullBrand", FullBrandText(), look::TwipsRect(120, 165, 9105, 615));
   // Created last, the full-brand label lies above the co-brand one.
-  connect(m_lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+  connect(m_lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &ClickableLabel::clicked, this, &OpenFullBrandPage);
 
   connect(m_cboSpread, &QComboBox::currentIndexChanged, this, [this] { cboSpread_Click(); });
 }

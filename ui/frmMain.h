@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace baralune {
 
-class LinkLabel;
+class ClickableLabel;
 
 // The main window: name, date of birth, spread and mode, then Deal.
 class frmMain : public FlowWindow {
@@ -61,8 +61,8 @@ class frmMain : public FlowWindow {
   QRadioButton* m_optManual = nullptr;
   QRadioButton* m_optOwnCards = nullptr;
   QPushButton* m_cmdCalculate = nullptr;
-  LinkLabel* m_lblCobrand = nullptr;
-  LinkLabel* m_lblFullBrand = nullptr;
+  ClickableLabel* m_lblCobrand = nullptr;
+  ClickableLabel* m_lblFullBrand = nullptr;
 };
 
 // The welcome text shown until a spread is picked.

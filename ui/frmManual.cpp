@@ -11,13 +11,12 @@
 #include <QPixmap>
 
 #include "MDI.h"
-#include "accessible_controls.h"
 #include "artwork.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "frmMain.h"
 #include "help_links.h"
 #include "language_choice.h"
-#include "link_label.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
@@ -32,11 +31,10 @@ const QColor kCyan(0x00, 0xFF, 0xFF);
 
 constexpr int kPauseMilliseconds = 2000;
 constexpr int kTrayRows = frmManual::kTrayCards / frmManual::kTrayColumns;
-const QColor kFocusFrame(0xFF, 0xFF, 0x00);
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
-                    const QColor& color, Qt::Alignment alignment) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
+                         const QColor& color, Qt::Alignment alignment) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   label->setFont(look::Font(8.25, true, true));
@@ -47,77 +45,6 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 }
 
 }  // namespace
-
-TrayCard::TrayCard(int index, FocusCue& focusCue, QWidget* parent)
-    : QLabel(parent), m_index(index), m_focusCue(focusCue) {
-  RegisterAccessibleControls();
-  setAccessibleName(tr("Face-down card %1").arg(index + 1));
-  // The tray makes one card at a time its Tab stop.
-  setFocusPolicy(Qt::NoFocus);
-}
-
-void TrayCard::mousePressEvent(QMouseEvent* event) {
-  m_pressed = event->button() == Qt::LeftButton;
-  m_focusCue.MouseUsed();
-  // The focus, and its frame, may be on another card of the tray.
-  if (QWidget* focused = window()->focusWidget()) focused->update();
-  QLabel::mousePressEvent(event);
-}
-
-void TrayCard::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  m_pressed = false;
-  QLabel::mouseReleaseEvent(event);
-  if (click) emit clicked(m_index);
-}
-
-void TrayCard::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      event->accept();
-      m_focusCue.KeyUsed();
-      update();
-      // Held down, the key would pick one card after another.
-      if (!event->isAutoRepeat()) Activate();
-      return;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-      event->accept();
-      m_focusCue.KeyUsed();
-      update();
-      emit stepped(m_index, key);
-      return;
-    default:
-      QLabel::keyPressEvent(event);
-  }
-}
-
-void TrayCard::focusInEvent(QFocusEvent* event) {
-  // The tray hands the focus on from card to card itself, for the other reason: the frame stays
-  // as the last key or click left it.
-  if (event->reason() != Qt::OtherFocusReason) m_focusCue.FocusIn(event->reason());
-  QLabel::focusInEvent(event);
-  update();
-}
-
-void TrayCard::focusOutEvent(QFocusEvent* event) {
-  QLabel::focusOutEvent(event);
-  update();
-}
-
-void TrayCard::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  painter.drawPixmap(0, 0, pixmap());
-  if (m_focusCue.Shown(*this)) PaintFocusFrame(painter, rect(), kFocusFrame, 3);
-}
 
 frmManual::frmManual(QWidget* parent) : FlowWindow("frmManual", true, parent) {
   // The purple is the client area's; the menu bar keeps the desktop's own colours.
@@ -164,8 +91,8 @@ void frmManual::CreateControls() {
                            look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
   auto* label3 = MakeLink(client, "Label3", tr("Click Here To Visit %1 Now").arg(address),
                           look::TwipsRect(4935, 0, 4485, 195), Qt::white, Qt::AlignCenter);
-  connect(label14, &LinkLabel::clicked, this, &OpenHomePage);
-  connect(label3, &LinkLabel::clicked, this, &OpenHomePage);
+  connect(label14, &ClickableLabel::clicked, this, &OpenHomePage);
+  connect(label3, &ClickableLabel::clicked, this, &OpenHomePage);
 
   m_picTray = new QWidget(client);
   m_picTray->setObjectName(QStringLiteral("picTray"));
@@ -176,13 +103,14 @@ void frmManual::CreateControls() {
   for (int k = 0; k < kTrayCards; ++k) {
     const int row = k / kTrayColumns;
     const int column = k % kTrayColumns;
-    auto* card = new TrayCard(k, m_trayFocusCue, m_picTray);
+    auto* card = new ClickableLabel(k, m_trayFocusCue, m_picTray);
     card->setObjectName(QStringLiteral("picManual"));
+    card->setAccessibleName(tr("Face-down card %1").arg(k + 1));
     card->setProperty("index", k);
     card->setGeometry(look::TwipsRect(120 + 720 * column, 120 + 960 * row, 645, 870));
     card->setPixmap(back);
-    connect(card, &TrayCard::clicked, this, [this](int index) { picManual_Click(index); });
-    connect(card, &TrayCard::stepped, this,
+    connect(card, &ClickableLabel::clicked, this, [this](int index) { picManual_Click(index); });
+    connect(card, &ClickableLabel::stepped, this,
             [this](int from, int key) { SetTrayFocus(CardToward(from, key), true); });
     m_picManual[static_cast<std::size_t>(k)] = card;
   }
@@ -204,7 +132,7 @@ void frmManual::CreateControls() {
   frame5->setAccessibleName(tr("Advertisement"));
   auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
                           look::Orange(), Qt::AlignLeft | Qt::AlignTop);
-  connect(label1, &LinkLabel::clicked, this, &OpenFullBrandPage);
+  connect(label1, &ClickableLabel::clicked, this, &OpenFullBrandPage);
 }
 
 void frmManual::Form_Load() {
@@ -220,13 +148,13 @@ QString frmManual::PositionText(int position) const {
   return QString::fromStdString(PositionMeaning(m_spreadIndex, position, ReadingLanguage()));
 }
 
-TrayCard* frmManual::picManual(int index) const {
+ClickableLabel* frmManual::picManual(int index) const {
   if (index < 0 || index >= kTrayCards) return nullptr;
   return m_picManual[static_cast<std::size_t>(index)];
 }
 
 bool frmManual::InTray(int index) const {
-  const TrayCard* card = picManual(index);
+  const ClickableLabel* card = picManual(index);
   return card != nullptr && card->isEnabledTo(m_picTray);
 }
 
@@ -269,8 +197,8 @@ int frmManual::CardToward(int from, int key) const {
 }
 
 void frmManual::SetTrayFocus(int index, bool focus) {
-  TrayCard* previous = picManual(m_trayFocus);
-  TrayCard* card = picManual(index);
+  ClickableLabel* previous = picManual(m_trayFocus);
+  ClickableLabel* card = picManual(index);
   m_trayFocus = card != nullptr ? index : -1;
   if (card != nullptr) {
     card->setFocusPolicy(Qt::TabFocus);
@@ -280,7 +208,7 @@ void frmManual::SetTrayFocus(int index, bool focus) {
 }
 
 void frmManual::picManual_Click(int index) {
-  TrayCard* card = picManual(index);
+  ClickableLabel* card = picManual(index);
   // A card already picked, or a pick past the last one, is no pick.
   if (card == nullptr || !card->isEnabled() || m_pickCount >= m_cardCount) return;
   // The tray's Tab stop, and the focus if it was there, move on before the card goes.

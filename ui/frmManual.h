@@ -1,52 +1,16 @@
 #pragma once
-#include <QLabel>
 #include <QString>
 #include <array>
 
+#include "clickable_label.h"
 #include "flow_window.h"
 #include "focus_cue.h"
 #include "types.h"
 
+class QLabel;
 class QMenu;
 
 namespace baralune {
-
-class LinkLabel;
-
-// A card of a tray (the manual window's face-down cards, the own-cards picker's faces): its
-// picture, clicked with the left button, or with Enter or Space when it has the focus. The
-// cards of a tray share one focus cue: a click on any of them hides the focus frame, a key on
-// any of them shows it.
-class TrayCard : public QLabel {
-  Q_OBJECT
-
- public:
-  TrayCard(int index, FocusCue& focusCue, QWidget* parent);
-  int Index() const { return m_index; }
-
- public slots:
-  // A click from the keyboard or a screen reader.
-  void Activate() { emit clicked(m_index); }
-
- signals:
-  void clicked(int index);
-  // An arrow key, Home or End: the tray moves the focus on from this card.
-  void stepped(int index, int key);
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  // The back keeps its colours while the tray is disabled; the focus frame is drawn over it.
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  int m_index;
-  bool m_pressed = false;
-  FocusCue& m_focusCue;
-};
 
 // The manual mode: the user picks as many face-down cards from the tray as the spread has
 // positions, guided by the meaning of the position each pick fills; then the reading is dealt.
@@ -64,7 +28,7 @@ class frmManual : public FlowWindow {
 
   int PickCount() const { return m_pickCount; }
   SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
-  TrayCard* picManual(int index) const;
+  ClickableLabel* picManual(int index) const;
   // The card Tab comes to in the tray: the one focused last, or its nearest neighbour once
   // it has been picked. -1 when no card is left.
   int TrayFocusCard() const { return m_trayFocus; }
@@ -97,7 +61,7 @@ class frmManual : public FlowWindow {
   QString m_lastPositionMeaning;
 
   QWidget* m_picTray = nullptr;
-  std::array<TrayCard*, kTrayCards> m_picManual{};
+  std::array<ClickableLabel*, kTrayCards> m_picManual{};
   int m_trayFocus = 0;
   FocusCue m_trayFocusCue;
   QWidget* m_picMessage = nullptr;

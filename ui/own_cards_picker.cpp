@@ -13,8 +13,8 @@
 #include "MDI.h"
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
-#include "frmManual.h"
 #include "help_links.h"
 #include "input_source.h"
 #include "language_choice.h"
@@ -173,12 +173,12 @@ void OwnCardsPicker::CreateControls() {
     caption->setGeometry(0, top, kCaptionWidth, kFaceHeight);
     for (int column = 0; column < kColumns; ++column) {
       const int card = CardAt(row, column);
-      auto* face = new TrayCard(card, m_focusCue, client);
+      auto* face = new ClickableLabel(card, m_focusCue, client);
       face->setObjectName(QStringLiteral("picFace"));
       face->setProperty("index", card);
       face->setGeometry(kCaptionWidth + column * (kFaceWidth + kGap), top, kFaceWidth, kFaceHeight);
-      connect(face, &TrayCard::clicked, this, [this](int k) { PickCard(k); });
-      connect(face, &TrayCard::stepped, this,
+      connect(face, &ClickableLabel::clicked, this, [this](int k) { PickCard(k); });
+      connect(face, &ClickableLabel::stepped, this,
               [this](int from, int key) { SetFocusFace(FaceToward(from, key), true); });
       m_faces[static_cast<std::size_t>(card)] = face;
       ShowCard(card);
@@ -221,7 +221,7 @@ void OwnCardsPicker::CreateControls() {
   }
 }
 
-TrayCard* OwnCardsPicker::picFace(int card) const {
+ClickableLabel* OwnCardsPicker::picFace(int card) const {
   if (card < 0 || card >= kDeckSize) return nullptr;
   return m_faces[static_cast<std::size_t>(card)];
 }
@@ -231,7 +231,7 @@ bool OwnCardsPicker::IsPicked(int card) const {
 }
 
 void OwnCardsPicker::ShowCard(int card) {
-  TrayCard* face = picFace(card);
+  ClickableLabel* face = picFace(card);
   const QImage& image = CardImageList::Large().Image(card + 1, devicePixelRatioF());
   const auto at = std::find(m_picks.begin(), m_picks.end(), card);
   if (at == m_picks.end()) {
@@ -328,8 +328,8 @@ int OwnCardsPicker::FaceToward(int from, int key) const {
 }
 
 void OwnCardsPicker::SetFocusFace(int card, bool focus) {
-  TrayCard* previous = picFace(m_focusFace);
-  TrayCard* face = picFace(card);
+  ClickableLabel* previous = picFace(m_focusFace);
+  ClickableLabel* face = picFace(card);
   if (face == nullptr) return;
   m_focusFace = card;
   // The faces are one Tab stop: the one the arrows came to.

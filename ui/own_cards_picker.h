@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace baralune {
 
-class TrayCard;
+class ClickableLabel;
 
 // The reader's own cards: the 40 faces, face up, one row per suit in the deck's order (Oros,
 // Copas, Espadas, Bastos; 1 to 7, Sota, Caballo, Rey). The reader picks the cards laid out on
@@ -40,7 +40,7 @@ class OwnCardsPicker : public FlowWindow {
   const std::vector<CardIndex>& Picks() const { return m_picks; }
   bool IsPicked(int card) const;
   bool AllPicked() const { return static_cast<int>(m_picks.size()) >= m_cardCount; }
-  TrayCard* picFace(int card) const;
+  ClickableLabel* picFace(int card) const;
   QLabel* lblPositionNumber() const { return m_lblPositionNumber; }
   QLabel* lblPositionMeaning() const { return m_lblPositionMeaning; }
   QPushButton* cmdDeal() const { return m_cmdDeal; }
@@ -71,7 +71,7 @@ class OwnCardsPicker : public FlowWindow {
   ReadingDetails m_details;
   int m_cardCount = 0;
   std::vector<CardIndex> m_picks;
-  std::array<TrayCard*, kDeckSize> m_faces{};
+  std::array<ClickableLabel*, kDeckSize> m_faces{};
   int m_focusFace = 0;
   FocusCue m_focusCue;
   QLabel* m_lblPositionNumber = nullptr;
