@@ -49,7 +49,7 @@ HandDrawer EnteredHand(std::vector<CardIndex> cards) {
 Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
                    Language language) {
   ClearSpecialInterpretations();
-  Hand = draw(CardCount(spreadIndex));
+  Hand = draw(SpreadOf(spreadIndex).cards);
   std::vector<CardIndex> cards(Hand.begin(), Hand.end() - (Hand.empty() ? 0 : 1));
   SpreadDisplay* display = windows.ObtainSpreadDisplay();
   Reading reading = WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),

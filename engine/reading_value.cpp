@@ -30,7 +30,7 @@ Reading ComputeReading(SpreadIndex spread, Language language, std::vector<CardIn
 
 Reading ComputeReading(SpreadIndex spread, Language language, RandomGenerator& random,
                        ReportPictures* pictures) {
-  std::vector<CardIndex> cards = DrawHand(CardCount(spread), random);
+  std::vector<CardIndex> cards = DrawHand(SpreadOf(spread).cards, random);
   cards.pop_back();  // the spare slot
   return ComputeReading(spread, language, std::move(cards), pictures);
 }

@@ -36,7 +36,7 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
   const int mode = query.value(kMode).toInt();
   const QByteArray cards = query.value(cardsColumn).toByteArray();
   if (spread < 0 || spread >= kSpreadCount || mode < 0 || mode > 2 ||
-      cards.size() != CardCount(static_cast<SpreadIndex>(spread))) {
+      cards.size() != SpreadOf(static_cast<SpreadIndex>(spread)).cards) {
     return std::nullopt;
   }
   entry.spread = static_cast<SpreadIndex>(spread);

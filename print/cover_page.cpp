@@ -72,7 +72,7 @@ void Centred(QPainter& painter, const QRectF& box, const QString& text, const QF
 
 void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& details) {
   const SpreadIndex spread = details.spread;
-  const auto places = spread_shape::CardPlaces(spread);
+  const auto places = SpreadOf(spread).places;
   int left = places.front().left;
   int right = 0;
   int top = places.front().top;
@@ -83,7 +83,7 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
     top = std::min(top, place.top);
     bottom = std::max(bottom, place.top + spread_shape::kCardHeight);
   }
-  const bool gypsy = spread >= 3;
+  const bool gypsy = SpreadOf(spread).rowCaptions;
   if (gypsy) top = std::min(top, spread_shape::kRomanyRows[0].top);
 
   // Device units a twip: the card's 1065 twips are the face's pixels at 300 dots an inch.

@@ -163,7 +163,7 @@ TEST_F(ManualTest, EverySpreadWalksThroughItsPositionMeaningsInTurn) {
     frmManual* manual = DealManual(spread);
     ASSERT_NE(manual, nullptr);
     auto* meaning = Child<QLabel>(manual, "lblPositionMeaning");
-    const int n = CardCount(spread);
+    const int n = SpreadOf(spread).cards;
     int left = -1;
     AppSeams().pause = [&](QObject*, int, const std::function<void()>& then) {
       left = CardsLeft(manual);

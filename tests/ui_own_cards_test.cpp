@@ -282,7 +282,7 @@ TEST_F(OwnCardsTest, GoingBackAsksBeforeDiscardingPicksAndKeepsTheForm) {
 TEST_F(OwnCardsTest, TheLastPickReadsExactlyThePickedHand) {
   for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
     std::vector<CardIndex> hand;
-    for (int k = 0; k < CardCount(spread); ++k)
+    for (int k = 0; k < SpreadOf(spread).cards; ++k)
       hand.push_back(static_cast<CardIndex>(39 - k * 3 % 40));
     OwnCardsPicker* picker = OpenPicker(spread);
     ASSERT_NE(picker, nullptr);
@@ -303,7 +303,7 @@ TEST_F(OwnCardsTest, TheLastPickReadsExactlyThePickedHand) {
     std::vector<CardIndex> withSpare = hand;
     withSpare.push_back(0);
     RunReading(spread, drawn->ReadingTarget(), [&](int n) {
-      EXPECT_EQ(n, CardCount(spread));
+      EXPECT_EQ(n, SpreadOf(spread).cards);
       return withSpare;
     });
     EXPECT_EQ(drawn->ReportBox().TextRTF(), picked) << spread;

@@ -183,7 +183,7 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args, Languag
     }
   }
   if (!haveSpread) return fail(say("no spread given", "falta la tirada (--spread)"));
-  const int positions = CardCount(options.spread);
+  const int positions = SpreadOf(options.spread).cards;
   if (!options.cards.empty() && static_cast<int>(options.cards.size()) != positions) {
     return fail(say("--cards needs ", "--cards necesita ") + std::to_string(positions) +
                 say(" cards for that spread", " cartas para esa tirada"));

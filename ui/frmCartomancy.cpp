@@ -20,20 +20,21 @@ namespace baralune {
 
 namespace {
 
+// What the display names and places of each spread's panel, besides its card boxes (the
+// engine's table of spreads holds those).
 struct LayoutInfo {
   const char* panelName;
   int panelIndex;  // -1: not part of a control array
   const char* boxName;
-  std::span<const spread_shape::Place> positions;
   int titleLeft;
   int titleWidth;
 };
 
 const LayoutInfo kLayouts[kSpreadCount] = {
-    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, 4552, 1890},
-    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, 4552, 1890},
-    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, 4282, 2430},
-    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, 3892, 3210},
+    {"picSpreadDisp", 1, "pic3Card", 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", 4282, 2430},
+    {"picRomanySpread", -1, "picRomany", 3892, 3210},
 };
 
 // A spread's name as its report gives it: the engine holds it in each language.
@@ -93,7 +94,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
   m_panels[spread] = panel;
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
-  const std::span<const spread_shape::Place> positions = info.positions;
+  const std::span<const spread_shape::Place> positions = SpreadOf(spread).places;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     auto* box = new QLabel(panel);
     box->setObjectName(QString::fromLatin1(info.boxName));
@@ -115,7 +116,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread) {
             look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270), look::Font(12, true),
             QColor(0, 255, 255));
 
-  if (spread == 3) {
+  if (SpreadOf(spread).rowCaptions) {
     int row = 0;
     std::vector<QLabel*> captions;
     for (const spread_shape::RowCaption& caption : spread_shape::kRomanyRows) {

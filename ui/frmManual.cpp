@@ -139,7 +139,7 @@ void frmManual::Form_Load() {
   m_picMessage->lower();
   m_pickCount = 0;
   m_spreadIndex = CurrentSpreadIndex;
-  m_cardCount = CardCount(m_spreadIndex);
+  m_cardCount = SpreadOf(m_spreadIndex).cards;
   m_lblPositionMeaning->setText(PositionText(1));
   m_lastPositionMeaning = PositionText(m_cardCount);
 }

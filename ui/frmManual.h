@@ -27,7 +27,6 @@ class frmManual : public FlowWindow {
   void mnuBack_Click();
 
   int PickCount() const { return m_pickCount; }
-  SpreadIndex KeptSpreadIndex() const { return m_spreadIndex; }
   ClickableLabel* picManual(int index) const;
   // The card Tab comes to in the tray: the one focused last, or its nearest neighbour once
   // it has been picked. -1 when no card is left.

@@ -135,7 +135,7 @@ int OwnCardsPicker::CardAt(int row, int column) {
 OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
     : FlowWindow("OwnCardsPicker", true, parent), m_details(details) {
   m_details.mode = ReadingDetails::Mode::OwnCards;
-  m_cardCount = CardCount(m_details.spread);
+  m_cardCount = SpreadOf(m_details.spread).cards;
   CreateMenus();
   CreateControls();
   ShowNextPosition();
