@@ -222,6 +222,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
 </context>
 <context>
     <name>baralune::HistoryWindow</name>
@@ -356,10 +360,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 <context>
     <name>baralune::MDI</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
@@ -462,10 +462,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 </context>
 <context>
     <name>baralune::OwnCardsPicker</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
     <message>
         <source>Diamonds (Oros)</source>
         <translation>Oros</translation>
@@ -572,10 +568,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Más información aquí.</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
         <source>Deal The &amp;Cards</source>
         <translation>Echar las &amp;cartas</translation>
     </message>
@@ -650,10 +642,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 </context>
 <context>
     <name>baralune::frmManual</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
     <message>
         <source>Baralune is generating the Analysis. Please wait...</source>
         <translation>Baralune está preparando el análisis. Espera, por favor…</translation>

@@ -77,7 +77,6 @@ ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text)
 }  // namespace
 
 MDI::MDI(QWidget* parent) : FlowWindow("MDI", false, parent) {
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   MDIForm_Load();
@@ -88,8 +87,7 @@ MDI::~MDI() {
 }
 
 void MDI::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
+  QMenu* file = addFileMenu();
   QAction* save = file->addAction(tr("&Save"));
   save->setObjectName(QStringLiteral("mnuSave"));
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

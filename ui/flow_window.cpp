@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 
 #include "look.h"
 #include "program.h"
@@ -39,6 +41,23 @@ void FlowWindow::closeEvent(QCloseEvent* event) {
   // From now on the window no longer counts as loaded, although Qt deletes it only later.
   MarkUnloaded(this);
   event->accept();
+}
+
+QMenu* FlowWindow::addFileMenu() {
+  // The purple is the client area's; the menu bar keeps the desktop's own colours.
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  return file;
+}
+
+QWidget* FlowWindow::setFixedClient(QSize size) {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(size);
+  look::FillBackground(client, look::Background());
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  return client;
 }
 
 QAction* FlowWindow::addBackAction(QMenu* file, std::function<void()> back) {

@@ -27,9 +27,13 @@ class FlowWindow : public QMainWindow {
   virtual bool onClosedByUser();
   void closeEvent(QCloseEvent* event) override;
 
+  // The File menu (mnuFile), first in the menu bar.
+  QMenu* addFileMenu();
   // File > Back (mnuBack), running `back`, and File > Exit (mnuExit), ending the program.
   QAction* addBackAction(QMenu* file, std::function<void()> back);
   QAction* addExitAction(QMenu* file);
+  // The window's purple client area, `size` pixels, which the window keeps to.
+  QWidget* setFixedClient(QSize size);
 
  private:
   bool m_closingForFlow = false;

@@ -117,7 +117,6 @@ QString FullBrandText() {
 
 frmMain::frmMain(QWidget* parent) : FlowWindow("frmMain", true, parent) {
   WatchInputSource();
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   SetTabOrder();
@@ -125,8 +124,7 @@ frmMain::frmMain(QWidget* parent) : FlowWindow("frmMain", true, parent) {
 }
 
 void frmMain::CreateMenus() {
-  m_mnuFile = menuBar()->addMenu(tr("&File"));
-  m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  m_mnuFile = addFileMenu();
   QAction* calculate = m_mnuFile->addAction(tr("Deal The &Cards"));
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
@@ -139,12 +137,8 @@ void frmMain::CreateMenus() {
 }
 
 void frmMain::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client =
+      setFixedClient(QSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips)));
 
   auto* label14 = MakeLink(client, "Label14",
                            tr("The Most Popular Online Mystic Discussion Forum. Click Here To "

@@ -47,15 +47,13 @@ ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text,
 }  // namespace
 
 frmManual::frmManual(QWidget* parent) : FlowWindow("frmManual", true, parent) {
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   Form_Load();
 }
 
 void frmManual::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
+  QMenu* file = addFileMenu();
   addBackAction(file, [this] { mnuBack_Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
   addExitAction(file);
@@ -64,12 +62,8 @@ void frmManual::CreateMenus() {
 }
 
 void frmManual::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client =
+      setFixedClient(QSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips)));
 
   // The please-wait panel comes first; Form_Load puts it behind the tray in any case.
   m_picMessage = new QWidget(client);

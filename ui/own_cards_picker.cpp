@@ -144,8 +144,7 @@ OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
 }
 
 void OwnCardsPicker::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
+  QMenu* file = addFileMenu();
   m_mnuUndo = file->addAction(tr("&Undo Last Pick"));
   m_mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
   m_mnuUndo->setShortcut(QKeySequence(Qt::Key_Backspace));
@@ -157,13 +156,9 @@ void OwnCardsPicker::CreateMenus() {
 }
 
 void OwnCardsPicker::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
   const int facesHeight = kRows * (kFaceHeight + kGap) + kGap;
-  client->setFixedSize(kCaptionWidth + kColumns * (kFaceWidth + kGap), facesHeight + kStripHeight);
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client = setFixedClient(
+      QSize(kCaptionWidth + kColumns * (kFaceWidth + kGap), facesHeight + kStripHeight));
 
   for (int row = 0; row < kRows; ++row) {
     const int top = kGap + row * (kFaceHeight + kGap);
