@@ -387,7 +387,7 @@ void MDI::cmdSave_Click() {
   }
 }
 
-QString ReadingNotDealtText() {
+QString readingNotDealtText() {
   return MDI::tr("The reading could not be dealt:\n%1");
 }
 

@@ -134,6 +134,6 @@ class MDI : public FlowWindow {
 MDI* LoadedReportWindow();
 
 // What is said when a reading could not be dealt, with %1 for the reason.
-QString ReadingNotDealtText();
+QString readingNotDealtText();
 
 }  // namespace baralune

@@ -313,7 +313,7 @@ void frmMain::cmdCalculate_Click() {
     }
   } catch (const std::exception& failure) {
     // The main window stays as it is, for another try.
-    ReportFailedStep(ReadingNotDealtText(), failure);
+    ReportFailedStep(readingNotDealtText(), failure);
     return;
   }
   closeForFlow();

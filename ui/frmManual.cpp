@@ -236,7 +236,7 @@ void frmManual::DealReading() {
     // The spread display lives in the report window: showing it brings up its frame.
     report->ShowReport();
   } catch (const std::exception& failure) {
-    ReportFailedStep(ReadingNotDealtText(), failure);
+    ReportFailedStep(readingNotDealtText(), failure);
     // Back to the main window rather than a tray that takes no more picks.
     ShowNewMainWindow();
   }

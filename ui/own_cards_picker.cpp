@@ -276,7 +276,7 @@ void OwnCardsPicker::cmdDeal_Click() {
     report->ShowReport();
   } catch (const std::exception& failure) {
     // The picks stay, for another try.
-    ReportFailedStep(ReadingNotDealtText(), failure);
+    ReportFailedStep(readingNotDealtText(), failure);
     return;
   }
   closeForFlow();
