@@ -1,6 +1,5 @@
 #pragma once
 #include <QCoreApplication>
-#include <span>
 
 #include "spreads.h"
 #include "types.h"
@@ -13,16 +12,6 @@ namespace baralune::spread_shape {
 using ::baralune::kCardHeight;
 using ::baralune::kCardWidth;
 using ::baralune::Place;
-using spread_layout::kHorseshoe;
-using spread_layout::kNineCard;
-using spread_layout::kRomany;
-using spread_layout::kThreeCard;
-
-// The card boxes of a spread; any value past the Horseshoe is the Gypsy spread, as in the
-// engine.
-inline std::span<const Place> CardPlaces(SpreadIndex spread) {
-  return SpreadOf(spread).places;
-}
 
 // The Gypsy spread's row captions and where they sit; the engine's table holds them in English.
 using ::baralune::RowCaption;

@@ -135,16 +135,18 @@ constexpr std::array<std::string_view, 7> kHorseshoe = {
     "Card 7 represents the final outcome.",
 };
 
-template <std::size_t Slots, std::size_t N>
-void Fill(TextTable<Slots>& table, const std::array<std::string_view, N>& texts) {
-  static_assert(N < Slots, "a position table keeps one spare slot");
+// The position meanings of spread `Spread`: one text per position.
+template <SpreadIndex Spread, std::size_t N>
+void FillPositions(Catalogue& c, const std::array<std::string_view, N>& texts) {
+  static_assert(N == static_cast<std::size_t>(kSpreads[Spread].cards), "one text per position");
+  auto& table = c.positions[Spread];
   for (std::size_t i = 0; i < N; ++i) table.Set(static_cast<int>(i), texts[i]);
 }
 
 constexpr texts::RomanyPositionWords kRomany = {
     "Card ", ": represent the past.", ": represent the present.", ": reflects the future."};
 
-void FillRomany(TextTable<22>& table, const texts::RomanyPositionWords& words) {
+void FillRomany(TextTable<kMostPositions + 1>& table, const texts::RomanyPositionWords& words) {
   for (int p = 1; p <= 21; ++p) {
     const std::string_view ending = p <= 7 ? words.past : p <= 14 ? words.present : words.future;
     table.Set(p - 1, std::string(words.prefix) + std::to_string(p) + std::string(ending));
@@ -162,10 +164,10 @@ Catalogue English() {
   for (int s = 0; s < kSpreadCount; ++s) {
     c.spreadDescription.Set(s, texts::kSpreadDescriptions[static_cast<std::size_t>(s)]);
   }
-  Fill(c.threeCardPositions, kThreeCard);
-  Fill(c.nineCardPositions, kNineCard);
-  Fill(c.horseshoePositions, kHorseshoe);
-  FillRomany(c.romanyPositions, kRomany);
+  FillPositions<0>(c, kThreeCard);
+  FillPositions<1>(c, kNineCard);
+  FillPositions<2>(c, kHorseshoe);
+  FillRomany(c.positions[3], kRomany);
   return c;
 }
 
@@ -181,10 +183,10 @@ Catalogue Spanish() {
   for (std::size_t s = 0; s < kSpreadCount; ++s) {
     c.spreadDescription.Set(static_cast<int>(s), texts::kSpreadDescriptionsEs[s]);
   }
-  Fill(c.threeCardPositions, texts::kThreeCardPositionsEs);
-  Fill(c.nineCardPositions, texts::kNineCardPositionsEs);
-  Fill(c.horseshoePositions, texts::kHorseshoePositionsEs);
-  FillRomany(c.romanyPositions, texts::kRomanyPositionsEs);
+  FillPositions<0>(c, texts::kThreeCardPositionsEs);
+  FillPositions<1>(c, texts::kNineCardPositionsEs);
+  FillPositions<2>(c, texts::kHorseshoePositionsEs);
+  FillRomany(c.positions[3], texts::kRomanyPositionsEs);
   return c;
 }
 
@@ -215,17 +217,11 @@ const std::string& Catalogue::PositionMeaning(SpreadIndex spread, int position) 
   if (!IsKnownSpread(spread)) {
     throw std::out_of_range("no positions for spread " + std::to_string(spread));
   }
-  // One table per spread, in the spreads' order.
-  switch (spread) {
-    case 0:
-      return threeCardPositions[position - 1];
-    case 1:
-      return nineCardPositions[position - 1];
-    case 2:
-      return horseshoePositions[position - 1];
-    default:
-      return romanyPositions[position - 1];
+  if (position < 1 || position > kSpreads[spread].cards + 1) {
+    throw std::out_of_range("no position " + std::to_string(position) + " in spread " +
+                            std::to_string(spread));
   }
+  return positions[static_cast<std::size_t>(spread)][position - 1];
 }
 
 const std::string& PositionMeaning(SpreadIndex spread, int position, Language language) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -21,13 +22,11 @@ struct Catalogue {
   // One description per spread index.
   TextTable<4> spreadDescription;
 
-  // Position meanings: slot p - 1 holds position p; the last slot stays empty.
-  TextTable<4> threeCardPositions;
-  TextTable<10> nineCardPositions;
-  TextTable<8> horseshoePositions;
-  TextTable<22> romanyPositions;
+  // Position meanings, one table per spread index: slot p - 1 holds position p; the slots past
+  // the spread's last position stay empty.
+  std::array<TextTable<kMostPositions + 1>, kSpreadCount> positions;
 
-  // Meaning of position p (1-based) of a known spread.
+  // Meaning of position p (1-based) of a known spread; empty just past its last position.
   const std::string& PositionMeaning(SpreadIndex spread, int position) const;
 };
 

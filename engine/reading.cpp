@@ -66,7 +66,7 @@ Reading Run(int positions, ReadingWindows& windows, const HandDrawer& draw, Writ
 
 Reading RunReading(const SpreadIndex& spreadIndex, ReadingWindows& windows, const HandDrawer& draw,
                    Language language) {
-  return Run(CardCount(spreadIndex), windows, draw,
+  return Run(SpreadOf(spreadIndex).cards, windows, draw,
              [&](std::vector<CardIndex> cards, SpreadDisplay* display) {
                return WriteReading(spreadIndex, language, std::move(cards), windows.ReportBox(),
                                    display, windows.CardPictures());
@@ -87,7 +87,7 @@ Reading RunReading(std::shared_ptr<const SpreadDefinition> spread, ReadingWindow
 namespace baralune {
 
 int PositionCount(SpreadIndex spread, const SpreadDefinition* own) {
-  return own ? static_cast<int>(own->positions.size()) : CardCount(spread);
+  return own ? static_cast<int>(own->positions.size()) : SpreadOf(spread).cards;
 }
 
 std::string PositionText(SpreadIndex spread, const SpreadDefinition* own, int position,

@@ -60,7 +60,7 @@ Reading ComputeReading(SpreadIndex spread, Language language, std::vector<CardIn
 
 Reading ComputeReading(SpreadIndex spread, Language language, RandomGenerator& random,
                        ReportPictures* pictures) {
-  return ComputeReading(spread, language, Drawn(CardCount(spread), random), pictures);
+  return ComputeReading(spread, language, Drawn(SpreadOf(spread).cards, random), pictures);
 }
 
 Reading ComputeReading(const SpreadDefinition& spread, Language language,

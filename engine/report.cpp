@@ -194,7 +194,7 @@ void WriteReport(const Reading& reading, RichTextBox& box, SpreadDisplay* displa
   } else if (IsKnownSpread(spread)) {
     WriteSpreadPart(pen, words, SpreadReportName(spread, reading.language),
                     catalogue.spreadDescription[spread]);
-    const int positions = CardCount(spread);
+    const int positions = SpreadOf(spread).cards;
     for (int p = 1; p <= positions; ++p) {
       const CardIndex card = reading.hand.at(static_cast<std::size_t>(p - 1));
       if (display) display->PlaceCardPicture(spread, p, card);

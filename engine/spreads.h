@@ -55,14 +55,24 @@ struct Spread {
   std::string_view reportName;    // in the report and the spread display
   std::span<const Place> places;  // one card box per position, position 1 first
   bool descriptionFirst;          // the report gives a card's description before its keywords
+  bool rowCaptions;               // the spread display and the printed reading caption its rows
 };
 
 inline constexpr Spread kSpreads[kSpreadCount] = {
-    {"three_card", "Past, Present, Future", 3, "3 Card Spread", spread_layout::kThreeCard, false},
-    {"nine_card", "9 Card Layout", 9, "9 Card Spread", spread_layout::kNineCard, false},
-    {"horseshoe", "Horseshoe Spread", 7, "Horseshoe Spread", spread_layout::kHorseshoe, false},
-    {"gypsy", "Gypsy Spread", 21, "Gypsy / Romany Spread", spread_layout::kRomany, true},
+    {"three_card", "Past, Present, Future", 3, "3 Card Spread", spread_layout::kThreeCard, false,
+     false},
+    {"nine_card", "9 Card Layout", 9, "9 Card Spread", spread_layout::kNineCard, false, false},
+    {"horseshoe", "Horseshoe Spread", 7, "Horseshoe Spread", spread_layout::kHorseshoe, false,
+     false},
+    {"gypsy", "Gypsy Spread", 21, "Gypsy / Romany Spread", spread_layout::kRomany, true, true},
 };
+
+// The most positions any spread has.
+inline constexpr int kMostPositions = [] {
+  int most = 0;
+  for (const Spread& spread : kSpreads) most = spread.cards > most ? spread.cards : most;
+  return most;
+}();
 static_assert(
     [] {
       for (const Spread& spread : kSpreads) {
@@ -80,11 +90,6 @@ inline constexpr bool IsKnownSpread(SpreadIndex spread) {
 // always have.
 inline constexpr const Spread& SpreadOf(SpreadIndex spread) {
   return kSpreads[IsKnownSpread(spread) ? spread : kSpreadCount - 1];
-}
-
-// Positions of a spread: 3, 9 and 7 for spreads 0, 1 and 2; 21 for any other value.
-inline constexpr int CardCount(SpreadIndex spread) {
-  return SpreadOf(spread).cards;
 }
 
 }  // namespace baralune

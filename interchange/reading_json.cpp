@@ -159,7 +159,7 @@ std::variant<Reading, Skip> ParseReading(std::string_view line) {
   }
   const std::size_t positions = reading.ownSpread
                                     ? reading.ownSpread->positions.size()
-                                    : static_cast<std::size_t>(CardCount(reading.spread));
+                                    : static_cast<std::size_t>(SpreadOf(reading.spread).cards);
   if (reading.cards.size() != positions) {
     return Skip::WrongCardCount;
   }

@@ -52,7 +52,7 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
     if (!entry.own) return std::nullopt;
   }
   const qsizetype positions = entry.own ? static_cast<qsizetype>(entry.own->positions.size())
-                                        : CardCount(static_cast<SpreadIndex>(spread));
+                                        : SpreadOf(static_cast<SpreadIndex>(spread)).cards;
   if (spread < 0 || spread > kOwnSpread || mode < 0 || mode > 2 || cards.size() != positions) {
     return std::nullopt;
   }

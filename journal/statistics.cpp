@@ -60,7 +60,7 @@ Statistics CountStatistics(QSqlDatabase& db, const QString& search) {
     bool readable = spread == kOwnSpread
                         ? !cards.isEmpty() && std::size_t(cards.size()) <= kMaxSpreadPositions
                         : spread >= 0 && spread < kSpreadCount &&
-                              cards.size() == CardCount(static_cast<SpreadIndex>(spread));
+                              cards.size() == SpreadOf(static_cast<SpreadIndex>(spread)).cards;
     for (const char byte : cards)
       readable = readable && static_cast<unsigned char>(byte) < kDeckSize;
     if (!readable) {

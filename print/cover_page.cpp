@@ -81,7 +81,7 @@ std::vector<Caption> Captions(const ReadingDetails& details) {
     for (const auto& row : details.own->rowCaptions) {
       captions.push_back({QString::fromStdString(row.text), row.left, row.top, row.width});
     }
-  } else if (details.spread >= 3) {
+  } else if (SpreadOf(details.spread).rowCaptions) {
     for (const auto& row : spread_shape::kRomanyRows) {
       captions.push_back({spread_shape::RowText(row), row.left, row.top, row.width});
     }
@@ -94,7 +94,7 @@ void PaintSpread(QPainter& painter, QPointF topCentre, const ReadingDetails& det
   if (details.own) {
     for (const auto& position : details.own->positions) places.push_back(position.place);
   } else {
-    const auto known = spread_shape::CardPlaces(details.spread);
+    const auto known = SpreadOf(details.spread).places;
     places.assign(known.begin(), known.end());
   }
   if (places.empty()) return;

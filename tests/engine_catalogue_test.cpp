@@ -80,10 +80,10 @@ const auto& CardKeywords = English().cardKeywords;
 const auto& CardTimePeriod = English().cardTimePeriod;
 const auto& CardDescription = English().cardDescription;
 const auto& SpreadDescription = English().spreadDescription;
-const auto& ThreeCardPositions = English().threeCardPositions;
-const auto& NineCardPositions = English().nineCardPositions;
-const auto& HorseshoePositions = English().horseshoePositions;
-const auto& RomanyPositions = English().romanyPositions;
+const auto& ThreeCardPositions = English().positions[0];
+const auto& NineCardPositions = English().positions[1];
+const auto& HorseshoePositions = English().positions[2];
+const auto& RomanyPositions = English().positions[3];
 
 class CatalogueTest : public ::testing::Test {};
 
@@ -163,7 +163,7 @@ TEST_F(CatalogueTest, PositionMeaningsAreNumberedFromOne) {
   EXPECT_EQ(PositionMeaning(3, 14, Language::English), "Card 14: represent the present.");
   EXPECT_EQ(PositionMeaning(3, 15, Language::English), "Card 15: reflects the future.");
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    for (int p = 1; p <= CardCount(s); ++p) {
+    for (int p = 1; p <= SpreadOf(s).cards; ++p) {
       EXPECT_TRUE(
           PositionMeaning(s, p, Language::English).starts_with("Card " + std::to_string(p)));
     }
@@ -179,12 +179,12 @@ TEST_F(CatalogueTest, EachLanguageIsBuiltOnceAndKeptApart) {
 }
 
 TEST(SpreadTest, CardCountsFallBackToTwentyOne) {
-  EXPECT_EQ(CardCount(0), 3);
-  EXPECT_EQ(CardCount(1), 9);
-  EXPECT_EQ(CardCount(2), 7);
-  EXPECT_EQ(CardCount(3), 21);
-  EXPECT_EQ(CardCount(4), 21);
-  EXPECT_EQ(CardCount(-1), 21);
+  EXPECT_EQ(SpreadOf(0).cards, 3);
+  EXPECT_EQ(SpreadOf(1).cards, 9);
+  EXPECT_EQ(SpreadOf(2).cards, 7);
+  EXPECT_EQ(SpreadOf(3).cards, 21);
+  EXPECT_EQ(SpreadOf(4).cards, 21);
+  EXPECT_EQ(SpreadOf(-1).cards, 21);
 }
 
 }  // namespace

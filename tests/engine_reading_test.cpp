@@ -84,9 +84,9 @@ TEST(ReadingTest, RandomReadingsDrawDistinctIndependentHands) {
   for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
     for (int i = 0; i < 5; ++i) {
       RunReading(spread, windows);
-      ASSERT_EQ(Hand.size(), static_cast<std::size_t>(CardCount(spread)) + 1);
+      ASSERT_EQ(Hand.size(), static_cast<std::size_t>(SpreadOf(spread).cards) + 1);
       EXPECT_EQ(std::set<CardIndex>(Hand.begin(), Hand.end() - 1).size(),
-                static_cast<std::size_t>(CardCount(spread)));
+                static_cast<std::size_t>(SpreadOf(spread).cards));
       hands.insert(Hand);
     }
   }

@@ -30,7 +30,7 @@ std::vector<std::string> EnglishTexts() {
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     texts.push_back(c.spreadDescription[s]);
     texts.emplace_back(SpreadReportName(s, Language::English));
-    for (int p = 1; p <= CardCount(s); ++p) texts.push_back(c.PositionMeaning(s, p));
+    for (int p = 1; p <= SpreadOf(s).cards; ++p) texts.push_back(c.PositionMeaning(s, p));
   }
   for (const SpecialRule& rule : SpecialRules()) texts.emplace_back(rule.sentence);
   const ReportWords& w = ReportWordsIn(Language::English);
@@ -92,7 +92,7 @@ TEST_F(SpanishReportTest, EveryEnglishTextHasItsSpanishCounterpart) {
   }
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
     EXPECT_FALSE(c.spreadDescription[s].empty() || SpreadListText(s, Language::Spanish).empty());
-    for (int p = 1; p <= CardCount(s); ++p) EXPECT_FALSE(c.PositionMeaning(s, p).empty());
+    for (int p = 1; p <= SpreadOf(s).cards; ++p) EXPECT_FALSE(c.PositionMeaning(s, p).empty());
   }
   for (std::string_view sentence : texts::kSpecialSentencesEs) EXPECT_FALSE(sentence.empty());
 }

@@ -22,7 +22,7 @@ Reading Sample(SpreadIndex spread = 3) {
   reading.spread = spread;
   reading.mode = Mode::OwnCards;
   reading.language = Language::Spanish;
-  for (int p = 0; p < CardCount(spread); ++p) reading.cards.push_back(static_cast<CardIndex>(p));
+  for (int p = 0; p < SpreadOf(spread).cards; ++p) reading.cards.push_back(static_cast<CardIndex>(p));
   return reading;
 }
 

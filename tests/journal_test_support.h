@@ -23,7 +23,7 @@ inline Entry SampleEntry(const QString& name, SpreadIndex spread = 0, int offset
   entry.spread = spread;
   entry.mode = DealMode::Manual;
   entry.language = spread % 2 ? Language::Spanish : Language::English;
-  for (int p = 0; p < CardCount(spread); ++p) {
+  for (int p = 0; p < SpreadOf(spread).cards; ++p) {
     entry.hand.push_back(static_cast<CardIndex>((p * 7 + spread) % kDeckSize));
   }
   return entry;

@@ -28,7 +28,7 @@ std::vector<Entry> Varied(int count) {
     entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
     entry.mode = static_cast<DealMode>(i / kSpreadCount % 3);
     entry.language = i / 12 % 2 ? Language::Spanish : Language::English;
-    for (int p = 0; p < CardCount(entry.spread); ++p) {
+    for (int p = 0; p < SpreadOf(entry.spread).cards; ++p) {
       entry.hand.push_back(static_cast<CardIndex>((i * 13 + p * 17) % kDeckSize));
     }
     entries.push_back(entry);

@@ -1,7 +1,8 @@
-// A step of an event handler that throws is said, to the user and in the log, and the
-// handler goes on.
+// An action that fails by throwing is said, naming the action, to the user and in the log, and
+// the window goes on.
 #include <stdexcept>
 
+#include "print_actions.h"
 #include "program.h"
 #include "ui_test_support.h"
 
@@ -15,21 +16,33 @@ void RecordCritical(QtMsgType type, const QMessageLogContext&, const QString& te
 
 class FailedStepTest : public UiTest {};
 
-TEST_F(FailedStepTest, AThrowingStepIsLoggedAndShownAndTheNextStepRuns) {
+TEST_F(FailedStepTest, AThrowingActionIsLoggedAndShownByNameAndTheWindowGoesOn) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 0);
+  ASSERT_NE(report, nullptr);
+  desktop.messages.clear();
   g_critical.clear();
+  desktop.print = [](const PagePainter&) -> QString {
+    throw std::runtime_error("card picture missing: x.png");
+  };
+  AppSeams().saveFileName = [](QWidget*, const SaveDialogRequest&) -> QString {
+    throw std::runtime_error("no file dialog");
+  };
   const QtMessageHandler previous = qInstallMessageHandler(RecordCritical);
-  bool nextRan = false;
-  Guard([] { throw std::runtime_error("card picture missing: x.png"); });
-  Guard([&] { nextRan = true; });
+  PrintReading(report);
+  report->cmdSave_Click();
   qInstallMessageHandler(previous);
 
-  EXPECT_TRUE(nextRan);
-  ASSERT_EQ(g_critical.size(), 1u);
+  ASSERT_EQ(g_critical.size(), 2u);
   EXPECT_TRUE(g_critical[0].contains(QStringLiteral("card picture missing: x.png")));
-  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_TRUE(g_critical[1].contains(QStringLiteral("no file dialog")));
+  ASSERT_EQ(desktop.messages.size(), 2u);
   EXPECT_EQ(desktop.messages[0].text,
-            QStringLiteral("This could not be done:\ncard picture missing: x.png"));
-  EXPECT_EQ(desktop.messages[0].icon, QMessageBox::Critical);
+            QStringLiteral("The reading could not be printed:\ncard picture missing: x.png"));
+  EXPECT_EQ(desktop.messages[1].text,
+            QStringLiteral("The report could not be saved:\nno file dialog"));
+  for (const Message& message : desktop.messages) EXPECT_EQ(message.icon, QMessageBox::Critical);
+  EXPECT_EQ(Loaded<MDI>("MDI"), report);
+  EXPECT_TRUE(report->isVisible());
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QStyleOption>
 
+#include "clickable_label.h"
 #include "focus_contrast.h"
-#include "link_label.h"
 #include "look.h"
 #include "ui_test_support.h"
 

@@ -35,7 +35,7 @@ std::vector<std::pair<QString, QImage>> Faces(MDI* report) {
   std::vector<std::pair<QString, QImage>> faces;
   frmCartomancy* display = report->SpreadDisplayWindow();
   const SpreadIndex spread = display->FrontLayout();
-  for (int p = 1; p <= CardCount(spread); ++p) {
+  for (int p = 1; p <= SpreadOf(spread).cards; ++p) {
     const QLabel* box = display->CardBox(spread, p);
     faces.emplace_back(box->accessibleName(), box->pixmap().toImage());
   }
@@ -296,7 +296,7 @@ TEST_F(JournalWindowTest, DISABLED_ScreenshotOfTheHistoryWindow) {
     entry.birthDate = QStringLiteral("19%1-0%2-1%3").arg(60 + i * 3).arg(1 + i % 9).arg(i % 10);
     entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
     entry.mode = static_cast<journal::DealMode>(i % 3 == 2);
-    for (int p = 0; p < CardCount(entry.spread); ++p)
+    for (int p = 0; p < SpreadOf(entry.spread).cards; ++p)
       entry.hand.push_back(static_cast<CardIndex>(p));
     ASSERT_EQ(journal::Insert(connection.Db(), entry), QString());
   }

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "clickable_label.h"
 #include "frmAbout.h"
 #include "frmCartomancy.h"
 #include "frmManual.h"
-#include "link_label.h"
 #include "reading.h"
 #include "report_view.h"
 #include "ui_test_support.h"
@@ -45,7 +45,7 @@ class KeyboardTest : public UiTest {
   }
 
   static int Focused(const frmManual* manual) {
-    const auto* card = qobject_cast<const TrayCard*>(QApplication::focusWidget());
+    const auto* card = qobject_cast<const ClickableLabel*>(QApplication::focusWidget());
     return card != nullptr && card->window() == manual ? card->Index() : -1;
   }
 
@@ -119,7 +119,7 @@ TEST_F(KeyboardTest, AWholeManualReadingWithoutTheMouse) {
 TEST_F(KeyboardTest, TheFocusFrameShowsOnceTheKeyboardIsUsed) {
   frmManual* manual = ActiveManualWindow(3);
   ASSERT_NE(manual, nullptr);
-  TrayCard* first = manual->picManual(0);
+  ClickableLabel* first = manual->picManual(0);
   ASSERT_TRUE(first->hasFocus());
   const QRgb frame = qRgb(0xFF, 0xFF, 0x00);
   auto corner = [](QWidget* card) { return card->grab().toImage().pixel(1, 1); };
@@ -201,10 +201,10 @@ TEST_F(KeyboardTest, LinkLabelsAreReachedWithTabAndFollowedWithEnterOrSpace) {
   EXPECT_EQ(QApplication::focusWidget(), report->RTB());  // the keyboard starts in the report
   frmCartomancy* display = report->SpreadDisplayWindow();
   for (SpreadIndex s : {0, 2, 3}) {
-    EXPECT_FALSE(TabTo(display->LayoutPanel(s)->findChild<LinkLabel*>())) << s;
+    EXPECT_FALSE(TabTo(display->LayoutPanel(s)->findChild<ClickableLabel*>())) << s;
   }
   // Tab goes in and out of the spread display's frame like any other stop.
-  ASSERT_TRUE(TabTo(display->LayoutPanel(1)->findChild<LinkLabel*>()));
+  ASSERT_TRUE(TabTo(display->LayoutPanel(1)->findChild<ClickableLabel*>()));
   Press(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), report->RTB());
   Press(Qt::Key_Backtab);

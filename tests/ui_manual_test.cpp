@@ -79,7 +79,7 @@ TEST_F(ManualTest, TrayLaysOutFiftyTwoCardBacksBehindWhichTheMessageWaits) {
                  {27, {56, 136, 43, 58}}, {39, {8, 200, 43, 58}}, {51, {584, 200, 43, 58}}};
   for (const auto& c : corners) EXPECT_EQ(manual->picManual(c.index)->geometry(), c.place);
   for (int k = 0; k < frmManual::kTrayCards; ++k) {
-    TrayCard* card = manual->picManual(k);
+    ClickableLabel* card = manual->picManual(k);
     EXPECT_EQ(card->parentWidget(), Child<QWidget>(manual, "picTray"));
     EXPECT_EQ(card->pixmap().toImage(), back) << k;
     EXPECT_TRUE(card->isVisible() && card->isEnabled()) << k;
@@ -163,7 +163,7 @@ TEST_F(ManualTest, EverySpreadWalksThroughItsPositionMeaningsInTurn) {
     frmManual* manual = DealManual(spread);
     ASSERT_NE(manual, nullptr);
     auto* meaning = Child<QLabel>(manual, "lblPositionMeaning");
-    const int n = CardCount(spread);
+    const int n = SpreadOf(spread).cards;
     int left = -1;
     AppSeams().pause = [&](QObject*, int, const std::function<void()>& then) {
       left = CardsLeft(manual);

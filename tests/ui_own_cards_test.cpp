@@ -109,7 +109,7 @@ TEST_F(OwnCardsTest, DealOpensThePickerWithTheFacesInTheDecksOrderBySuit) {
   const QStringList suits = {QStringLiteral("Diamonds (Oros)"), QStringLiteral("Hearts (Copas)"),
                              QStringLiteral("Spades (Espadas)"), QStringLiteral("Clubs (Bastos)")};
   for (int row = 0; row < 4; ++row) {
-    TrayCard* first = picker->picFace(rowFirsts[row]);
+    ClickableLabel* first = picker->picFace(rowFirsts[row]);
     EXPECT_EQ(first->x(), picker->picFace(10)->x()) << row;
     if (row > 0) {
       EXPECT_GT(first->y(), picker->picFace(rowFirsts[row - 1])->y()) << row;
@@ -283,7 +283,7 @@ TEST_F(OwnCardsTest, GoingBackAsksBeforeDiscardingPicksAndKeepsTheForm) {
 TEST_F(OwnCardsTest, TheLastPickReadsExactlyThePickedHand) {
   for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
     std::vector<CardIndex> hand;
-    for (int k = 0; k < CardCount(spread); ++k)
+    for (int k = 0; k < SpreadOf(spread).cards; ++k)
       hand.push_back(static_cast<CardIndex>(39 - k * 3 % 40));
     OwnCardsPicker* picker = OpenPicker(spread);
     ASSERT_NE(picker, nullptr);
@@ -304,7 +304,7 @@ TEST_F(OwnCardsTest, TheLastPickReadsExactlyThePickedHand) {
     std::vector<CardIndex> withSpare = hand;
     withSpare.push_back(0);
     RunReading(spread, drawn->ReadingTarget(), [&](int n) {
-      EXPECT_EQ(n, CardCount(spread));
+      EXPECT_EQ(n, SpreadOf(spread).cards);
       return withSpare;
     });
     EXPECT_EQ(drawn->ReportBox().TextRTF(), picked) << spread;

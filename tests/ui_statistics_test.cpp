@@ -31,7 +31,7 @@ std::vector<journal::Entry> Readings() {
     entry.name = i % 3 == 0 ? QString::fromUtf8("José") : QStringLiteral("Ana");
     entry.birthDate = QStringLiteral("1990-04-01");
     entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
-    for (int p = 0; p < CardCount(entry.spread); ++p) {
+    for (int p = 0; p < SpreadOf(entry.spread).cards; ++p) {
       entry.hand.push_back(static_cast<CardIndex>((i * 5 + p * 3) % kDeckSize));
     }
     entries.push_back(entry);

@@ -136,7 +136,7 @@ TEST_P(TextFitTest, ManualWindowWithEveryPositionMeaning) {
     ASSERT_NE(manual, nullptr);
     ExpectFits(manual, "spread " + std::to_string(s));
     auto* meaning = Child<QLabel>(manual, "lblPositionMeaning");
-    for (int p = 2; p <= CardCount(s); ++p) {
+    for (int p = 2; p <= SpreadOf(s).cards; ++p) {
       meaning->setText(QString::fromStdString(PositionMeaning(s, p, ReadingLanguage())));
       ExpectFits(manual, "spread " + std::to_string(s) + ", position " + std::to_string(p));
     }
@@ -155,7 +155,7 @@ TEST_P(TextFitTest, OwnCardsPickerWithTheLongestPositionMeaning) {
   ASSERT_NE(picker, nullptr);
   QString longest;
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    for (int p = 1; p <= CardCount(s); ++p) {
+    for (int p = 1; p <= SpreadOf(s).cards; ++p) {
       const QString meaning = QString::fromStdString(PositionMeaning(s, p, ReadingLanguage()));
       if (meaning.size() > longest.size()) longest = meaning;
     }

@@ -196,7 +196,7 @@ DealOptionsResult ParseDealOptions(const std::vector<std::string>& args, Languag
     return fail(say("no spread given", "falta la tirada (--spread)"));
   }
   // The cards of a spread file are counted once it is read.
-  const int positions = CardCount(options.spread);
+  const int positions = SpreadOf(options.spread).cards;
   if (options.spreadFile.empty() && !options.cards.empty() &&
       static_cast<int>(options.cards.size()) != positions) {
     return fail(say("--cards needs ", "--cards necesita ") + std::to_string(positions) +

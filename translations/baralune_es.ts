@@ -27,15 +27,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>Guard</name>
-    <message>
-        <source>This could not be done:
-%1</source>
-        <translation>No se pudo hacer:
-%1</translation>
-    </message>
-</context>
-<context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -115,6 +106,12 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>the database gave no reason</source>
         <translation>la base de datos no dio ningún motivo</translation>
+    </message>
+    <message>
+        <source>The History could not be opened:
+%1</source>
+        <translation>No se pudo abrir el historial:
+%1</translation>
     </message>
 </context>
 <context>
@@ -296,6 +293,12 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>&amp;Language</source>
         <translation>I&amp;dioma</translation>
     </message>
+    <message>
+        <source>The language could not be changed:
+%1</source>
+        <translation>No se pudo cambiar el idioma:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -375,6 +378,12 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Application is already running</source>
         <translation>El programa ya está en marcha</translation>
     </message>
+    <message>
+        <source>The main window could not be opened:
+%1</source>
+        <translation>No se pudo abrir la ventana principal:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -428,305 +437,18 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
-    <name>baralune::MDI</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
+    <name>baralune::FlowWindow</name>
     <message>
         <source>&amp;Back</source>
-        <translation>A&amp;trás</translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation>Informe</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>No se pudo guardar el informe en %1: %2</translation>
-    </message>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
-    <message>
-        <source>&amp;Export as PDF…</source>
-        <translation>&amp;Exportar como PDF…</translation>
-    </message>
-    <message>
-        <source>The reading could not be printed: %1</source>
-        <translation>No se pudo imprimir la lectura: %1</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>the PDF could not be made</source>
-        <translation>no se pudo crear el PDF</translation>
-    </message>
-    <message>
-        <source>The reading could not be exported to %1: %2</source>
-        <translation>No se pudo exportar la lectura a %1: %2</translation>
-    </message>
-    <message>
-        <source>Sho&amp;w Spread</source>
-        <translation>&amp;Mostrar la tirada</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy</source>
-        <comment>date of birth</comment>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy, HH:mm</source>
-        <comment>when dealt</comment>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
-    </message>
-    <message>
-        <source>%1, born %2 — dealt %3</source>
-        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
-    </message>
-    <message>
-        <source>Rich Text Format (*.rtf *.doc)</source>
-        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view…</source>
-        <translation>&amp;Vista previa de impresión…</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::StatisticsWindow</name>
-    <message>
-        <source>Diamonds (Oros)</source>
-        <translation>Oros</translation>
-    </message>
-    <message>
-        <source>Hearts (Copas)</source>
-        <translation>Copas</translation>
-    </message>
-    <message>
-        <source>Spades (Espadas)</source>
-        <translation>Espadas</translation>
-    </message>
-    <message>
-        <source>Clubs (Bastos)</source>
-        <translation>Bastos</translation>
-    </message>
-    <message>
-        <source>Ace</source>
-        <translation>As</translation>
-    </message>
-    <message>
-        <source>Sota</source>
-        <translation>Sota</translation>
-    </message>
-    <message>
-        <source>Caballo</source>
-        <translation>Caballo</translation>
-    </message>
-    <message>
-        <source>Rey</source>
-        <translation>Rey</translation>
-    </message>
-    <message>
-        <source>MMMM yyyy</source>
-        <comment>month of the readings</comment>
-        <translation>MMMM 'de' yyyy</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <comment>percentage</comment>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Statistics - %1</source>
-        <translation>Estadísticas - %1</translation>
-    </message>
-    <message>
-        <source>C&amp;hart:</source>
-        <translation>&amp;Mostrar:</translation>
-    </message>
-    <message>
-        <source>Cards by suit and rank</source>
-        <translation>Cartas por palo y figura</translation>
-    </message>
-    <message>
-        <source>Suits&apos; shares</source>
-        <translation>Reparto entre los palos</translation>
-    </message>
-    <message>
-        <source>Readings per month</source>
-        <translation>Lecturas por mes</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation>Gráfico</translation>
-    </message>
-    <message>
-        <source>Figures of the chart</source>
-        <translation>Cifras del gráfico</translation>
-    </message>
-    <message>
-        <source>&amp;Save Chart…</source>
-        <translation>&amp;Guardar el gráfico…</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>The readings could not be counted: %1</source>
-        <translation>No se pudieron contar las lecturas: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n reading(s) in the journal.</source>
-        <translation>
-            <numerusform>%n lectura en el registro.</numerusform>
-            <numerusform>%n lecturas en el registro.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n reading(s) whose name contains “%1”.</source>
-        <translation>
-            <numerusform>%n lectura cuyo nombre contiene «%1».</numerusform>
-            <numerusform>%n lecturas cuyo nombre contiene «%1».</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n reading(s) could not be read and were left out.</source>
-        <translation>
-            <numerusform>%n lectura no se pudo leer y se ha dejado fuera.</numerusform>
-            <numerusform>%n lecturas no se pudieron leer y se han dejado fuera.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>How often each card came up, against chance</source>
-        <translation>Cuántas veces salió cada carta, frente al azar</translation>
-    </message>
-    <message>
-        <source>By chance</source>
-        <translation>Por azar</translation>
-    </message>
-    <message>
-        <source>Times dealt</source>
-        <translation>Veces que salió</translation>
-    </message>
-    <message>
-        <source>Card</source>
-        <translation>Carta</translation>
-    </message>
-    <message>
-        <source>The suits&apos; shares of the cards dealt</source>
-        <translation>La parte de cada palo en las cartas que salieron</translation>
-    </message>
-    <message>
-        <source>Suit</source>
-        <translation>Palo</translation>
-    </message>
-    <message>
-        <source>Cards dealt</source>
-        <translation>Cartas que salieron</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>Parte</translation>
-    </message>
-    <message>
-        <source>Readings</source>
-        <translation>Lecturas</translation>
-    </message>
-    <message>
-        <source>MMM yyyy</source>
-        <comment>months along the chart</comment>
-        <translation>MMM yyyy</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mes</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>Imagen PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>statistics.png</source>
-        <comment>file name suggested</comment>
-        <translation>estadísticas.png</translation>
-    </message>
-    <message>
-        <source>The chart could not be drawn.</source>
-        <translation>No se pudo dibujar el gráfico.</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved to %1: %2</source>
-        <translation>No se pudo guardar el gráfico en %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::TrayCard</name>
-    <message>
-        <source>Face-down card %1</source>
-        <translation>Carta %1 boca abajo</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::frmAbout</name>
-    <message>
-        <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
-        <translation>La Baraja Española se presta a una lectura muy parecida a la del tarot: cada una de sus cuarenta cartas, puesta en una tirada, habla de una parte de tu vida. Baralune puede ayudarte a encontrar soluciones a tus problemas y a predecir lo que te depara el futuro.</translation>
-    </message>
-    <message>
-        <source>Baralune icon</source>
-        <translation>Icono de Baralune</translation>
-    </message>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Haz clic aquí para visitar %1</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
-    </message>
-    <message>
-        <source>Click here for more details.</source>
-        <translation>Más información aquí.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>baralune::frmCartomancy</name>
-    <message>
-        <source>Position %1</source>
-        <translation>Posición %1</translation>
-    </message>
-    <message>
-        <source>Position %1: face down</source>
-        <translation>Posición %1: boca abajo</translation>
-    </message>
-    <message>
-        <source>Spread display</source>
-        <translation>Vista de la tirada</translation>
-    </message>
-    <message>
-        <source>For Detailed Analysis Visit %1</source>
-        <translation>Para un análisis detallado, visita %1</translation>
-    </message>
-    <message>
-        <source>Position %1: %2</source>
-        <translation>Posición %1: %2</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
 </context>
 <context>
@@ -858,151 +580,124 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Sta&amp;tistics…</source>
         <translation>Es&amp;tadísticas…</translation>
     </message>
-</context>
-<context>
-    <name>baralune::frmMain</name>
     <message>
-        <source>Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!</source>
-        <translation>¡Te damos la bienvenida a Baralune, la Baraja Española! Descubre lo que te depara el futuro con los naipes españoles. Escribe tu nombre y tu fecha de nacimiento, elige una tirada y obtén tu lectura al instante.</translation>
+        <source>The reading could not be shown again:
+%1</source>
+        <translation>No se pudo volver a mostrar la lectura:
+%1</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site. Put your own name, address and logo on Baralune and give it to your visitors. Click Here for more info on co-branding.</source>
-        <translation>Personaliza este programa para tu web: pon en Baralune tu nombre, tu dirección y tu logotipo, y regálaselo a tus visitantes. Haz clic aquí para saber cómo hacerlo.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Más información aquí.</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>Deal The &amp;Cards</source>
-        <translation>Echar las &amp;cartas</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
-        <translation>El foro esotérico más popular de internet. Haz clic aquí para visitar %1</translation>
-    </message>
-    <message>
-        <source>Personal Details</source>
-        <translation>Datos personales</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Nacimiento</translation>
-    </message>
-    <message>
-        <source>Month of birth</source>
-        <translation>Mes de nacimiento</translation>
-    </message>
-    <message>
-        <source>Day of birth</source>
-        <translation>Día de nacimiento</translation>
-    </message>
-    <message>
-        <source>Year of birth</source>
-        <translation>Año de nacimiento</translation>
-    </message>
-    <message>
-        <source>Spread Selection</source>
-        <translation>Elección de tirada</translation>
-    </message>
-    <message>
-        <source>Select Spread</source>
-        <translation>Tirada</translation>
-    </message>
-    <message>
-        <source>Analyze Mode</source>
-        <translation>Modo</translation>
-    </message>
-    <message>
-        <source>Automatic</source>
-        <translation>Automático</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>Deal The Spanish &amp;Cards</source>
-        <translation>Echar las &amp;cartas españolas</translation>
-    </message>
-    <message>
-        <source>Advertisement</source>
-        <translation>Publicidad</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Name</source>
-        <translation>Escribe tu nombre, por favor</translation>
-    </message>
-    <message>
-        <source>Please Select Spread</source>
-        <translation>Elige una tirada, por favor</translation>
-    </message>
-    <message>
-        <source>Please Select Analyze Mode</source>
-        <translation>Elige cómo echar las cartas, por favor</translation>
+        <source>The readings could not be exported:
+%1</source>
+        <translation>No se pudieron exportar las lecturas:
+%1</translation>
     </message>
 </context>
 <context>
-    <name>baralune::frmManual</name>
+    <name>baralune::MDI</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Baralune is generating the Analysis. Please wait...</source>
-        <translation>Baralune está preparando el análisis. Espera, por favor…</translation>
+        <source>Report</source>
+        <translation>Informe</translation>
     </message>
     <message>
-        <source>The Most Popular Online Mystic Discussion Forum</source>
-        <translation>El foro esotérico más popular de internet</translation>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
     <message>
-        <source>Click Here To Visit %1 Now</source>
-        <translation>Haz clic aquí para visitar %1</translation>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
-        <source>Card tray</source>
-        <translation>Bandeja de cartas</translation>
+        <source>&amp;Export as PDF…</source>
+        <translation>&amp;Exportar como PDF…</translation>
     </message>
     <message>
-        <source>Advertisement</source>
-        <translation>Publicidad</translation>
+        <source>The reading could not be printed: %1</source>
+        <translation>No se pudo imprimir la lectura: %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported to %1: %2</source>
+        <translation>No se pudo exportar la lectura a %1: %2</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w Spread</source>
+        <translation>&amp;Mostrar la tirada</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date of birth</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <comment>when dealt</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, born %2 — dealt %3</source>
+        <translation>%1 (nacimiento: %2) — lectura del %3</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf *.doc)</source>
+        <translation>Formato de texto enriquecido (*.rtf *.doc)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>The report could not be saved:
+%1</source>
+        <translation>No se pudo guardar el informe:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be dealt:
+%1</source>
+        <translation>No se pudieron echar las cartas:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed:
+%1</source>
+        <translation>No se pudo imprimir la lectura:
+%1</translation>
+    </message>
+    <message>
+        <source>The print preview could not be shown:
+%1</source>
+        <translation>No se pudo mostrar la vista previa de impresión:
+%1</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported as PDF:
+%1</source>
+        <translation>No se pudo exportar la lectura como PDF:
+%1</translation>
     </message>
 </context>
 <context>
     <name>baralune::OwnCardsPicker</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
     <message>
         <source>Diamonds (Oros)</source>
         <translation>Oros</translation>
@@ -1125,6 +820,338 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>&amp;Spreads…</source>
         <translation>&amp;Tiradas…</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::StatisticsWindow</name>
+    <message>
+        <source>Diamonds (Oros)</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Hearts (Copas)</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Spades (Espadas)</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Clubs (Bastos)</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Sota</source>
+        <translation>Sota</translation>
+    </message>
+    <message>
+        <source>Caballo</source>
+        <translation>Caballo</translation>
+    </message>
+    <message>
+        <source>Rey</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>month of the readings</comment>
+        <translation>MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>percentage</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Statistics - %1</source>
+        <translation>Estadísticas - %1</translation>
+    </message>
+    <message>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Cards by suit and rank</source>
+        <translation>Cartas por palo y figura</translation>
+    </message>
+    <message>
+        <source>Suits&apos; shares</source>
+        <translation>Reparto entre los palos</translation>
+    </message>
+    <message>
+        <source>Readings per month</source>
+        <translation>Lecturas por mes</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Figures of the chart</source>
+        <translation>Cifras del gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Save Chart…</source>
+        <translation>&amp;Guardar el gráfico…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The readings could not be counted: %1</source>
+        <translation>No se pudieron contar las lecturas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) in the journal.</source>
+        <translation>
+            <numerusform>%n lectura en el registro.</numerusform>
+            <numerusform>%n lecturas en el registro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) whose name contains “%1”.</source>
+        <translation>
+            <numerusform>%n lectura cuyo nombre contiene «%1».</numerusform>
+            <numerusform>%n lecturas cuyo nombre contiene «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n lectura no se pudo leer y se ha dejado fuera.</numerusform>
+            <numerusform>%n lecturas no se pudieron leer y se han dejado fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>How often each card came up, against chance</source>
+        <translation>Cuántas veces salió cada carta, frente al azar</translation>
+    </message>
+    <message>
+        <source>By chance</source>
+        <translation>Por azar</translation>
+    </message>
+    <message>
+        <source>Times dealt</source>
+        <translation>Veces que salió</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>The suits&apos; shares of the cards dealt</source>
+        <translation>La parte de cada palo en las cartas que salieron</translation>
+    </message>
+    <message>
+        <source>Suit</source>
+        <translation>Palo</translation>
+    </message>
+    <message>
+        <source>Cards dealt</source>
+        <translation>Cartas que salieron</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parte</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <comment>months along the chart</comment>
+        <translation>MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>statistics.png</source>
+        <comment>file name suggested</comment>
+        <translation>estadísticas.png</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn.</source>
+        <translation>No se pudo dibujar el gráfico.</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el gráfico en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmAbout</name>
+    <message>
+        <source>La Baraja Española, the Spanish deck, lends itself to a reading much like the tarot: each of the forty Spanish cards laid in a spread tells of a part of your life. Baralune can help you find solutions to your problems and predict what the future holds for you.</source>
+        <translation>La Baraja Española se presta a una lectura muy parecida a la del tarot: cada una de sus cuarenta cartas, puesta en una tirada, habla de una parte de tu vida. Baralune puede ayudarte a encontrar soluciones a tus problemas y a predecir lo que te depara el futuro.</translation>
+    </message>
+    <message>
+        <source>Baralune icon</source>
+        <translation>Icono de Baralune</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Más información aquí.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmCartomancy</name>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>Position %1: face down</source>
+        <translation>Posición %1: boca abajo</translation>
+    </message>
+    <message>
+        <source>Spread display</source>
+        <translation>Vista de la tirada</translation>
+    </message>
+    <message>
+        <source>For Detailed Analysis Visit %1</source>
+        <translation>Para un análisis detallado, visita %1</translation>
+    </message>
+    <message>
+        <source>Position %1: %2</source>
+        <translation>Posición %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmMain</name>
+    <message>
+        <source>Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!</source>
+        <translation>¡Te damos la bienvenida a Baralune, la Baraja Española! Descubre lo que te depara el futuro con los naipes españoles. Escribe tu nombre y tu fecha de nacimiento, elige una tirada y obtén tu lectura al instante.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own name, address and logo on Baralune and give it to your visitors. Click Here for more info on co-branding.</source>
+        <translation>Personaliza este programa para tu web: pon en Baralune tu nombre, tu dirección y tu logotipo, y regálaselo a tus visitantes. Haz clic aquí para saber cómo hacerlo.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Negocio desde casa: crea tu propio negocio en internet y gana dinero en la red. Consigue este programa con la marca de tu web. Más información aquí.</translation>
+    </message>
+    <message>
+        <source>Deal The &amp;Cards</source>
+        <translation>Echar las &amp;cartas</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
+        <translation>El foro esotérico más popular de internet. Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>Spread Selection</source>
+        <translation>Elección de tirada</translation>
+    </message>
+    <message>
+        <source>Select Spread</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Analyze Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Deal The Spanish &amp;Cards</source>
+        <translation>Echar las &amp;cartas españolas</translation>
+    </message>
+    <message>
+        <source>Advertisement</source>
+        <translation>Publicidad</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Escribe tu nombre, por favor</translation>
+    </message>
+    <message>
+        <source>Please Select Spread</source>
+        <translation>Elige una tirada, por favor</translation>
+    </message>
+    <message>
+        <source>Please Select Analyze Mode</source>
+        <translation>Elige cómo echar las cartas, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::frmManual</name>
+    <message>
+        <source>Baralune is generating the Analysis. Please wait...</source>
+        <translation>Baralune está preparando el análisis. Espera, por favor…</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum</source>
+        <translation>El foro esotérico más popular de internet</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Card tray</source>
+        <translation>Bandeja de cartas</translation>
+    </message>
+    <message>
+        <source>Advertisement</source>
+        <translation>Publicidad</translation>
+    </message>
+    <message>
+        <source>Face-down card %1</source>
+        <translation>Carta %1 boca abajo</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
 #include "frmCartomancy.h"
 #include "frmMain.h"
@@ -28,7 +29,6 @@
 #include "language_choice.h"
 #include "language_menu.h"
 #include "link_detection.h"
-#include "link_label.h"
 #include "look.h"
 #include "print_actions.h"
 #include "program.h"
@@ -61,8 +61,8 @@ QWidget* MakePanel(QWidget* parent, const char* name, const QColor& color) {
   return panel;
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(look::TwipsRect(30, 0, 9105, 615));
   label->setFont(look::Font(8.25, true, true));
@@ -76,12 +76,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-MDI::MDI(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("MDI"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  setFont(look::Font());
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
+MDI::MDI(QWidget* parent) : FlowWindow("MDI", false, parent) {
   CreateMenus();
   CreateControls();
   MDIForm_Load();
@@ -92,8 +87,7 @@ MDI::~MDI() {
 }
 
 void MDI::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
+  QMenu* file = addFileMenu();
   QAction* save = file->addAction(tr("&Save"));
   save->setObjectName(QStringLiteral("mnuSave"));
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -102,17 +96,12 @@ void MDI::CreateMenus() {
   file->addSeparator();
   QAction* spread = file->addAction(tr("Sho&w Spread"));
   spread->setObjectName(QStringLiteral("mnuShowSpread"));
-  connect(spread, &QAction::triggered, this, [this] { Guard([this] { ShowSpreadDisplay(); }); });
+  connect(spread, &QAction::triggered, this, &MDI::ShowSpreadDisplay);
   AddJournalActions(this, file);
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  addBackAction(file, [this] { mnuBack_Click(); });
   AddLanguageMenu(this, file);
   file->addSeparator();
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+  addExitAction(file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   AddHelpAndDonateMenus(this);
 }
@@ -178,8 +167,8 @@ void MDI::CreateControls() {
   m_picBottom->setFixedHeight(look::Px(kBottomHeightTwips));
   m_lblCobrand = MakeLink(m_picBottom, "lblCobrand", CoBrandText());
   m_lblFullBrand = MakeLink(m_picBottom, "lblFullBrand", FullBrandText());
-  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(m_lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &ClickableLabel::clicked, this, &OpenFullBrandPage);
   m_cmdSave = MakeButton(m_picBottom, "cmdSave", tr("&Save"));
   m_cmdExit = MakeButton(m_picBottom, "cmdExit", tr("E&xit"));
   connect(m_cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -203,8 +192,8 @@ void MDI::CreateControls() {
 }
 
 void MDI::MDIForm_Load() {
-  Guard([this] { EnableLinkDetection(m_rtb, m_picRight); });
-  Guard([this] { LoadSpreadDisplay(); });
+  EnableLinkDetection(m_rtb, m_picRight);
+  LoadSpreadDisplay();
 }
 
 void MDI::LoadSpreadDisplay() {
@@ -275,7 +264,7 @@ void MDI::ArrangeReport() {
 void MDI::MDIForm_Unload() {
   if (m_unloaded) return;
   m_unloaded = true;
-  Guard([] { DisableLinkDetection(); });
+  DisableLinkDetection();
 }
 
 SpreadDisplay* MDI::Target::ObtainSpreadDisplay() {
@@ -317,7 +306,7 @@ void MDI::ShowReport() {
   showMaximized();
   // The keyboard starts in the report, not on the first link the window comes to.
   m_rtb->setFocus();
-  Guard([this] { RecordReading(m_details); });
+  RecordReading(m_details);
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {
@@ -326,19 +315,17 @@ void MDI::resizeEvent(QResizeEvent* event) {
 }
 
 void MDI::MDIForm_Resize() {
-  Guard([this] {
-    const int frame = frameGeometry().width() - geometry().width();
-    const int outerTwips = (width() + std::max(frame, 0)) * look::kTwipsPerPixel;
-    const int buttonTwips = kButtonWidthTwips;
-    m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
-    m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
-    m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
-    // Whose reading it is, from the left edge up to Back.
-    const int left = look::Px(120);
-    m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
-    FitReadingLine();
-  });
-  Guard([this] { ArrangeReport(); });
+  const int frame = frameGeometry().width() - geometry().width();
+  const int outerTwips = (width() + std::max(frame, 0)) * look::kTwipsPerPixel;
+  const int buttonTwips = kButtonWidthTwips;
+  m_cmdBack->move(look::Px(outerTwips - buttonTwips - 300), m_cmdBack->y());
+  m_cmdExit->move(look::Px(outerTwips - buttonTwips - 300), m_cmdExit->y());
+  m_cmdSave->move(look::Px(outerTwips - buttonTwips - buttonTwips - 400), m_cmdSave->y());
+  // Whose reading it is, from the left edge up to Back.
+  const int left = look::Px(120);
+  m_lblReading->setGeometry(left, 0, std::max(m_cmdBack->x() - 2 * left, 0), m_picTop->height());
+  FitReadingLine();
+  ArrangeReport();
 }
 
 void MDI::FitReadingLine() {
@@ -379,10 +366,8 @@ QString MDI::SuggestedFileName() const {
 }
 
 void MDI::ClearClipboard() {
-  Guard([] {
-    // Only what was copied from the report: another program's clipboard is not ours to empty.
-    if (richtext::ReportView::ClipboardHoldsReportCopy()) QGuiApplication::clipboard()->clear();
-  });
+  // Only what was copied from the report: another program's clipboard is not ours to empty.
+  if (richtext::ReportView::ClipboardHoldsReportCopy()) QGuiApplication::clipboard()->clear();
 }
 
 void MDI::cmdSave_Click() {
@@ -403,9 +388,14 @@ void MDI::cmdSave_Click() {
           tr("The report could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), error),
           QMessageBox::Information);
     }
-  } catch (...) {
+  } catch (const std::exception& failure) {
     // Nothing was written over the old file; the report stays as it was.
+    ReportFailedStep(tr("The report could not be saved:\n%1"), failure);
   }
+}
+
+QString readingNotDealtText() {
+  return MDI::tr("The reading could not be dealt:\n%1");
 }
 
 MDI* LoadedReportWindow() {
@@ -414,29 +404,18 @@ MDI* LoadedReportWindow() {
 }
 
 void MDI::mnuBack_Click() {
-  Guard([] { ShowNewMainWindow(); });
-  Guard([this] {
-    m_unloadingForBack = true;
-    close();
-  });
-}
-
-void MDI::UnloadKeepingProgram() {
-  m_unloadingForBack = true;
-  close();
+  ShowNewMainWindow();
+  closeForFlow();
 }
 
 void MDI::mnuExit_Click() {
-  Guard([] { QuitProgram(); });
+  QuitProgram();
 }
 
 void MDI::closeEvent(QCloseEvent* event) {
   // Unloading switches link detection off before anything else.
   MDIForm_Unload();
-  // The user closing the report window ends the program; Back does not.
-  if (!m_unloadingForBack && !QuittingProgram()) Guard([] { QuitProgram(); });
-  MarkUnloaded(this);
-  event->accept();
+  FlowWindow::closeEvent(event);
 }
 
 }  // namespace baralune

@@ -1,5 +1,4 @@
 #pragma once
-#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QString>
@@ -7,6 +6,7 @@
 #include <limits>
 
 #include "card_picture_embedder.h"
+#include "flow_window.h"
 #include "frmCartomancy.h"
 #include "reading_details.h"
 #include "reading_windows.h"
@@ -24,11 +24,11 @@ class ReportView;
 
 namespace baralune {
 
-class LinkLabel;
+class ClickableLabel;
 
 // The report window: whose reading it is and Back at the top, the report on the right of the
 // spread display (under it where the window is too narrow for both), Save and Exit at the bottom.
-class MDI : public QMainWindow {
+class MDI : public FlowWindow {
   Q_OBJECT
 
  public:
@@ -64,8 +64,6 @@ class MDI : public QMainWindow {
   void cmdSave_Click();
   void mnuBack_Click();
   void mnuExit_Click();
-  // Closes the window while the program goes on (a language switch shows the reading anew).
-  void UnloadKeepingProgram();
 
   static constexpr int kButtonWidthTwips = 990;
 
@@ -121,8 +119,8 @@ class MDI : public QMainWindow {
   QPushButton* m_cmdBack = nullptr;
   QPushButton* m_cmdSave = nullptr;
   QPushButton* m_cmdExit = nullptr;
-  LinkLabel* m_lblCobrand = nullptr;
-  LinkLabel* m_lblFullBrand = nullptr;
+  ClickableLabel* m_lblCobrand = nullptr;
+  ClickableLabel* m_lblFullBrand = nullptr;
   richtext::ReportView* m_rtb = nullptr;
   QMdiArea* m_area = nullptr;
   // Qt deletes child windows behind our back (a close box, the area going first): guarded.
@@ -130,10 +128,12 @@ class MDI : public QMainWindow {
   QPointer<frmCartomancy> m_cartomancy;
   bool m_reportUnder = false;
   bool m_unloaded = false;
-  bool m_unloadingForBack = false;
 };
 
 // The loaded report window, or a new one if none is loaded; a new one stays hidden until shown.
 MDI* LoadedReportWindow();
+
+// What is said when a reading could not be dealt, with %1 for the reason.
+QString readingNotDealtText();
 
 }  // namespace baralune

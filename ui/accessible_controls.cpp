@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMetaObject>
 
+#include "clickable_label.h"
+
 namespace baralune {
 
 namespace {
@@ -39,11 +41,9 @@ class PressableControl : public QAccessibleWidget {
 QAccessibleInterface* CreateInterface(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
-  if (className == QLatin1String("baralune::LinkLabel")) {
-    return new PressableControl(widget, QAccessible::Link);
-  }
-  if (className == QLatin1String("baralune::TrayCard")) {
-    return new PressableControl(widget, QAccessible::Button);
+  if (className == QLatin1String("baralune::ClickableLabel")) {
+    const bool card = static_cast<const ClickableLabel*>(widget)->isTrayCard();
+    return new PressableControl(widget, card ? QAccessible::Button : QAccessible::Link);
   }
   return nullptr;
 }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "artwork.h"
+#include "clickable_label.h"
 #include "help_links.h"
-#include "link_label.h"
 #include "look.h"
 #include "program.h"
 
@@ -27,8 +27,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   return label;  // transparent: the window's colour shows through
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   label->setFont(look::Font(8.25, false, true));
@@ -76,8 +76,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   auto* details = MakeLink(this, "lblCoBrand", tr("Click here for more details."),
                            look::TwipsRect(4650, 2595, 2355, 195));
   // The advertisement is for the fully branded program, whatever the label's name says.
-  connect(home, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
-  connect(details, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(home, &ClickableLabel::clicked, this, &OpenHomePage);
+  connect(details, &ClickableLabel::clicked, this, &OpenFullBrandPage);
 
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("Line1"));

@@ -9,9 +9,9 @@
 #include "artwork.h"
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "help_links.h"
 #include "language_choice.h"
-#include "link_label.h"
 #include "look.h"
 #include "site.h"
 #include "spread_definition.h"
@@ -21,22 +21,23 @@ namespace baralune {
 
 namespace {
 
+// What the display names and places of each spread's panel, besides its card boxes (the
+// engine's table of spreads holds those).
 struct LayoutInfo {
   const char* panelName;
   int panelIndex;  // -1: not part of a control array
   const char* boxName;
-  std::span<const spread_shape::Place> positions;
   int titleLeft;
   int titleWidth;
 };
 
 const LayoutInfo kLayouts[kSpreadCount + 1] = {
-    {"picSpreadDisp", 1, "pic3Card", spread_shape::kThreeCard, 4552, 1890},
-    {"picSpreadDisp", 5, "pic9Card", spread_shape::kNineCard, 4552, 1890},
-    {"picHorseshoeSpread", -1, "picHorseshoe", spread_shape::kHorseshoe, 4282, 2430},
-    {"picRomanySpread", -1, "picRomany", spread_shape::kRomany, 3892, 3210},
+    {"picSpreadDisp", 1, "pic3Card", 4552, 1890},
+    {"picSpreadDisp", 5, "pic9Card", 4552, 1890},
+    {"picHorseshoeSpread", -1, "picHorseshoe", 4282, 2430},
+    {"picRomanySpread", -1, "picRomany", 3892, 3210},
     // A reader's own spread: its places come with it; its name has the display's width.
-    {"picOwnSpread", -1, "picOwn", {}, 1500, 7500},
+    {"picOwnSpread", -1, "picOwn", 1500, 7500},
 };
 
 // A spread's name as its report gives it: the engine holds it in each language.
@@ -104,7 +105,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own)
 
   const QPixmap back = QPixmap::fromImage(CardBackImage(devicePixelRatioF()));
   const std::span<const spread_shape::Place> positions =
-      own ? std::span<const spread_shape::Place>(ownPlaces) : info.positions;
+      own ? std::span<const spread_shape::Place>(ownPlaces) : SpreadOf(spread).places;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     auto* box = new QLabel(panel);
     box->setObjectName(QString::fromLatin1(info.boxName));
@@ -125,7 +126,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own)
   MakeLabel(panel, "lblSpreadName", title, look::TwipsRect(info.titleLeft, 0, info.titleWidth, 270),
             look::Font(12, true), QColor(0, 255, 255));
 
-  if (spread == 3) {
+  if (!own && SpreadOf(spread).rowCaptions) {
     int row = 0;
     std::vector<QLabel*> captions;
     for (const spread_shape::RowCaption& caption : spread_shape::kRomanyRows) {
@@ -148,7 +149,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own)
     }
   }
 
-  auto* bottom = new LinkLabel(
+  auto* bottom = new ClickableLabel(
       tr("For Detailed Analysis Visit %1")
           .arg(QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size()))),
       panel);
@@ -168,7 +169,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own)
   bottom->setGeometry(place);
   bottom->setAlignment(Qt::AlignCenter);
   look::SetTextColor(bottom, QColor(255, 128, 255));
-  connect(bottom, &LinkLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
+  connect(bottom, &ClickableLabel::clicked, this, &frmCartomancy::lblCaptionBottom_Click);
 }
 
 bool frmCartomancy::focusNextPrevChild(bool next) {

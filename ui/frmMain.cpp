@@ -13,6 +13,7 @@
 
 #include "MDI.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
 #include "frmManual.h"
 #include "help_links.h"
@@ -20,7 +21,6 @@
 #include "journal_actions.h"
 #include "language_choice.h"
 #include "language_menu.h"
-#include "link_label.h"
 #include "look.h"
 #include "own_cards_option.h"
 #include "own_cards_picker.h"
@@ -80,8 +80,8 @@ QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
   return list;
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   // Where a text is wider than its place in this font (the forum line in DejaVu Sans), it takes
@@ -117,16 +117,8 @@ QString FullBrandText() {
       "this software fully branded for your website. Click here for more details.");
 }
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmMain"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  // A fixed window: no minimise or maximise button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
+frmMain::frmMain(QWidget* parent) : FlowWindow("frmMain", true, parent) {
   WatchInputSource();
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
   CreateMenus();
   CreateControls();
   SetTabOrder();
@@ -134,8 +126,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::CreateMenus() {
-  m_mnuFile = menuBar()->addMenu(tr("&File"));
-  m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  m_mnuFile = addFileMenu();
   QAction* calculate = m_mnuFile->addAction(tr("Deal The &Cards"));
   calculate->setObjectName(QStringLiteral("mnuCalculate"));
   connect(calculate, &QAction::triggered, this, [this] { cmdCalculate_Click(); });
@@ -143,27 +134,21 @@ void frmMain::CreateMenus() {
   m_mnuFile->addSeparator();
   AddJournalActions(this, m_mnuFile);
   AddLanguageMenu(this, m_mnuFile);
-  QAction* exit = m_mnuFile->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
+  addExitAction(m_mnuFile);
 
   AddHelpAndDonateMenus(this);
 }
 
 void frmMain::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client =
+      setFixedClient(QSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips)));
 
   auto* label14 = MakeLink(client, "Label14",
                            tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
                               "Visit %1 Now")
                                .arg(FromView(kSiteAddress)),
                            look::TwipsRect(-7, 120, 9405, 195));
-  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+  connect(label14, &ClickableLabel::clicked, this, &OpenHomePage);
 
   m_lblSpreadDesc = new QLabel(client);
   m_lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
@@ -249,8 +234,8 @@ void frmMain::CreateControls() {
   m_lblFullBrand =
       MakeLink(fraFullBrand, "lblFullBrand", FullBrandText(), look::TwipsRect(120, 165, 9105, 615));
   // Created last, the full-brand label lies above the co-brand one.
-  connect(m_lblCobrand, &LinkLabel::clicked, this, [] { Guard(OpenCoBrandPage); });
-  connect(m_lblFullBrand, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(m_lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+  connect(m_lblFullBrand, &ClickableLabel::clicked, this, &OpenFullBrandPage);
 
   connect(m_cboSpread, &QComboBox::currentIndexChanged, this, [this] { cboSpread_Click(); });
 }
@@ -268,97 +253,82 @@ void frmMain::SetTabOrder() {
 }
 
 void frmMain::Form_Load() {
-  Guard([this] {
-    const QSignalBlocker block(m_cboSpread);
-    for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
-    for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
-    for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
-    for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
-      m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
-    }
-    // The reader's own spreads follow the four.
-    for (const auto& own : OwnSpreads::All()) {
-      m_cboSpread->addItem(QString::fromStdString(own->name));
-    }
-    m_cboMonth->setCurrentIndex(0);
-    m_cboDate->setCurrentIndex(0);
-    m_cboYear->setCurrentIndex(0);
-    m_cboSpread->setCurrentIndex(-1);
-    m_lblSpreadDesc->setText(WelcomeText());
-  });
+  const QSignalBlocker block(m_cboSpread);
+  for (int month = 1; month <= 12; ++month) m_cboMonth->addItem(MonthListName(month));
+  for (int day = 1; day <= 31; ++day) m_cboDate->addItem(QString::number(day));
+  for (int year = 1900; year <= 2050; ++year) m_cboYear->addItem(QString::number(year));
+  for (SpreadIndex spread = 0; spread < kSpreadCount; ++spread) {
+    m_cboSpread->addItem(FromView(SpreadListText(spread, ReadingLanguage())));
+  }
+  // The reader's own spreads follow the four.
+  for (const auto& own : OwnSpreads::All()) m_cboSpread->addItem(QString::fromStdString(own->name));
+  m_cboMonth->setCurrentIndex(0);
+  m_cboDate->setCurrentIndex(0);
+  m_cboYear->setCurrentIndex(0);
+  m_cboSpread->setCurrentIndex(-1);
+  m_lblSpreadDesc->setText(WelcomeText());
 }
 
 void frmMain::cboSpread_Click() {
-  Guard([this] {
-    const int index = m_cboSpread->currentIndex();
-    if (index >= 0 && index < kSpreadCount) {
-      m_lblSpreadDesc->setText(
-          QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
-    } else if (const auto own = OwnSpreadAt(index)) {
-      QStringList paragraphs;
-      for (const std::string& paragraph : own->description) {
-        paragraphs << QString::fromStdString(paragraph);
-      }
-      m_lblSpreadDesc->setText(paragraphs.join(QLatin1Char('\n')));
+  const int index = m_cboSpread->currentIndex();
+  if (index >= 0 && index < kSpreadCount) {
+    m_lblSpreadDesc->setText(
+        QString::fromStdString(CatalogueIn(ReadingLanguage()).spreadDescription[index]));
+  } else if (const auto own = OwnSpreadAt(index)) {
+    QStringList paragraphs;
+    for (const std::string& paragraph : own->description) {
+      paragraphs << QString::fromStdString(paragraph);
     }
-  });
+    m_lblSpreadDesc->setText(paragraphs.join(QLatin1Char('\n')));
+  }
 }
 
 bool frmMain::ValidateEntries() {
   if (m_txtName->text().trimmed().isEmpty()) {
-    Guard([this] { ShowMessage(this, tr("Please Enter Your Name"), QMessageBox::Critical); });
-    Guard([this] { m_txtName->setFocus(); });
+    ShowMessage(this, tr("Please Enter Your Name"), QMessageBox::Critical);
+    m_txtName->setFocus();
     return false;
   }
   if (m_cboSpread->currentText().trimmed().isEmpty()) {
-    Guard([this] { ShowMessage(this, tr("Please Select Spread"), QMessageBox::Critical); });
-    Guard([this] { m_cboSpread->setFocus(); });
+    ShowMessage(this, tr("Please Select Spread"), QMessageBox::Critical);
+    m_cboSpread->setFocus();
     return false;
   }
   if (!m_optAuto->isChecked() && !m_optManual->isChecked() && !m_optOwnCards->isChecked()) {
-    Guard([this] { ShowMessage(this, tr("Please Select Analyze Mode"), QMessageBox::Critical); });
+    ShowMessage(this, tr("Please Select Analyze Mode"), QMessageBox::Critical);
     return false;
   }
   return true;
 }
 
 void frmMain::cmdCalculate_Click() {
-  bool valid = false;
-  Guard([&] { valid = ValidateEntries(); });
-  if (!valid) return;
-  ReadingDetails details;
-  Guard([&] { details = EnteredDetails(); });
+  if (!ValidateEntries()) return;
+  ReadingDetails details = EnteredDetails();
   CurrentSpreadIndex = details.spread;
   CurrentOwnSpread = details.own;
-
-  if (m_optAuto->isChecked()) {
-    MDI* report = nullptr;
-    Guard([&] { report = LoadedReportWindow(); });
-    if (report != nullptr) {
-      Guard([&] { report->SetReadingDetails(details); });
-      Guard([&] {
-        RunSpreadReading(CurrentSpreadIndex, CurrentOwnSpread, report->ReadingTarget(),
-                         DrawFromSharedRandom, ReadingLanguage());
-      });
-      Guard([&] { report->ShowReport(); });
+  try {
+    if (m_optAuto->isChecked()) {
+      MDI* report = LoadedReportWindow();
+      report->SetReadingDetails(details);
+      RunSpreadReading(CurrentSpreadIndex, CurrentOwnSpread, report->ReadingTarget(),
+                       DrawFromSharedRandom, ReadingLanguage());
+      report->ShowReport();
+    } else if (m_optOwnCards->isChecked()) {
+      ShowOwnCardsWindow(details);
+    } else {
+      ShowManualWindow();
+      // The report window waits, hidden, for the reading that follows the last pick.
+      MDI* report = LoadedReportWindow();
+      details.mode = ReadingDetails::Mode::Manual;
+      report->SetReadingDetails(details);
+      report->hide();
     }
-    Guard([this] { UnloadForReading(); });
+  } catch (const std::exception& failure) {
+    // The main window stays as it is, for another try.
+    ReportFailedStep(readingNotDealtText(), failure);
     return;
   }
-  if (m_optOwnCards->isChecked()) {
-    Guard([&] { ShowOwnCardsWindow(details); });
-    Guard([this] { UnloadForReading(); });
-    return;
-  }
-  Guard([] { ShowManualWindow(); });
-  // The report window waits, hidden, for the reading that follows the last pick.
-  Guard([&] {
-    MDI* report = LoadedReportWindow();
-    details.mode = ReadingDetails::Mode::Manual;
-    report->SetReadingDetails(details);
-    report->hide();
-  });
-  Guard([this] { UnloadForReading(); });
+  closeForFlow();
 }
 
 std::shared_ptr<const SpreadDefinition> frmMain::OwnSpreadAt(int index) {
@@ -383,44 +353,30 @@ ReadingDetails frmMain::EnteredDetails() const {
 }
 
 void frmMain::RestoreEntries(const ReadingDetails& details) {
-  Guard([&] {
-    m_txtName->setText(details.name);
-    const QStringList date = details.birthDate.split(QLatin1Char('-'));
-    if (date.size() == 3) {
-      m_cboYear->setCurrentIndex(m_cboYear->findText(date[0]));
-      m_cboMonth->setCurrentIndex(date[1].toInt() - 1);
-      m_cboDate->setCurrentIndex(m_cboDate->findText(QString::number(date[2].toInt())));
-    }
-    if (details.spread >= 0 && details.spread < kSpreadCount) {
-      m_cboSpread->setCurrentIndex(details.spread);
-    } else if (details.own) {
-      m_cboSpread->setCurrentIndex(
-          m_cboSpread->findText(QString::fromStdString(details.own->name), Qt::MatchExactly));
-    }
-    switch (details.mode) {
-      case ReadingDetails::Mode::Automatic:
-        m_optAuto->setChecked(true);
-        break;
-      case ReadingDetails::Mode::Manual:
-        m_optManual->setChecked(true);
-        break;
-      case ReadingDetails::Mode::OwnCards:
-        m_optOwnCards->setChecked(true);
-        break;
-    }
-  });
-}
-
-void frmMain::UnloadForReading() {
-  m_unloadingForReading = true;
-  close();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-  // Deal unloads the window and the program goes on; the user closing it ends the program.
-  if (!m_unloadingForReading && !QuittingProgram()) Guard([] { QuitProgram(); });
-  MarkUnloaded(this);
-  event->accept();
+  m_txtName->setText(details.name);
+  const QStringList date = details.birthDate.split(QLatin1Char('-'));
+  if (date.size() == 3) {
+    m_cboYear->setCurrentIndex(m_cboYear->findText(date[0]));
+    m_cboMonth->setCurrentIndex(date[1].toInt() - 1);
+    m_cboDate->setCurrentIndex(m_cboDate->findText(QString::number(date[2].toInt())));
+  }
+  if (details.spread >= 0 && details.spread < kSpreadCount) {
+    m_cboSpread->setCurrentIndex(details.spread);
+  } else if (details.own) {
+    m_cboSpread->setCurrentIndex(
+        m_cboSpread->findText(QString::fromStdString(details.own->name), Qt::MatchExactly));
+  }
+  switch (details.mode) {
+    case ReadingDetails::Mode::Automatic:
+      m_optAuto->setChecked(true);
+      break;
+    case ReadingDetails::Mode::Manual:
+      m_optManual->setChecked(true);
+      break;
+    case ReadingDetails::Mode::OwnCards:
+      m_optOwnCards->setChecked(true);
+      break;
+  }
 }
 
 QLabel* frmMain::lblCobrand() const {

@@ -1,6 +1,5 @@
 #pragma once
-#include <QMainWindow>
-
+#include "flow_window.h"
 #include "reading_details.h"
 
 class QAction;
@@ -14,10 +13,10 @@ class QRadioButton;
 
 namespace baralune {
 
-class LinkLabel;
+class ClickableLabel;
 
 // The main window: name, date of birth, spread and mode, then Deal.
-class frmMain : public QMainWindow {
+class frmMain : public FlowWindow {
   Q_OBJECT
 
  public:
@@ -40,17 +39,12 @@ class frmMain : public QMainWindow {
   // Enters the name, date of birth, spread and mode of `details` again, as when a reader comes
   // back from the picker.
   void RestoreEntries(const ReadingDetails& details);
-  // Closes the window as part of a reading's start: the program goes on.
-  void UnloadForReading();
 
   static constexpr int kClientWidthTwips = 9390;
   // The mode's third option, My Own Cards, has a row of its own under Automatic: Spread
   // Selection and the window grow by that row and what lies below moves down by it.
   static constexpr int kModeRowTwips = 315;
   static constexpr int kClientHeightTwips = 4380 + kModeRowTwips;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateMenus();
@@ -69,9 +63,8 @@ class frmMain : public QMainWindow {
   QRadioButton* m_optManual = nullptr;
   QRadioButton* m_optOwnCards = nullptr;
   QPushButton* m_cmdCalculate = nullptr;
-  LinkLabel* m_lblCobrand = nullptr;
-  LinkLabel* m_lblFullBrand = nullptr;
-  bool m_unloadingForReading = false;
+  ClickableLabel* m_lblCobrand = nullptr;
+  ClickableLabel* m_lblFullBrand = nullptr;
 };
 
 // The welcome text shown until a spread is picked.

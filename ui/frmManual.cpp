@@ -11,13 +11,12 @@
 #include <QPixmap>
 
 #include "MDI.h"
-#include "accessible_controls.h"
 #include "artwork.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "frmMain.h"
 #include "help_links.h"
 #include "language_choice.h"
-#include "link_label.h"
 #include "look.h"
 #include "program.h"
 #include "reading.h"
@@ -32,11 +31,10 @@ const QColor kCyan(0x00, 0xFF, 0xFF);
 
 constexpr int kPauseMilliseconds = 2000;
 constexpr int kTrayRows = frmManual::kTrayCards / frmManual::kTrayColumns;
-const QColor kFocusFrame(0xFF, 0xFF, 0x00);
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
-                    const QColor& color, Qt::Alignment alignment) {
-  auto* label = new LinkLabel(text, parent);
+ClickableLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRect rect,
+                         const QColor& color, Qt::Alignment alignment) {
+  auto* label = new ClickableLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   label->setFont(look::Font(8.25, true, true));
@@ -48,112 +46,24 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, QRec
 
 }  // namespace
 
-TrayCard::TrayCard(int index, FocusCue& focusCue, QWidget* parent)
-    : QLabel(parent), m_index(index), m_focusCue(focusCue) {
-  RegisterAccessibleControls();
-  setAccessibleName(tr("Face-down card %1").arg(index + 1));
-  // The tray makes one card at a time its Tab stop.
-  setFocusPolicy(Qt::NoFocus);
-}
-
-void TrayCard::mousePressEvent(QMouseEvent* event) {
-  m_pressed = event->button() == Qt::LeftButton;
-  m_focusCue.MouseUsed();
-  // The focus, and its frame, may be on another card of the tray.
-  if (QWidget* focused = window()->focusWidget()) focused->update();
-  QLabel::mousePressEvent(event);
-}
-
-void TrayCard::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  m_pressed = false;
-  QLabel::mouseReleaseEvent(event);
-  if (click) emit clicked(m_index);
-}
-
-void TrayCard::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      event->accept();
-      m_focusCue.KeyUsed();
-      update();
-      // Held down, the key would pick one card after another.
-      if (!event->isAutoRepeat()) Activate();
-      return;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-      event->accept();
-      m_focusCue.KeyUsed();
-      update();
-      emit stepped(m_index, key);
-      return;
-    default:
-      QLabel::keyPressEvent(event);
-  }
-}
-
-void TrayCard::focusInEvent(QFocusEvent* event) {
-  // The tray hands the focus on from card to card itself, for the other reason: the frame stays
-  // as the last key or click left it.
-  if (event->reason() != Qt::OtherFocusReason) m_focusCue.FocusIn(event->reason());
-  QLabel::focusInEvent(event);
-  update();
-}
-
-void TrayCard::focusOutEvent(QFocusEvent* event) {
-  QLabel::focusOutEvent(event);
-  update();
-}
-
-void TrayCard::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  painter.drawPixmap(0, 0, pixmap());
-  if (m_focusCue.Shown(*this)) PaintFocusFrame(painter, rect(), kFocusFrame, 3);
-}
-
-frmManual::frmManual(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmManual"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  // No minimise or maximise button.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
-  // The purple is the client area's; the menu bar keeps the desktop's own colours.
+frmManual::frmManual(QWidget* parent) : FlowWindow("frmManual", true, parent) {
   CreateMenus();
   CreateControls();
   Form_Load();
 }
 
 void frmManual::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  QMenu* file = addFileMenu();
+  addBackAction(file, [this] { mnuBack_Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+  addExitAction(file);
 
   AddHelpAndDonateMenus(this);
 }
 
 void frmManual::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips));
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client =
+      setFixedClient(QSize(look::Px(kClientWidthTwips), look::Px(kClientHeightTwips)));
 
   // The please-wait panel comes first; Form_Load puts it behind the tray in any case.
   m_picMessage = new QWidget(client);
@@ -175,8 +85,8 @@ void frmManual::CreateControls() {
                            look::TwipsRect(90, 0, 4845, 195), Qt::white, Qt::AlignCenter);
   auto* label3 = MakeLink(client, "Label3", tr("Click Here To Visit %1 Now").arg(address),
                           look::TwipsRect(4935, 0, 4485, 195), Qt::white, Qt::AlignCenter);
-  connect(label14, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
-  connect(label3, &LinkLabel::clicked, this, [] { Guard(OpenHomePage); });
+  connect(label14, &ClickableLabel::clicked, this, &OpenHomePage);
+  connect(label3, &ClickableLabel::clicked, this, &OpenHomePage);
 
   m_picTray = new QWidget(client);
   m_picTray->setObjectName(QStringLiteral("picTray"));
@@ -187,13 +97,14 @@ void frmManual::CreateControls() {
   for (int k = 0; k < kTrayCards; ++k) {
     const int row = k / kTrayColumns;
     const int column = k % kTrayColumns;
-    auto* card = new TrayCard(k, m_trayFocusCue, m_picTray);
+    auto* card = new ClickableLabel(k, m_trayFocusCue, m_picTray);
     card->setObjectName(QStringLiteral("picManual"));
+    card->setAccessibleName(tr("Face-down card %1").arg(k + 1));
     card->setProperty("index", k);
     card->setGeometry(look::TwipsRect(120 + 720 * column, 120 + 960 * row, 645, 870));
     card->setPixmap(back);
-    connect(card, &TrayCard::clicked, this, [this](int index) { picManual_Click(index); });
-    connect(card, &TrayCard::stepped, this,
+    connect(card, &ClickableLabel::clicked, this, [this](int index) { picManual_Click(index); });
+    connect(card, &ClickableLabel::stepped, this,
             [this](int from, int key) { SetTrayFocus(CardToward(from, key), true); });
     m_picManual[static_cast<std::size_t>(k)] = card;
   }
@@ -215,19 +126,17 @@ void frmManual::CreateControls() {
   frame5->setAccessibleName(tr("Advertisement"));
   auto* label1 = MakeLink(frame5, "Label1", FullBrandText(), look::TwipsRect(480, 180, 8565, 435),
                           look::Orange(), Qt::AlignLeft | Qt::AlignTop);
-  connect(label1, &LinkLabel::clicked, this, [] { Guard(OpenFullBrandPage); });
+  connect(label1, &ClickableLabel::clicked, this, &OpenFullBrandPage);
 }
 
 void frmManual::Form_Load() {
-  Guard([this] { m_picMessage->lower(); });
+  m_picMessage->lower();
   m_pickCount = 0;
-  Guard([this] {
-    m_spreadIndex = CurrentSpreadIndex;
-    m_ownSpread = CurrentOwnSpread;
-    m_cardCount = PositionCount(m_spreadIndex, m_ownSpread.get());
-  });
-  Guard([this] { m_lblPositionMeaning->setText(PositionText(1)); });
-  Guard([this] { m_lastPositionMeaning = PositionText(m_cardCount); });
+  m_spreadIndex = CurrentSpreadIndex;
+  m_ownSpread = CurrentOwnSpread;
+  m_cardCount = PositionCount(m_spreadIndex, m_ownSpread.get());
+  m_lblPositionMeaning->setText(PositionText(1));
+  m_lastPositionMeaning = PositionText(m_cardCount);
 }
 
 QString frmManual::PositionText(int position) const {
@@ -235,13 +144,13 @@ QString frmManual::PositionText(int position) const {
       baralune::PositionText(m_spreadIndex, m_ownSpread.get(), position, ReadingLanguage()));
 }
 
-TrayCard* frmManual::picManual(int index) const {
+ClickableLabel* frmManual::picManual(int index) const {
   if (index < 0 || index >= kTrayCards) return nullptr;
   return m_picManual[static_cast<std::size_t>(index)];
 }
 
 bool frmManual::InTray(int index) const {
-  const TrayCard* card = picManual(index);
+  const ClickableLabel* card = picManual(index);
   return card != nullptr && card->isEnabledTo(m_picTray);
 }
 
@@ -284,8 +193,8 @@ int frmManual::CardToward(int from, int key) const {
 }
 
 void frmManual::SetTrayFocus(int index, bool focus) {
-  TrayCard* previous = picManual(m_trayFocus);
-  TrayCard* card = picManual(index);
+  ClickableLabel* previous = picManual(m_trayFocus);
+  ClickableLabel* card = picManual(index);
   m_trayFocus = card != nullptr ? index : -1;
   if (card != nullptr) {
     card->setFocusPolicy(Qt::TabFocus);
@@ -295,71 +204,56 @@ void frmManual::SetTrayFocus(int index, bool focus) {
 }
 
 void frmManual::picManual_Click(int index) {
-  TrayCard* card = picManual(index);
+  ClickableLabel* card = picManual(index);
   // A card already picked, or a pick past the last one, is no pick.
   if (card == nullptr || !card->isEnabled() || m_pickCount >= m_cardCount) return;
   // The tray's Tab stop, and the focus if it was there, move on before the card goes.
   if (index == m_trayFocus) {
     int next = CardToward(index, Qt::Key_Right);
     if (next == index) next = CardToward(index, Qt::Key_Left);
-    Guard([&] { SetTrayFocus(next == index ? -1 : next, card->hasFocus()); });
+    SetTrayFocus(next == index ? -1 : next, card->hasFocus());
   }
-  Guard([card] {
-    card->setEnabled(false);
-    card->hide();
-  });
+  card->setEnabled(false);
+  card->hide();
   ++m_pickCount;
   if (m_pickCount < m_cardCount) {
-    Guard([this] { m_lblPositionMeaning->setText(PositionText(m_pickCount + 1)); });
+    m_lblPositionMeaning->setText(PositionText(m_pickCount + 1));
     return;
   }
 
-  Guard([this] { m_lblPositionMeaning->setText(m_lastPositionMeaning); });
-  Guard([this] { m_picTray->setEnabled(false); });
-  Guard([this] { m_picMessage->raise(); });
-  Guard([this] { repaint(); });
+  m_lblPositionMeaning->setText(m_lastPositionMeaning);
+  m_picTray->setEnabled(false);
+  m_picMessage->raise();
+  repaint();
   // The window keeps painting and answering while the message shows.
-  Guard([this] {
-    AppSeams().pause(this, kPauseMilliseconds, [this] {
-      if (!m_closed) DealReading();
-    });
+  AppSeams().pause(this, kPauseMilliseconds, [this] {
+    if (!m_closed) DealReading();
   });
 }
 
 void frmManual::DealReading() {
-  MDI* report = nullptr;
-  Guard([&] { report = LoadedReportWindow(); });
-  if (report != nullptr) {
-    Guard([&] {
-      RunSpreadReading(m_spreadIndex, m_ownSpread, report->ReadingTarget(), DrawFromSharedRandom,
-                       ReadingLanguage());
-    });
+  try {
+    MDI* report = LoadedReportWindow();
+    RunSpreadReading(m_spreadIndex, m_ownSpread, report->ReadingTarget(), DrawFromSharedRandom,
+                     ReadingLanguage());
     // The spread display lives in the report window: showing it brings up its frame.
-    Guard([&] { report->ShowReport(); });
+    report->ShowReport();
+  } catch (const std::exception& failure) {
+    ReportFailedStep(readingNotDealtText(), failure);
+    // Back to the main window rather than a tray that takes no more picks.
+    ShowNewMainWindow();
   }
-  Guard([this] { UnloadItself(); });
+  closeForFlow();
 }
 
 void frmManual::mnuBack_Click() {
-  Guard([] { ShowNewMainWindow(); });
-  Guard([this] { UnloadItself(); });
-}
-
-void frmManual::mnuExit_Click() {
-  Guard([this] { close(); });
-}
-
-void frmManual::UnloadItself() {
-  m_unloadingItself = true;
-  close();
+  ShowNewMainWindow();
+  closeForFlow();
 }
 
 void frmManual::closeEvent(QCloseEvent* event) {
-  // The user closing the window ends the program; Back and the end of the picking do not.
   m_closed = true;
-  if (!m_unloadingItself && !QuittingProgram()) Guard([] { QuitProgram(); });
-  MarkUnloaded(this);
-  event->accept();
+  FlowWindow::closeEvent(event);
 }
 
 frmManual* ShowManualWindow() {

@@ -71,7 +71,7 @@ QMenu* AddHelpAndDonateMenus(QMainWindow* window) {
   auto add = [window, help](const QString& text, const char* name, void (*open)()) {
     QAction* action = help->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, window, [open] { Guard(open); });
+    QObject::connect(action, &QAction::triggered, window, open);
   };
   add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Online Help")), "mnuOnline", OpenOnlineHelp);
   add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Visit Us Online")), "mnuVisit", OpenHomePage);
@@ -81,12 +81,11 @@ QMenu* AddHelpAndDonateMenus(QMainWindow* window) {
   help->addSeparator();
   QAction* about = help->addAction(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&About Software")));
   about->setObjectName(QStringLiteral("mnuAbout"));
-  QObject::connect(about, &QAction::triggered, window,
-                   [window] { Guard([window] { ShowAboutBox(window); }); });
+  QObject::connect(about, &QAction::triggered, window, [window] { ShowAboutBox(window); });
 
   QAction* donate = window->menuBar()->addAction(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Donate")));
   donate->setObjectName(QStringLiteral("mnuDonate"));
-  QObject::connect(donate, &QAction::triggered, window, [] { Guard(OpenDonatePage); });
+  QObject::connect(donate, &QAction::triggered, window, &OpenDonatePage);
   return help;
 }
 

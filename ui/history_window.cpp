@@ -219,16 +219,14 @@ void HistoryWindow::CreateControls() {
   // Unsorted, the newest first, until a header is clicked; once the indicator shows, the header
   // turns it at each click. Sorting needs every reading at hand, not only the first page.
   connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-    Guard([this, section] {
-      QHeaderView* header = m_table->horizontalHeader();
-      if (!header->isSortIndicatorShown()) {
-        header->setSortIndicatorShown(true);
-        header->setSortIndicator(section, Qt::AscendingOrder);
-      }
-      while (m_model->canFetchMore()) m_model->fetchMore();
-      m_table->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
-      if (m_table->currentIndex().isValid()) m_table->scrollTo(m_table->currentIndex());
-    });
+    QHeaderView* header = m_table->horizontalHeader();
+    if (!header->isSortIndicatorShown()) {
+      header->setSortIndicatorShown(true);
+      header->setSortIndicator(section, Qt::AscendingOrder);
+    }
+    while (m_model->canFetchMore()) m_model->fetchMore();
+    m_table->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    if (m_table->currentIndex().isValid()) m_table->scrollTo(m_table->currentIndex());
   });
 
   m_lblNoMatch = new QLabel(tr("No readings match"), m_table->viewport());
@@ -263,19 +261,15 @@ void HistoryWindow::CreateControls() {
   m_cmdClose = makeButton("cmdClose", tr("&Close"));
   layout->addLayout(buttons);
 
-  connect(m_search, &QLineEdit::textChanged, this,
-          [this](const QString& text) { Guard([&] { Search(text); }); });
-  connect(m_table, &QTableView::doubleClicked, this, [this] { Guard([this] { OpenSelected(); }); });
+  connect(m_search, &QLineEdit::textChanged, this, &HistoryWindow::Search);
+  connect(m_table, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelected);
   connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          [this] { Guard([this] { UpdateButtons(); }); });
-  connect(m_cmdOpen, &QPushButton::clicked, this, [this] { Guard([this] { OpenSelected(); }); });
-  connect(m_cmdDelete, &QPushButton::clicked, this,
-          [this] { Guard([this] { DeleteSelected(); }); });
-  connect(m_cmdExport, &QPushButton::clicked, this, [this] { Guard([this] { ExportShown(); }); });
-  connect(m_cmdExportJournal, &QPushButton::clicked, this,
-          [this] { Guard([this] { ExportJournal(); }); });
-  connect(m_cmdImportJournal, &QPushButton::clicked, this,
-          [this] { Guard([this] { ImportJournal(); }); });
+          &HistoryWindow::UpdateButtons);
+  connect(m_cmdOpen, &QPushButton::clicked, this, &HistoryWindow::OpenSelected);
+  connect(m_cmdDelete, &QPushButton::clicked, this, &HistoryWindow::DeleteSelected);
+  connect(m_cmdExport, &QPushButton::clicked, this, &HistoryWindow::ExportShown);
+  connect(m_cmdExportJournal, &QPushButton::clicked, this, &HistoryWindow::ExportJournal);
+  connect(m_cmdImportJournal, &QPushButton::clicked, this, &HistoryWindow::ImportJournal);
   connect(m_cmdStatistics, &QPushButton::clicked, this, &HistoryWindow::ShowStatistics);
   connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -397,7 +391,12 @@ void HistoryWindow::OpenSelected() {
     ShowMessage(this, tr("This reading cannot be shown again."), QMessageBox::Information);
     return;
   }
-  ShowReadingAgain(FromEntry(*entry));
+  try {
+    ShowReadingAgain(FromEntry(*entry));
+  } catch (const std::exception& failure) {
+    ReportFailedStep(tr("The reading could not be shown again:\n%1"), failure);
+    return;
+  }
   close();
 }
 
@@ -446,7 +445,14 @@ void HistoryWindow::DeleteSelected() {
   }
 
   m_model->clear();  // no statement of ours open over the rows deleted
-  const QString why = journal::Remove(m_connection->Db(), ids);
+  QString why;
+  try {
+    why = journal::Remove(m_connection->Db(), ids);
+  } catch (const std::exception& failure) {
+    Search(m_search->text());
+    ReportFailedStep(tr("The readings could not be deleted: %1"), failure);
+    return;
+  }
   Search(m_search->text());
   if (!why.isEmpty()) {
     qWarning("History: readings not deleted: %s", qUtf8Printable(why));
@@ -464,8 +470,13 @@ void HistoryWindow::ExportShown() {
   if (JournalFileActions::IsTheJournal(path)) {
     return JournalFileActions::RefuseExportOverJournal(this, path);
   }
-  const journal::CsvExport exported =
-      journal::ExportCsv(m_connection->Db(), m_search->text(), ReadingLanguage());
+  journal::CsvExport exported;
+  try {
+    exported = journal::ExportCsv(m_connection->Db(), m_search->text(), ReadingLanguage());
+  } catch (const std::exception& failure) {
+    ReportFailedStep(tr("The readings could not be exported:\n%1"), failure);
+    return;
+  }
   const QString error =
       exported.failure.isEmpty() ? SaveFile(path, exported.csv) : exported.failure;
   if (!error.isEmpty()) {
@@ -536,16 +547,16 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_search && key == Qt::Key_Down && m_table->isVisible()) {
     // From the search on into the list, where the selected reading is.
     m_table->setFocus(Qt::OtherFocusReason);
-    if (!m_table->currentIndex().isValid()) Guard([this] { SelectReading(-1); });
+    if (!m_table->currentIndex().isValid()) SelectReading(-1);
     return true;
   }
   if (watched == m_table) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Guard([this] { OpenSelected(); });
+      OpenSelected();
       return true;
     }
     if (key == Qt::Key_Delete) {
-      Guard([this] { DeleteSelected(); });
+      DeleteSelected();
       return true;
     }
   }
@@ -581,7 +592,7 @@ void ShowReadingAgain(const ReadingDetails& details) {
     display->ShowTitlesIn(details.language);
   }
   report->ShowReport();
-  if (auto* main = qobject_cast<frmMain*>(FindLoadedWindow("frmMain"))) main->UnloadForReading();
+  if (auto* main = qobject_cast<frmMain*>(FindLoadedWindow("frmMain"))) main->closeForFlow();
 }
 
 }  // namespace baralune

@@ -117,7 +117,7 @@ void OnWriterReport(const journal::Writer::Report& report) {
       [report] {
         if (report.path != CurrentPath()) return;
         if (report.kept) {
-          Guard(RefreshHistoryWindow);
+          RefreshHistoryWindow();
         } else if (report.failure.isEmpty()) {
           TellFound(MessageParent(), report.path, report.preparation);
         } else {
@@ -169,7 +169,14 @@ void RecordReading(const ReadingDetails& details) {
   if (details.reopened || details.hand.empty() || !KeepingJournal()) return;
   const QString path = CurrentPath();
   if (path.isEmpty()) return;
-  AppWriter().Post(path, ToEntry(details));
+  try {
+    AppWriter().Post(path, ToEntry(details));
+  } catch (const std::exception& failure) {
+    // The journal's writer could not be started.
+    ReportFailedStep(
+        Tr(QT_TRANSLATE_NOOP("Journal", "This reading could not be kept in the journal: %1")),
+        failure);
+  }
 }
 
 void WaitForJournal() {
@@ -191,17 +198,21 @@ void AddJournalActions(QMainWindow* window, QMenu* file) {
   QAction* history = file->addAction(Tr(QT_TRANSLATE_NOOP("Journal", "&History…")));
   history->setObjectName(QStringLiteral("mnuHistory"));
   history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-  QObject::connect(history, &QAction::triggered, window,
-                   [window] { Guard([window] { ShowHistoryWindow(window); }); });
+  QObject::connect(history, &QAction::triggered, window, [window] {
+    try {
+      ShowHistoryWindow(window);
+    } catch (const std::exception& failure) {
+      ReportFailedStep(Tr(QT_TRANSLATE_NOOP("Journal", "The History could not be opened:\n%1")),
+                       failure);
+    }
+  });
 
   QAction* keep = file->addAction(Tr(QT_TRANSLATE_NOOP("Journal", "&Keep a Journal")));
   keep->setObjectName(QStringLiteral("mnuKeepJournal"));
   keep->setCheckable(true);
   // Read when the menu opens, not at start-up; turning it off deletes nothing.
-  QObject::connect(file, &QMenu::aboutToShow, keep,
-                   [keep] { Guard([keep] { keep->setChecked(KeepingJournal()); }); });
-  QObject::connect(keep, &QAction::triggered, keep,
-                   [](bool on) { Guard([on] { SetKeepingJournal(on); }); });
+  QObject::connect(file, &QMenu::aboutToShow, keep, [keep] { keep->setChecked(KeepingJournal()); });
+  QObject::connect(keep, &QAction::triggered, keep, &SetKeepingJournal);
   file->addSeparator();
 }
 

@@ -48,7 +48,7 @@ void ReopenMainWindow(frmMain* old) {
     }
   }
   fresh->move(old->pos());
-  old->UnloadForReading();
+  old->closeForFlow();
 }
 
 // The same reading in a new report window, shown again as from the History: not recorded twice.
@@ -59,8 +59,14 @@ void ReopenReportWindow(MDI* old, Language language) {
   // Link detection follows one report window at a time, so the old one goes first; meanwhile
   // no window shows, which must not end the program.
   const QEventLoopLocker keepRunning;
-  old->UnloadKeepingProgram();
-  ShowReadingAgain(details);
+  old->closeForFlow();
+  try {
+    ShowReadingAgain(details);
+  } catch (const std::exception&) {
+    // Not left without a window: the main window takes the report window's place.
+    ShowNewMainWindow();
+    throw;
+  }
 }
 
 void Switch(QMainWindow* window, Language language) {
@@ -122,7 +128,13 @@ void AddLanguageMenu(QMainWindow* window, QMenu* file) {
     group->addAction(action);
     const Language language = choice.language;
     QObject::connect(action, &QAction::triggered, window, [window, language] {
-      Guard([window, language] { Switch(window, language); });
+      try {
+        Switch(window, language);
+      } catch (const std::exception& failure) {
+        ReportFailedStep(
+            QCoreApplication::translate("Language", "The language could not be changed:\n%1"),
+            failure);
+      }
     });
   }
 }

@@ -13,8 +13,8 @@
 #include "MDI.h"
 #include "card_image_list.h"
 #include "catalogue.h"
+#include "clickable_label.h"
 #include "face_button.h"
-#include "frmManual.h"
 #include "help_links.h"
 #include "input_source.h"
 #include "language_choice.h"
@@ -133,15 +133,9 @@ int OwnCardsPicker::CardAt(int row, int column) {
 }
 
 OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
-    : QMainWindow(parent), m_details(details) {
-  setObjectName(QStringLiteral("OwnCardsPicker"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(look::WindowCaption());
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFont(look::Font());
+    : FlowWindow("OwnCardsPicker", true, parent), m_details(details) {
   m_details.mode = ReadingDetails::Mode::OwnCards;
-  Guard([this] { m_cardCount = PositionCount(m_details.spread, m_details.own.get()); });
+  m_cardCount = PositionCount(m_details.spread, m_details.own.get());
   CreateMenus();
   CreateControls();
   ShowNextPosition();
@@ -150,30 +144,21 @@ OwnCardsPicker::OwnCardsPicker(const ReadingDetails& details, QWidget* parent)
 }
 
 void OwnCardsPicker::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
+  QMenu* file = addFileMenu();
   m_mnuUndo = file->addAction(tr("&Undo Last Pick"));
   m_mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
   m_mnuUndo->setShortcut(QKeySequence(Qt::Key_Backspace));
   connect(m_mnuUndo, &QAction::triggered, this, [this] { UndoLastPick(); });
-  QAction* back = file->addAction(tr("&Back"));
-  back->setObjectName(QStringLiteral("mnuBack"));
-  connect(back, &QAction::triggered, this, [this] { mnuBack_Click(); });
+  addBackAction(file, [this] { mnuBack_Click(); });
   file->addSeparator();
-  QAction* exit = file->addAction(tr("E&xit"));
-  exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(exit, &QAction::triggered, this, [] { QuitProgram(); });
+  addExitAction(file);
   AddHelpAndDonateMenus(this);
 }
 
 void OwnCardsPicker::CreateControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
   const int facesHeight = kRows * (kFaceHeight + kGap) + kGap;
-  client->setFixedSize(kCaptionWidth + kColumns * (kFaceWidth + kGap), facesHeight + kStripHeight);
-  look::FillBackground(client, look::Background());
-  setCentralWidget(client);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* client = setFixedClient(
+      QSize(kCaptionWidth + kColumns * (kFaceWidth + kGap), facesHeight + kStripHeight));
 
   for (int row = 0; row < kRows; ++row) {
     const int top = kGap + row * (kFaceHeight + kGap);
@@ -183,12 +168,12 @@ void OwnCardsPicker::CreateControls() {
     caption->setGeometry(0, top, kCaptionWidth, kFaceHeight);
     for (int column = 0; column < kColumns; ++column) {
       const int card = CardAt(row, column);
-      auto* face = new TrayCard(card, m_focusCue, client);
+      auto* face = new ClickableLabel(card, m_focusCue, client);
       face->setObjectName(QStringLiteral("picFace"));
       face->setProperty("index", card);
       face->setGeometry(kCaptionWidth + column * (kFaceWidth + kGap), top, kFaceWidth, kFaceHeight);
-      connect(face, &TrayCard::clicked, this, [this](int k) { PickCard(k); });
-      connect(face, &TrayCard::stepped, this,
+      connect(face, &ClickableLabel::clicked, this, [this](int k) { PickCard(k); });
+      connect(face, &ClickableLabel::stepped, this,
               [this](int from, int key) { SetFocusFace(FaceToward(from, key), true); });
       m_faces[static_cast<std::size_t>(card)] = face;
       ShowCard(card);
@@ -231,7 +216,7 @@ void OwnCardsPicker::CreateControls() {
   }
 }
 
-TrayCard* OwnCardsPicker::picFace(int card) const {
+ClickableLabel* OwnCardsPicker::picFace(int card) const {
   if (card < 0 || card >= kDeckSize) return nullptr;
   return m_faces[static_cast<std::size_t>(card)];
 }
@@ -241,7 +226,7 @@ bool OwnCardsPicker::IsPicked(int card) const {
 }
 
 void OwnCardsPicker::ShowCard(int card) {
-  TrayCard* face = picFace(card);
+  ClickableLabel* face = picFace(card);
   const QImage& image = CardImageList::Large().Image(card + 1, devicePixelRatioF());
   const auto at = std::find(m_picks.begin(), m_picks.end(), card);
   if (at == m_picks.end()) {
@@ -257,10 +242,8 @@ void OwnCardsPicker::ShowCard(int card) {
 void OwnCardsPicker::ShowNextPosition() {
   const int position = std::min(static_cast<int>(m_picks.size()) + 1, m_cardCount);
   m_lblPositionNumber->setText(tr("Card %1 of %2").arg(position).arg(m_cardCount));
-  Guard([&] {
-    m_lblPositionMeaning->setText(QString::fromStdString(
-        PositionText(m_details.spread, m_details.own.get(), position, ReadingLanguage())));
-  });
+  m_lblPositionMeaning->setText(QString::fromStdString(
+      PositionText(m_details.spread, m_details.own.get(), position, ReadingLanguage())));
   const bool all = AllPicked();
   m_cmdDeal->setEnabled(all);
   for (auto* shortcut : findChildren<QShortcut*>(QStringLiteral("dealShortcut"))) {
@@ -286,17 +269,18 @@ void OwnCardsPicker::UndoLastPick() {
 
 void OwnCardsPicker::cmdDeal_Click() {
   if (!AllPicked()) return;
-  MDI* report = nullptr;
-  Guard([&] { report = LoadedReportWindow(); });
-  if (report != nullptr) {
-    Guard([&] { report->SetReadingDetails(m_details); });
-    Guard([&] {
-      RunSpreadReading(m_details.spread, m_details.own, report->ReadingTarget(),
-                       EnteredHand(m_picks), ReadingLanguage());
-    });
-    Guard([&] { report->ShowReport(); });
+  try {
+    MDI* report = LoadedReportWindow();
+    report->SetReadingDetails(m_details);
+    RunSpreadReading(m_details.spread, m_details.own, report->ReadingTarget(), EnteredHand(m_picks),
+                     ReadingLanguage());
+    report->ShowReport();
+  } catch (const std::exception& failure) {
+    // The picks stay, for another try.
+    ReportFailedStep(readingNotDealtText(), failure);
+    return;
   }
-  Guard([this] { UnloadItself(); });
+  closeForFlow();
 }
 
 int OwnCardsPicker::FaceToward(int from, int key) const {
@@ -340,8 +324,8 @@ int OwnCardsPicker::FaceToward(int from, int key) const {
 }
 
 void OwnCardsPicker::SetFocusFace(int card, bool focus) {
-  TrayCard* previous = picFace(m_focusFace);
-  TrayCard* face = picFace(card);
+  ClickableLabel* previous = picFace(m_focusFace);
+  ClickableLabel* face = picFace(card);
   if (face == nullptr) return;
   m_focusFace = card;
   // The faces are one Tab stop: the one the arrows came to.
@@ -363,37 +347,21 @@ bool OwnCardsPicker::DiscardAgreed() {
   if (count == 0) return true;
   const QString question =
       count == 1 ? tr("Discard the card picked?") : tr("Discard the %1 cards picked?").arg(count);
-  QMessageBox::StandardButton answer = QMessageBox::Cancel;
-  Guard([&] {
-    answer = ShowMessage(this, question, QMessageBox::Question,
-                         QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-  });
-  return answer == QMessageBox::Discard;
+  return ShowMessage(this, question, QMessageBox::Question,
+                     QMessageBox::Discard | QMessageBox::Cancel,
+                     QMessageBox::Cancel) == QMessageBox::Discard;
 }
 
 void OwnCardsPicker::mnuBack_Click() {
   if (!DiscardAgreed()) return;
-  Guard([this] { ShowNewMainWindow(m_details); });
-  Guard([this] { UnloadItself(); });
+  ShowNewMainWindow(m_details);
+  closeForFlow();
 }
 
-void OwnCardsPicker::UnloadItself() {
-  m_unloadingItself = true;
-  close();
-}
-
-void OwnCardsPicker::closeEvent(QCloseEvent* event) {
-  // The close box goes back to the main window, as Esc does; the end of a reading goes on to
-  // the report, and Exit ends the program.
-  if (!m_unloadingItself && !QuittingProgram()) {
-    if (!DiscardAgreed()) {
-      event->ignore();
-      return;
-    }
-    Guard([this] { ShowNewMainWindow(m_details); });
-  }
-  MarkUnloaded(this);
-  event->accept();
+bool OwnCardsPicker::onClosedByUser() {
+  if (!DiscardAgreed()) return false;
+  ShowNewMainWindow(m_details);
+  return true;
 }
 
 OwnCardsPicker* ShowOwnCardsWindow(const ReadingDetails& details) {

@@ -1,8 +1,8 @@
 #pragma once
-#include <QMainWindow>
 #include <array>
 #include <vector>
 
+#include "flow_window.h"
 #include "focus_cue.h"
 #include "reading_details.h"
 #include "types.h"
@@ -13,13 +13,13 @@ class QPushButton;
 
 namespace baralune {
 
-class TrayCard;
+class ClickableLabel;
 
 // The reader's own cards: the 40 faces, face up, one row per suit in the deck's order (Oros,
 // Copas, Espadas, Bastos; 1 to 7, Sota, Caballo, Rey). The reader picks the cards laid out on
 // the table, position by position, guided by the meaning of the position being filled; once
 // every position is filled, Deal writes the report of exactly that hand.
-class OwnCardsPicker : public QMainWindow {
+class OwnCardsPicker : public FlowWindow {
   Q_OBJECT
 
  public:
@@ -40,7 +40,7 @@ class OwnCardsPicker : public QMainWindow {
   const std::vector<CardIndex>& Picks() const { return m_picks; }
   bool IsPicked(int card) const;
   bool AllPicked() const { return static_cast<int>(m_picks.size()) >= m_cardCount; }
-  TrayCard* picFace(int card) const;
+  ClickableLabel* picFace(int card) const;
   QLabel* lblPositionNumber() const { return m_lblPositionNumber; }
   QLabel* lblPositionMeaning() const { return m_lblPositionMeaning; }
   QPushButton* cmdDeal() const { return m_cmdDeal; }
@@ -54,7 +54,8 @@ class OwnCardsPicker : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // The close box goes back to the main window, as Esc does.
+  bool onClosedByUser() override;
 
  private:
   void CreateMenus();
@@ -66,19 +67,17 @@ class OwnCardsPicker : public QMainWindow {
   int FaceToward(int from, int key) const;
   // True when there is nothing to lose or the reader agrees to discard the picks.
   bool DiscardAgreed();
-  void UnloadItself();
 
   ReadingDetails m_details;
   int m_cardCount = 0;
   std::vector<CardIndex> m_picks;
-  std::array<TrayCard*, kDeckSize> m_faces{};
+  std::array<ClickableLabel*, kDeckSize> m_faces{};
   int m_focusFace = 0;
   FocusCue m_focusCue;
   QLabel* m_lblPositionNumber = nullptr;
   QLabel* m_lblPositionMeaning = nullptr;
   QPushButton* m_cmdDeal = nullptr;
   QAction* m_mnuUndo = nullptr;
-  bool m_unloadingItself = false;
 };
 
 // Opens the picker for the reading entered in the main window, shown and centred.

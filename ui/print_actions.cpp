@@ -29,50 +29,59 @@ void AddPrintActions(MDI* window, QMenu* file) {
 }
 
 void PrintReading(MDI* window) {
-  Guard([window] {
-    const ReadingDetails details = window->Details();
-    const richtext::Document& report = window->ReportBox().document();
-    const QString error = AppSeams().print(
+  const ReadingDetails details = window->Details();
+  const richtext::Document& report = window->ReportBox().document();
+  QString error;
+  try {
+    error = AppSeams().print(
         window,
         [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
         print::ReadingTitle(details));
-    if (!error.isEmpty()) {
-      ShowMessage(window, MDI::tr("The reading could not be printed: %1").arg(error),
-                  QMessageBox::Warning);
-    }
-  });
+  } catch (const std::exception& failure) {
+    ReportFailedStep(MDI::tr("The reading could not be printed:\n%1"), failure);
+    return;
+  }
+  if (!error.isEmpty()) {
+    ShowMessage(window, MDI::tr("The reading could not be printed: %1").arg(error),
+                QMessageBox::Warning);
+  }
 }
 
 void PreviewReading(MDI* window) {
-  Guard([window] {
-    const ReadingDetails details = window->Details();
-    const richtext::Document& report = window->ReportBox().document();
+  const ReadingDetails details = window->Details();
+  const richtext::Document& report = window->ReportBox().document();
+  try {
     AppSeams().printPreview(
         window,
         [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
         print::ReadingTitle(details));
-  });
+  } catch (const std::exception& failure) {
+    ReportFailedStep(MDI::tr("The print preview could not be shown:\n%1"), failure);
+  }
 }
 
 void ExportReadingPdf(MDI* window) {
-  Guard([window] {
-    const QString path = AskSavePath(window, MDI::tr("PDF (*.pdf)"), QStringLiteral("pdf"));
-    if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
+  const QString path = AskSavePath(window, MDI::tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+  if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
 
+  QString error;
+  try {
     const QByteArray pdf = print::ReadingPdf(window->Details(), window->ReportBox().document());
-    const QString error =
-        pdf.isEmpty() ? MDI::tr("the PDF could not be made")
-                      : SaveFile(path, std::string_view(pdf.constData(),
-                                                        static_cast<std::size_t>(pdf.size())));
-    if (error.isEmpty()) {
-      RememberSaveFolder(path);
-      return;
-    }
-    ShowMessage(window,
-                MDI::tr("The reading could not be exported to %1: %2")
-                    .arg(QDir::toNativeSeparators(path), error),
-                QMessageBox::Warning);
-  });
+    error = pdf.isEmpty() ? MDI::tr("the PDF could not be made")
+                          : SaveFile(path, std::string_view(pdf.constData(),
+                                                            static_cast<std::size_t>(pdf.size())));
+  } catch (const std::exception& failure) {
+    ReportFailedStep(MDI::tr("The reading could not be exported as PDF:\n%1"), failure);
+    return;
+  }
+  if (error.isEmpty()) {
+    RememberSaveFolder(path);
+    return;
+  }
+  ShowMessage(window,
+              MDI::tr("The reading could not be exported to %1: %2")
+                  .arg(QDir::toNativeSeparators(path), error),
+              QMessageBox::Warning);
 }
 
 }  // namespace baralune

@@ -25,14 +25,13 @@ bool IsProgramWindow(const QWidget* w) {
 }
 }  // namespace
 
-void ReportFailedStep(const std::exception& failure) noexcept {
-  qCritical("A step of an event handler failed: %s", failure.what());
+void ReportFailedStep(const QString& failedText, const std::exception& failure) noexcept {
   try {
-    const QString text = QCoreApplication::translate("Guard", "This could not be done:\n%1")
-                             .arg(QString::fromUtf8(failure.what()));
-    ShowMessage(QApplication::activeWindow(), text, QMessageBox::Critical);
+    const QString reason = QString::fromUtf8(failure.what());
+    qCritical("%s", qUtf8Printable(failedText.arg(reason)));
+    ShowMessage(QApplication::activeWindow(), failedText.arg(reason), QMessageBox::Critical);
   } catch (const std::exception& again) {
-    qCritical("The failure could not be shown: %s", again.what());
+    qCritical("A failure could not be told: %s (%s)", failure.what(), again.what());
   }
 }
 
@@ -63,11 +62,9 @@ void QuitProgram() {
     if (IsProgramWindow(w)) windows.emplace_back(w);
   }
   for (const auto& w : windows) {
-    Guard([&] {
-      if (w) w->close();
-    });
+    if (w) w->close();
   }
-  Guard([] { AppSeams().endProcess(); });
+  AppSeams().endProcess();
   g_quitting = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <exception>
 
+class QString;
 class QWidget;
 
 namespace baralune {
@@ -9,20 +10,10 @@ class frmMain;
 class MDI;
 struct ReadingDetails;
 
-// Says that a step of an event handler failed: a critical line in the log, and a message to
-// the user over the active window.
-void ReportFailedStep(const std::exception& failure) noexcept;
-
-// Runs one step of an event handler. A step that fails is said, and the handler goes on with
-// its next step.
-template <typename Step>
-void Guard(Step&& step) noexcept {
-  try {
-    step();
-  } catch (const std::exception& failure) {
-    ReportFailedStep(failure);
-  }
-}
+// Says that an action the user asked for failed: a critical line in the log, and a message over
+// the active window. `failedText` names the action, with %1 for the reason: "The report could
+// not be saved:\n%1".
+void ReportFailedStep(const QString& failedText, const std::exception& failure) noexcept;
 
 // Creates a main window with its defaults, shows it centred and returns it.
 frmMain* ShowNewMainWindow();

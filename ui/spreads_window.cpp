@@ -43,7 +43,7 @@ SpreadDefinition DesignSpread(SpreadIndex spread, Language language) {
     defined.description.push_back(description.substr(from, end - from));
   }
   const auto places = SpreadOf(spread).places;
-  for (int p = 1; p <= CardCount(spread); ++p) {
+  for (int p = 1; p <= SpreadOf(spread).cards; ++p) {
     defined.positions.push_back(
         {catalogue.PositionMeaning(spread, p), places[static_cast<std::size_t>(p - 1)]});
   }

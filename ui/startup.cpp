@@ -17,8 +17,7 @@ namespace baralune {
 std::int16_t intCoBrandRandomNumber = 0;
 
 void UpdateReminder() {
-  std::unique_ptr<QSettings> settings;
-  Guard([&] { settings = AppSeams().settings(); });
+  const std::unique_ptr<QSettings> settings = AppSeams().settings();
   if (!settings) return;
   const QDate today = AppSeams().today();
   const QDate stored = QDate::fromString(settings->value(kLastReminderKey).toString(), Qt::ISODate);
@@ -28,22 +27,19 @@ void UpdateReminder() {
   };
   if (!stored.isValid()) {
     // First start, or a value that cannot be read: remember today, no prompt.
-    Guard(store);
+    store();
     return;
   }
   const qint64 days = today.daysTo(stored);
   if (days >= -14 && days <= 14) return;
-  QMessageBox::StandardButton answer = QMessageBox::No;
-  Guard([&] {
-    answer =
-        ShowMessage(nullptr,
-                    QCoreApplication::translate("StartUp",
-                                                "There maybe an update to this software available\r"
-                                                "Do you want to check for an update?"),
-                    QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
-  });
-  Guard(store);
-  if (answer == QMessageBox::Yes) Guard([] { OpenDownloadPage(); });
+  const QMessageBox::StandardButton answer =
+      ShowMessage(nullptr,
+                  QCoreApplication::translate("StartUp",
+                                              "There maybe an update to this software available\r"
+                                              "Do you want to check for an update?"),
+                  QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+  store();
+  if (answer == QMessageBox::Yes) OpenDownloadPage();
 }
 
 void CoBrand_Randomize(frmMain& window) {
@@ -70,18 +66,23 @@ void CoBrand_Randomize(frmMain& window) {
 std::unique_ptr<InstanceLock> StartUp() {
   auto lock = InstanceLock::Acquire(InstanceLockPath());
   if (!lock) {
-    Guard([] {
-      ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
-                  QMessageBox::Information);
-    });
+    ShowMessage(nullptr, QCoreApplication::translate("StartUp", "Application is already running"),
+                QMessageBox::Information);
     QuitProgram();
     return nullptr;
   }
   SharedRandom().ReseedFromClock();
-  Guard([] { UpdateReminder(); });
-  frmMain* window = nullptr;
-  Guard([&] { window = ShowNewMainWindow(); });
-  if (window != nullptr) Guard([&] { CoBrand_Randomize(*window); });
+  UpdateReminder();
+  try {
+    CoBrand_Randomize(*ShowNewMainWindow());
+  } catch (const std::exception& failure) {
+    // Said, and the program ends: there is no window to go on with.
+    ReportFailedStep(
+        QCoreApplication::translate("StartUp", "The main window could not be opened:\n%1"),
+        failure);
+    QuitProgram();
+    return nullptr;
+  }
   return lock;
 }
 

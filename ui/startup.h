@@ -21,7 +21,8 @@ void CoBrand_Randomize(frmMain& window);
 
 // The start-up sequence after the application object exists: single instance, random seed,
 // update reminder, main window, advertisement. Returns the lock to hold while the program runs,
-// or null when another instance is running (the message has been shown and the program ended).
+// or null when another instance is running or the main window could not be opened (either has
+// been said, and the program ended).
 std::unique_ptr<InstanceLock> StartUp();
 
 }  // namespace baralune

@@ -254,7 +254,7 @@ std::string ParseHand(int spread, std::string_view list, std::vector<CardIndex>&
     hand.push_back(static_cast<CardIndex>(card));
     at = end + 1;
   }
-  if (static_cast<int>(hand.size()) != CardCount(static_cast<SpreadIndex>(spread))) {
+  if (static_cast<int>(hand.size()) != SpreadOf(static_cast<SpreadIndex>(spread)).cards) {
     return "wrong number of cards";
   }
   return {};
@@ -326,7 +326,7 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_draw(int spread) {
     return g_text.c_str();
   }
   const std::vector<CardIndex> hand =
-      DrawHand(CardCount(static_cast<SpreadIndex>(spread)), *random);
+      DrawHand(SpreadOf(static_cast<SpreadIndex>(spread)).cards, *random);
   for (std::size_t p = 0; p + 1 < hand.size(); ++p) {
     if (p > 0) g_text += ',';
     g_text += std::to_string(hand[p]);

@@ -37,7 +37,7 @@ journal::Entry Reading(int i) {
   entry.birthDate = QStringLiteral("1980-05-17");
   entry.spread = static_cast<SpreadIndex>(i % kSpreadCount);
   entry.mode = static_cast<journal::DealMode>(i % 2);
-  for (int p = 0; p < CardCount(entry.spread); ++p) {
+  for (int p = 0; p < SpreadOf(entry.spread).cards; ++p) {
     entry.hand.push_back(static_cast<CardIndex>((i + p * 3) % kDeckSize));
   }
   return entry;
