@@ -12,6 +12,7 @@ const kStore = "readings";
 const kSwitch = "baralune.keepJournal";
 const kSetAside = "set aside ";  // the start of a damaged store's name, kept beside the journal
 const kMaxOffset = 18 * 3600;  // the widest offset from UTC a clock shows
+const kBlockedWait = 5000;  // ms
 
 let opening = null;
 let troubleSaid = false;
@@ -85,7 +86,9 @@ function openAt(version, upgrade) {
   return new Promise((resolve, reject) => {
     const request = version === undefined ? indexedDB.open(kDatabase) : indexedDB.open(kDatabase, version);
     request.onupgradeneeded = (event) => upgrade(request.result, request.transaction, event.oldVersion);
-    request.onblocked = () => reject(new Error("another tab holds an older journal open"));
+    // Other tabs let the journal go when asked (and a page kept for Back is dropped): wait for
+    // them a while, not for ever.
+    request.onblocked = () => setTimeout(() => reject(new Error("another tab holds an older journal open")), kBlockedWait);
     promised(request).then(resolve, reject);
   });
 }

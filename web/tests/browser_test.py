@@ -383,9 +383,10 @@ class BrowserTest(unittest.TestCase):
         # whole under a name of its own, and a fresh journal begins and records.
         saved = self.downloaded("history-from-form").decode("utf-8").splitlines()
         self.assertEqual([json.loads(line)["name"] for line in saved[1:]], ["Kept"])
-        self.wait_for(lambda: "was damaged" in self.by_id("notice").text)
+        self.wait_for(lambda: "was damaged" in self.by_id("notice").get_attribute("textContent"))
         aside = [s for s in self.raw_journal("ok([...db.objectStoreNames])") if s.startswith("set aside ")]
         self.assertEqual(stored(aside[-1], "cards"), [[4, 5, 6], "x"])
+        self.by_id("history-close").click()
         self.deal(0, "auto")
         self.wait_for(lambda: len(self.kept()) == 1)
         # A record gone bad later is left out of the History and counted, never dropped.
