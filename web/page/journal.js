@@ -15,6 +15,7 @@ const kMaxOffset = 18 * 3600;  // the widest offset from UTC a clock shows
 const kBlockedWait = 5000;  // ms
 
 let opening = null;
+let checked = null;  // the records read when opening, for the listing that asked for the opening
 let troubleSaid = false;
 
 // Whether readings are kept: on unless the reader switched it off here.
@@ -149,7 +150,11 @@ async function openChecked() {
     }
   }
   const readings = records.filter(readable);
-  if (shape && readings.length === records.length) return db;
+  if (shape && readings.length === records.length) {
+    checked = records;
+    return db;
+  }
+  checked = [];
   return setAside(db, readings);
 }
 
@@ -199,8 +204,11 @@ export async function record(reading) {
 
 // Every reading kept that can be shown, the newest first, and how many could not be.
 export async function journalReadings() {
+  // Read once, not twice, when this opens the journal: nothing can have changed in between.
+  const first = opening === null;
   const db = await openJournal();
-  const records = await promised(db.transaction(kStore).objectStore(kStore).getAll());
+  const records = first && checked ? checked : await promised(db.transaction(kStore).objectStore(kStore).getAll());
+  checked = null;
   const readings = records.filter(readable).reverse();
   return { readings, unreadable: records.length - readings.length };
 }
