@@ -435,6 +435,22 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Readings in the file that could not be read, skipped: %1.</source>
         <translation>Lecturas del archivo que no se pudieron leer, omitidas: %1.</translation>
     </message>
+    <message>
+        <source>The journal kept in this browser was damaged. It was set aside, unchanged, and a new journal begins.</source>
+        <translation>El registro guardado en este navegador estaba dañado. Se ha apartado sin cambios y empieza un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>Readings that could still be read, %1, were saved as the download %2; Import Journal… in the History brings them back.</source>
+        <translation>Las lecturas que aún se podían leer, %1, se han guardado en la descarga %2; Importar un registro… en el Historial las recupera.</translation>
+    </message>
+    <message>
+        <source>Its readings could not be saved to a file: %1</source>
+        <translation>No se han podido guardar sus lecturas en un archivo: %1</translation>
+    </message>
+    <message>
+        <source>Readings in the journal that could not be read, left out of the list: %1.</source>
+        <translation>Lecturas del registro que no se han podido leer, fuera de la lista: %1.</translation>
+    </message>
 </context>
 <context>
     <name>baralune::FlowWindow</name>

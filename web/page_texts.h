@@ -24,6 +24,15 @@ namespace baralune::web {
     QT_TRANSLATE_NOOP("WebPage", "Readings added to the journal: %1."),
     QT_TRANSLATE_NOOP("WebPage", "Readings already in the journal, skipped: %1."),
     QT_TRANSLATE_NOOP("WebPage", "Readings in the file that could not be read, skipped: %1."),
+    QT_TRANSLATE_NOOP("WebPage",
+                      "The journal kept in this browser was damaged. It was set aside, unchanged, "
+                      "and a new journal begins."),
+    QT_TRANSLATE_NOOP("WebPage",
+                      "Readings that could still be read, %1, were saved as the download %2; "
+                      "Import Journal… in the History brings them back."),
+    QT_TRANSLATE_NOOP("WebPage", "Its readings could not be saved to a file: %1"),
+    QT_TRANSLATE_NOOP("WebPage",
+                      "Readings in the journal that could not be read, left out of the list: %1."),
 };
 
 }  // namespace baralune::web

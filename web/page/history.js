@@ -2,8 +2,9 @@
 // and buttons; search as you type, open, delete, export as CSV, and the journal file out and in.
 import { journalFile, loadEngine, readJournalFile, spreadTable } from "./engine.js";
 import { formatDate, language, tr } from "./i18n.js";
-import { addReadings, allReadings, deleteReadings, fold, sayStoreTrouble } from "./journal.js";
+import { addReadings, deleteReadings, fold, journalReadings, sayStoreTrouble } from "./journal.js";
 import { showKeptReading } from "./result.js";
+import { download, today } from "./download.js";
 import { sayFailure } from "./notice.js";
 import { onLanguageChange, showView } from "./views.js";
 
@@ -120,9 +121,12 @@ function say(text) {
   line.hidden = text === "";
 }
 
+// Reads the journal again; resolves to how many of its readings could not be shown.
 async function reload() {
-  readings = await allReadings();
+  const kept = await journalReadings();
+  readings = kept.readings;
   search();
+  return kept.unreadable;
 }
 
 // Opens the History from the view showing now.
@@ -132,7 +136,9 @@ export async function openHistory() {
   historyTexts();
   showView("history-view");
   try {
-    await reload();
+    const unreadable = await reload();
+    // Left in the store as they are: only this page cannot show them.
+    if (unreadable > 0) say(tr("WebPage", "Readings in the journal that could not be read, left out of the list: %1.", unreadable));
     $("history-table").hidden = false;
     $("history-search").disabled = false;
   } catch (error) {
@@ -183,17 +189,6 @@ async function confirmDelete() {
   await reload();
 }
 
-function download(text, type, fileName) {
-  const url = URL.createObjectURL(new Blob([text], { type }));
-  const link = document.createElement("a");
-  link.href = url;
-  link.download = fileName;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 60000);
-}
-
 // The desktop's CSV: a cell a spreadsheet would take for a formula gets an apostrophe; cells
 // with a comma, quote or line end are quoted.
 function csvField(text) {
@@ -218,11 +213,6 @@ export function csvOf(list, lang) {
       r.cards.map((c) => names.cardNames[c]).join(" | ")].map(csvField).join(",") + "\r\n";
   }
   return out;
-}
-
-function today() {
-  const d = new Date();
-  return `${d.getFullYear()}-${pad2(d.getMonth() + 1)}-${pad2(d.getDate())}`;
 }
 
 function exportCsv() {

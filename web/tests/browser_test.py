@@ -360,6 +360,45 @@ class BrowserTest(unittest.TestCase):
                          "Readings in the file that could not be read, skipped: 6.")
         self.assertEqual([r["name"] for r in self.kept()], ["Kept"])
 
+    def raw_journal(self, body, *args):
+        """Runs `body` with the journal's database opened behind the page's back as `db` (and
+        `args`); what it resolves to comes back."""
+        return self.driver.execute_async_script(
+            "const args = [...arguments], done = args.pop(), r = indexedDB.open('baralune-journal');"
+            "r.onsuccess = () => { const db = r.result; new Promise((ok) => { " + body + " })"
+            ".then((v) => { db.close(); done(v); }, (e) => done('failed: ' + e.message)); };", *args)
+
+    def test_damaged_journal_is_set_aside_never_emptied(self):
+        plant = ("const t = db.transaction('readings', 'readwrite');"
+                 "for (const r of args) t.objectStore('readings').add(r); t.oncomplete = () => ok(true);")
+        stored = lambda store, what: self.raw_journal(
+            f"const r = db.transaction('{store}').objectStore('{store}').getAll();"
+            f"r.onsuccess = () => ok(r.result.map((x) => x.{what}));")
+        self.clear_journal()
+        good = {"dealt": 1_700_000_000_000, "offset": 3600, "name": "Kept", "birth": "1990-02-03",
+                "spread": 0, "mode": 1, "cards": [4, 5, 6], "language": "es", "fold": "kept"}
+        self.raw_journal(plant, good, dict(good, cards="x"))
+        self.open()
+        # Found on opening: what can be read is offered as a journal file, the store is kept
+        # whole under a name of its own, and a fresh journal begins and records.
+        saved = self.downloaded("history-from-form").decode("utf-8").splitlines()
+        self.assertEqual([json.loads(line)["name"] for line in saved[1:]], ["Kept"])
+        self.wait_for(lambda: "was damaged" in self.by_id("notice").get_attribute("textContent"))
+        aside = [s for s in self.raw_journal("ok([...db.objectStoreNames])") if s.startswith("set aside ")]
+        self.assertEqual(stored(aside[-1], "cards"), [[4, 5, 6], "x"])
+        self.by_id("history-close").click()
+        self.deal(0, "auto")
+        self.wait_for(lambda: len(self.kept()) == 1)
+        # A record gone bad later is left out of the History and counted, never dropped.
+        self.raw_journal(plant, dict(good, spread=9))
+        self.open_history("history-from-result")
+        self.wait_for(lambda: self.by_id("history-message").is_displayed())
+        self.assertTrue(self.by_id("history-message").text.endswith("left out of the list: 1."))
+        self.assertEqual(len(self.history_rows()), 1)
+        self.assertEqual(stored("readings", "spread"), [self.kept()[0]["spread"], 9])
+        self.raw_journal("const t = db.transaction('readings', 'readwrite');"
+                         "t.objectStore('readings').clear(); t.oncomplete = () => ok(true);")
+
     def test_journal_unavailable_is_said_once_and_dealing_goes_on(self):
         d = self.driver
         deny = d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
