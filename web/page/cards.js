@@ -279,10 +279,10 @@ function showPicks() {
 // Every text of the tray and the picker in the page's language.
 export function cardsTexts() {
   $("tray").setAttribute("aria-label", tr("baralune::frmManual", "Card tray"));
-  trayCards.forEach((card, k) => card.setAttribute("aria-label", tr("baralune::TrayCard", "Face-down card %1", k + 1)));
+  trayCards.forEach((card, k) => card.setAttribute("aria-label", tr("baralune::frmManual", "Face-down card %1", k + 1)));
   $("tray-wait").textContent = tr("baralune::frmManual", "Baralune is generating the Analysis. Please wait...");
-  $("manual-back").textContent = tr("baralune::frmManual", "&Back");
-  $("picker-back").textContent = tr("baralune::OwnCardsPicker", "&Back");
+  $("manual-back").textContent = tr("baralune::FlowWindow", "&Back");
+  $("picker-back").textContent = tr("baralune::FlowWindow", "&Back");
   $("picker-undo").textContent = tr("baralune::OwnCardsPicker", "&Undo Last Pick");
   $("picker-deal").textContent = tr("baralune::OwnCardsPicker", "D&eal");
   $("discard-yes").textContent = tr("WebPage", "Discard");
