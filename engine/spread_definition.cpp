@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "catalogue.h"
+
 namespace baralune {
 
 namespace {
@@ -159,6 +161,29 @@ std::string DescribeSpreadProblem(const SpreadProblem& problem, Language languag
                 : "row caption " + first + " lies outside the display";
   }
   return {};
+}
+
+SpreadDefinition DefinitionOf(SpreadIndex spread, Language language) {
+  const Catalogue& catalogue = CatalogueIn(language);
+  SpreadDefinition defined;
+  defined.name = std::string(SpreadReportName(spread, language));
+  // The Gypsy spread's description runs to two paragraphs.
+  const std::string& description = catalogue.spreadDescription[spread];
+  for (std::size_t from = 0, end = 0; end != std::string::npos; from = end + 2) {
+    end = description.find("\r\n", from);
+    defined.description.push_back(description.substr(from, end - from));
+  }
+  const auto places = SpreadOf(spread).places;
+  for (int p = 1; p <= SpreadOf(spread).cards; ++p) {
+    defined.positions.push_back(
+        {catalogue.PositionMeaning(spread, p), places[static_cast<std::size_t>(p - 1)]});
+  }
+  if (SpreadOf(spread).rowCaptions) {
+    for (const RowCaption& row : spread_layout::kRomanyRows) {
+      defined.rowCaptions.push_back({row.text, row.left, row.top, row.width});
+    }
+  }
+  return defined;
 }
 
 }  // namespace baralune

@@ -82,6 +82,10 @@ std::optional<SpreadProblem> CheckSpread(const SpreadDefinition& spread);
 // The problem in a line of the reader's language, for the dealer and the browser.
 std::string DescribeSpreadProblem(const SpreadProblem& problem, Language language);
 
+// One of the four spreads written out as a reader would define it, in `language`: where a
+// reader starts from when duplicating it.
+SpreadDefinition DefinitionOf(SpreadIndex spread, Language language);
+
 // Whether two card boxes overlap.
 bool CardsOverlap(Place a, Place b);
 

@@ -10,25 +10,6 @@
 namespace baralune {
 namespace {
 
-// One of the four, written out as a reader would define it.
-SpreadDefinition AsDefined(SpreadIndex spread, Language language) {
-  const Catalogue& catalogue = CatalogueIn(language);
-  SpreadDefinition defined;
-  defined.name = std::string(SpreadReportName(spread, language));
-  // The Gypsy spread's description runs to two paragraphs.
-  const std::string& description = catalogue.spreadDescription[spread];
-  for (std::size_t from = 0, end = 0; end != std::string::npos; from = end + 2) {
-    end = description.find("\r\n", from);
-    defined.description.push_back(description.substr(from, end - from));
-  }
-  const auto places = SpreadOf(spread).places;
-  for (int p = 1; p <= SpreadOf(spread).cards; ++p) {
-    defined.positions.push_back(
-        {catalogue.PositionMeaning(spread, p), places[static_cast<std::size_t>(p - 1)]});
-  }
-  return defined;
-}
-
 // A reader's spread has the report of the four: defined with the 3 Card Spread's own texts it
 // gives that spread's report to the byte, in either language, special interpretations included.
 // (The Gypsy spread alone gives a card's description first.)
@@ -36,7 +17,7 @@ TEST(OwnSpreadTest, ReadsLikeTheFourInEitherLanguage) {
   for (Language language : {Language::English, Language::Spanish}) {
     const std::vector<CardIndex> hand = {29, 27, 30};  // fires two rules
     const Reading known = ComputeReading(0, language, hand);
-    const Reading own = ComputeReading(AsDefined(0, language), language, hand);
+    const Reading own = ComputeReading(DefinitionOf(0, language), language, hand);
     SCOPED_TRACE(LanguageCode(language));
     ASSERT_TRUE(own.own);
     EXPECT_EQ(own.spread, kOwnSpread);
@@ -60,7 +41,7 @@ TEST(OwnSpreadTest, ReportCarriesTheReadersTextsAndParagraphs) {
 
 TEST(OwnSpreadTest, CheckRefusesWhatCannotBeShown) {
   using Kind = SpreadProblem::Kind;
-  const SpreadDefinition sound = AsDefined(3, Language::English);  // 21 cards, edge to edge
+  const SpreadDefinition sound = DefinitionOf(3, Language::English);  // 21 cards, edge to edge
   EXPECT_EQ(CheckSpread(sound), std::nullopt);
 
   auto problem = [&](auto change) {

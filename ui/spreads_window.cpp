@@ -31,30 +31,6 @@ QString FromStd(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// One of the four as a reader's spread would define it.
-SpreadDefinition DesignSpread(SpreadIndex spread, Language language) {
-  const Catalogue& catalogue = CatalogueIn(language);
-  SpreadDefinition defined;
-  defined.name = std::string(SpreadReportName(spread, language));
-  // The Gypsy spread's description runs to two paragraphs.
-  const std::string& description = catalogue.spreadDescription[spread];
-  for (std::size_t from = 0, end = 0; end != std::string::npos; from = end + 2) {
-    end = description.find("\r\n", from);
-    defined.description.push_back(description.substr(from, end - from));
-  }
-  const auto places = SpreadOf(spread).places;
-  for (int p = 1; p <= SpreadOf(spread).cards; ++p) {
-    defined.positions.push_back(
-        {catalogue.PositionMeaning(spread, p), places[static_cast<std::size_t>(p - 1)]});
-  }
-  if (spread == kSpreadCount - 1) {
-    for (const RowCaption& row : spread_layout::kRomanyRows) {
-      defined.rowCaptions.push_back({row.text, row.left, row.top, row.width});
-    }
-  }
-  return defined;
-}
-
 // Whether a spread is called `name` already, the four in either language included.
 bool NameTaken(const std::string& name) {
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
@@ -168,7 +144,7 @@ void SpreadsWindow::DuplicateSelected() {
   if (row < 0) return;
   const int own = OwnIndex(row);
   SpreadDefinition copy = own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
-                                   : DesignSpread(static_cast<SpreadIndex>(row), ReadingLanguage());
+                                   : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
   copy.name = FreeName(tr("%1 (copy)").arg(QString::fromStdString(copy.name)).toStdString());
   auto spreads = OwnSpreads::All();
   spreads.push_back(std::make_shared<const SpreadDefinition>(std::move(copy)));
@@ -248,7 +224,7 @@ void SpreadsWindow::ExportSelected() {
   const int own = OwnIndex(row);
   const SpreadDefinition spread =
       own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
-               : DesignSpread(static_cast<SpreadIndex>(row), ReadingLanguage());
+               : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
   SaveDialogRequest request;
   request.title = tr("Export Spread");
   request.filter = Filter();
