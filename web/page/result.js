@@ -6,7 +6,6 @@ import { backToForm, onLanguageChange, showView } from "./views.js";
 import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
 import { record } from "./journal.js";
-import { download } from "./download.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -232,7 +231,14 @@ function suggestedFileName() {
 function save() {
   const fileName = suggestedFileName();
   try {
-    download(shown.rtf, "application/rtf", fileName);
+    const url = URL.createObjectURL(new Blob([shown.rtf], { type: "application/rtf" }));
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = fileName;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
   } catch (error) {
     showNotice(tr("baralune::MDI", "The report could not be saved to %1: %2", fileName, error.message || String(error)), "alert");
     console.error(error);
