@@ -17,6 +17,7 @@
 #include "language.h"
 #include "language_choice.h"
 #include "own_cards_picker.h"
+#include "spread_editor.h"
 #include "spreads_window.h"
 #include "statistics_window.h"
 #include "ui_test_support.h"
@@ -191,6 +192,10 @@ TEST_P(TextFitTest, StatisticsWindowWithEachChart) {
 
 TEST_P(TextFitTest, SpreadsWindow) {
   ExpectFits(ShowSpreadsWindow(OpenMainWindow()));
+}
+
+TEST_P(TextFitTest, SpreadEditor) {
+  ExpectFits(ShowSpreadEditor(nullptr));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -756,6 +756,152 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>baralune::SpreadEditor</name>
+    <message>
+        <source>Card %1:</source>
+        <translation>Carta %1:</translation>
+    </message>
+    <message>
+        <source>A row</source>
+        <translation>Una fila</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>A cross</source>
+        <translation>Una cruz</translation>
+    </message>
+    <message>
+        <source>A circle</source>
+        <translation>Un círculo</translation>
+    </message>
+    <message>
+        <source>The horseshoe</source>
+        <translation>La herradura</translation>
+    </message>
+    <message>
+        <source>New spread</source>
+        <translation>Tirada nueva</translation>
+    </message>
+    <message>
+        <source>Spread Editor - Baralune</source>
+        <translation>Editor de tiradas - Baralune</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>Apl&amp;icar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Position</source>
+        <translation>&amp;Añadir posición</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Position</source>
+        <translation>&amp;Quitar posición</translation>
+    </message>
+    <message>
+        <source>Add Ca&amp;ption</source>
+        <translation>Añadir rót&amp;ulo</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Caption</source>
+        <translation>Quitar rótul&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>R&amp;ehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Start from a &amp;layout:</source>
+        <translation>Partir de una &amp;forma:</translation>
+    </message>
+    <message>
+        <source>Drag the cards, or select one with Tab and move it with the arrow keys (Shift: by a pixel).</source>
+        <translation>Arrastra las cartas, o elige una con Tab y muévela con las flechas (con Mayús, píxel a píxel).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Posiciones:</translation>
+    </message>
+    <message>
+        <source>Position &amp;text:</source>
+        <translation>&amp;Texto de la posición:</translation>
+    </message>
+    <message>
+        <source>Ro&amp;w captions:</source>
+        <translation>&amp;Rótulos de fila:</translation>
+    </message>
+    <message>
+        <source>Caption te&amp;xt:</source>
+        <translation>Te&amp;xto del rótulo:</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>CAPTION</source>
+        <translation>RÓTULO</translation>
+    </message>
+    <message>
+        <source>There is no room for %1 cards in %2.</source>
+        <translation>No caben %1 cartas en %2.</translation>
+    </message>
+    <message>
+        <source>The spread was not saved: a spread named %1 exists already.</source>
+        <translation>La tirada no se guardó: ya existe una tirada llamada %1.</translation>
+    </message>
+    <message>
+        <source>The spread was not saved: %1.</source>
+        <translation>La tirada no se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>The spreads could not be kept: %1</source>
+        <translation>No se pudieron guardar las tiradas: %1</translation>
+    </message>
+    <message>
+        <source>Save the changes to the spread %1?</source>
+        <translation>¿Guardar los cambios de la tirada %1?</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::SpreadLayoutView</name>
+    <message>
+        <source>Layout</source>
+        <translation>Disposición</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Carta %1</translation>
+    </message>
+    <message>
+        <source>Row caption %1: %2</source>
+        <translation>Rótulo de fila %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>baralune::SpreadsWindow</name>
     <message>
         <source>Spreads - Baralune</source>
@@ -764,6 +910,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>&amp;Spreads:</source>
         <translation>&amp;Tiradas:</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Edit&amp;ar</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>

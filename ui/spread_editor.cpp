@@ -29,13 +29,8 @@ namespace baralune {
 // A change to the spread, undone by showing the spread as it was before.
 class SpreadChange : public QUndoCommand {
  public:
-  SpreadChange(SpreadEditor* editor, SpreadDefinition before, SpreadDefinition after,
-               const QString& what, int mergeKey)
-      : QUndoCommand(what),
-        m_editor(editor),
-        m_before(std::move(before)),
-        m_after(std::move(after)),
-        m_key(mergeKey) {}
+  SpreadChange(SpreadEditor* editor, SpreadDefinition before, SpreadDefinition after, int mergeKey)
+      : m_editor(editor), m_before(std::move(before)), m_after(std::move(after)), m_key(mergeKey) {}
   int id() const override { return m_key >= 0 ? 1 : -1; }
   bool mergeWith(const QUndoCommand* other) override {
     const auto* next = static_cast<const SpreadChange*>(other);
@@ -169,6 +164,10 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
   auto label = [this](const QString& text, QWidget* buddy) {
     auto* l = new QLabel(text, this);
     l->setBuddy(buddy);
+    // Lists take no name from their label of themselves.
+    if (qobject_cast<QListWidget*>(buddy)) {
+      buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    }
     return l;
   };
   auto button = [this](const QString& text, const char* name, void (SpreadEditor::*slot)()) {
@@ -313,9 +312,9 @@ bool SpreadEditor::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void SpreadEditor::Change(const QString& what, SpreadDefinition after, int mergeKey) {
+void SpreadEditor::Change(SpreadDefinition after, int mergeKey) {
   if (after == m_spread) return;
-  m_undo->push(new SpreadChange(this, m_spread, std::move(after), what, mergeKey));
+  m_undo->push(new SpreadChange(this, m_spread, std::move(after), mergeKey));
 }
 
 void SpreadEditor::Apply(const SpreadDefinition& spread) {
@@ -392,17 +391,17 @@ void SpreadEditor::onTextsEdited() {
   QObject* from = sender();
   if (from == m_txtName) {
     after.name = m_txtName->text().toStdString();
-    Change(tr("Name"), std::move(after), kNameKey);
+    Change(std::move(after), kNameKey);
   } else if (from == m_txtPosition) {
     after.positions[static_cast<std::size_t>(m_position)].text =
         m_txtPosition->text().toStdString();
-    Change(tr("Position text"), std::move(after), kPositionKey + m_position);
+    Change(std::move(after), kPositionKey + m_position);
   } else if (from == m_txtCaption && m_caption >= 0) {
     auto& caption = after.rowCaptions[static_cast<std::size_t>(m_caption)];
     caption.text = m_txtCaption->text().toStdString();
     caption.width = CaptionWidth(m_txtCaption->text());
     caption.left = std::min(caption.left, kSpreadAreaRight - caption.width);
-    Change(tr("Caption text"), std::move(after), kCaptionKey + m_caption);
+    Change(std::move(after), kCaptionKey + m_caption);
   }
 }
 
@@ -410,7 +409,7 @@ void SpreadEditor::onDescriptionChanged() {
   if (m_refreshing) return;
   SpreadDefinition after = m_spread;
   after.description = Paragraphs(m_txtDescription->toPlainText());
-  Change(tr("Description"), std::move(after), kDescriptionKey);
+  Change(std::move(after), kDescriptionKey);
 }
 
 void SpreadEditor::onMoved(bool caption, int index, Place place) {
@@ -422,7 +421,7 @@ void SpreadEditor::onMoved(bool caption, int index, Place place) {
   } else {
     after.positions[static_cast<std::size_t>(index)].place = place;
   }
-  Change(tr("Move"), std::move(after));
+  Change(std::move(after));
 }
 
 void SpreadEditor::AddPosition() {
@@ -431,7 +430,7 @@ void SpreadEditor::AddPosition() {
   after.positions.push_back(
       {(CardPrefix(number) + QLatin1Char(' ')).toStdString(), FreePlace(after)});
   m_position = number - 1;
-  Change(tr("Add Position"), std::move(after));
+  Change(std::move(after));
   m_txtPosition->setFocus();
   m_txtPosition->end(false);
 }
@@ -449,7 +448,7 @@ void SpreadEditor::RemovePosition() {
       after.positions[i].text = text.toStdString();
     }
   }
-  Change(tr("Remove Position"), std::move(after));
+  Change(std::move(after));
 }
 
 void SpreadEditor::AddCaption() {
@@ -459,7 +458,7 @@ void SpreadEditor::AddCaption() {
   after.rowCaptions.push_back(
       {text.toStdString(), (kSpreadAreaRight - width) / 2 / 15 * 15, kSpreadAreaTop, width});
   m_caption = static_cast<int>(after.rowCaptions.size()) - 1;
-  Change(tr("Add Caption"), std::move(after));
+  Change(std::move(after));
   m_txtCaption->setFocus();
   m_txtCaption->selectAll();
 }
@@ -468,7 +467,7 @@ void SpreadEditor::RemoveCaption() {
   if (m_caption < 0) return;
   SpreadDefinition after = m_spread;
   after.rowCaptions.erase(after.rowCaptions.begin() + m_caption);
-  Change(tr("Remove Caption"), std::move(after));
+  Change(std::move(after));
 }
 
 void SpreadEditor::ApplyArrangement() {
@@ -477,14 +476,14 @@ void SpreadEditor::ApplyArrangement() {
   SpreadDefinition after = m_spread;
   for (std::size_t i = 0; i < places.size(); ++i) after.positions[i].place = places[i];
   if (!FaultyCards(after).empty()) {
+    QString name = ArrangementName(arrangement);
+    name[0] = name[0].toLower();
     ShowMessage(this,
-                tr("%1 has no room for %2 cards.")
-                    .arg(ArrangementName(arrangement))
-                    .arg(after.positions.size()),
+                tr("There is no room for %1 cards in %2.").arg(after.positions.size()).arg(name),
                 QMessageBox::Information);
     return;
   }
-  Change(tr("Layout"), std::move(after));
+  Change(std::move(after));
 }
 
 bool SpreadEditor::Save() {

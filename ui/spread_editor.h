@@ -39,9 +39,9 @@ class SpreadEditor : public QWidget {
 
  private:
   friend class SpreadChange;
-  // Records `after` as a change named `what`; changes with the same `mergeKey` (>= 0) in a
-  // row, such as typing in one field, undo as one.
-  void Change(const QString& what, SpreadDefinition after, int mergeKey = -1);
+  // Records `after` as a change; changes with the same `mergeKey` (>= 0) in a row, such as
+  // typing in one field, undo as one.
+  void Change(SpreadDefinition after, int mergeKey = -1);
   // Shows `spread` as the one being edited (from a change, its undo or its redo).
   void Apply(const SpreadDefinition& spread);
   void Refresh();

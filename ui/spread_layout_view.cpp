@@ -7,7 +7,9 @@
 
 #include "artwork.h"
 #include "focus_cue.h"
+#include "frmCartomancy.h"
 #include "look.h"
+#include "site.h"
 
 namespace baralune {
 
@@ -173,7 +175,9 @@ LayoutItem* SpreadLayoutView::Caption(int index) const {
 void SpreadLayoutView::Show(const SpreadDefinition& spread, const std::set<int>& faulty) {
   auto fit = [this](std::vector<LayoutItem*>& items, std::size_t count, bool caption) {
     while (items.size() > count) {
-      delete items.back();
+      // Later: an undo from the keyboard may take away the very card that has the focus.
+      items.back()->hide();
+      items.back()->deleteLater();
       items.pop_back();
     }
     while (items.size() < count) {
@@ -227,6 +231,14 @@ void SpreadLayoutView::paintEvent(QPaintEvent*) {
   const QRect title = look::TwipsRect(1500, 0, 7500, 270);
   painter.setFont(look::FittingFont(m_name, look::Font(12, true), title.size(), Qt::AlignCenter));
   painter.drawText(title, Qt::AlignCenter, m_name);
+  // The display's foot, as a reading shows it.
+  const QString foot =
+      frmCartomancy::tr("For Detailed Analysis Visit %1")
+          .arg(QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size())));
+  const QRect footing = look::TwipsRect(0, 7500, kSpreadAreaRight, 270);
+  painter.setFont(look::FittingFont(foot, look::Font(12, true), footing.size(), Qt::AlignCenter));
+  painter.setPen(QColor(255, 128, 255));
+  painter.drawText(footing, Qt::AlignCenter, foot);
 }
 
 }  // namespace baralune
