@@ -261,6 +261,20 @@ TEST_F(SpreadEditorTest, SpreadThatWouldNotReadIsRefusedWithItsReason) {
   OwnSpreads::Forget();
   EXPECT_EQ(OwnSpreads::All()[0]->name, "Año nuevo");
   editor->UndoStack()->setIndex(0);
+
+  // A ready arrangement too small for the cards changes nothing; one with room lays them out.
+  for (int i = 0; i < 8; ++i) Child<QPushButton>(editor, "cmdAddPosition")->click();
+  const SpreadDefinition ten = editor->Spread();
+  Child<QComboBox>(editor, "cboArrangement")->setCurrentIndex(0);  // a row
+  Child<QPushButton>(editor, "cmdArrange")->click();
+  EXPECT_EQ(desktop.messages.back().text,
+            QStringLiteral("There is no room for 10 cards in a row."));
+  EXPECT_EQ(editor->Spread(), ten);
+  Child<QComboBox>(editor, "cboArrangement")->setCurrentIndex(1);  // rows
+  Child<QPushButton>(editor, "cmdArrange")->click();
+  EXPECT_NE(editor->Spread(), ten);
+  EXPECT_EQ(CheckSpread(editor->Spread()), std::nullopt);
+  editor->UndoStack()->setIndex(0);
 }
 
 // For the README: BARALUNE_SCREENSHOT names the picture of the editor (kept as

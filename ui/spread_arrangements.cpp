@@ -14,6 +14,14 @@ constexpr int kGap = 120;  // between neighbouring cards
 constexpr int kCentreX = (kSpreadAreaLeft + kSpreadAreaRight) / 2;
 constexpr int kCentreY = (kSpreadAreaTop + kSpreadAreaBottom) / 2;
 
+// The gap between `across` cards side by side: the usual one, or less where the room is
+// narrow for them.
+double GapAcross(int across) {
+  if (across <= 1) return kGap;
+  const int room = kSpreadAreaRight - kSpreadAreaLeft - across * kCardWidth;
+  return std::clamp(room / (across - 1.0), 0.0, static_cast<double>(kGap));
+}
+
 // The card whose centre is at (x, y), on whole pixels.
 Place Centred(double x, double y) {
   const auto pixel = [](double twips) { return static_cast<int>(std::lround(twips / 15)) * 15; };
@@ -29,7 +37,8 @@ std::vector<Place> InRows(int count, int perRow) {
     const int inRow = std::min(perRow, count - row * perRow);
     const double y = kCentreY + (row - (rows - 1) / 2.0) * rowStep;
     for (int i = 0; i < inRow; ++i) {
-      places.push_back(Centred(kCentreX + (i - (inRow - 1) / 2.0) * (kCardWidth + kGap), y));
+      places.push_back(
+          Centred(kCentreX + (i - (inRow - 1) / 2.0) * (kCardWidth + GapAcross(perRow)), y));
     }
   }
   return places;
@@ -52,7 +61,8 @@ std::vector<Place> Arrange(Arrangement arrangement, int count) {
       // grows outwards, left and right in turn.
       places.push_back(Centred(kCentreX, kCentreY));
       const double down = kCardHeight + kGap;
-      const double across = kCardWidth + kGap;
+      const int widest = 1 + 2 * ((count - 2) / 2);  // cards in the arm across
+      const double across = kCardWidth + GapAcross(widest);
       for (int i = 1; i < count; ++i) {
         if (i <= 2) {
           places.push_back(Centred(kCentreX, kCentreY + (i == 1 ? -down : down)));
@@ -75,10 +85,11 @@ std::vector<Place> Arrange(Arrangement arrangement, int count) {
     }
     case Arrangement::Horseshoe: {
       // Across the room, the ends high and the middle low, like the horseshoe of the four.
-      const double span = (count - 1) * (kCardWidth + kGap) / 2.0;
+      const double step = kCardWidth + GapAcross(count);
+      const double span = (count - 1) * step / 2.0;
       const double depth = kSpreadAreaBottom - kSpreadAreaTop - kCardHeight - 2 * kGap;
       for (int i = 0; i < count; ++i) {
-        const double x = (i - (count - 1) / 2.0) * (kCardWidth + kGap);
+        const double x = (i - (count - 1) / 2.0) * step;
         const double fromMiddle = span > 0 ? std::abs(x) / span : 0;
         places.push_back(
             Centred(kCentreX + x, kCentreY + depth / 2 - depth * fromMiddle * fromMiddle));
