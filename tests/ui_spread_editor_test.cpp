@@ -212,7 +212,18 @@ TEST_F(SpreadEditorTest, UnsavedChangesAreAskedAbout) {
   EXPECT_EQ(Loaded<SpreadEditor>("SpreadEditor"), nullptr);
   EXPECT_EQ(OwnSpreads::All()[0]->positions.size(), 2u);
 
+  // Undoing from the keyboard the card that has the focus.
   editor = edit();
+  ASSERT_TRUE(Activate(editor));
+  editor->View()->Card(2)->setFocus(Qt::TabFocusReason);
+  Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(editor->View()->Card(2), nullptr);
+  EXPECT_FALSE(editor->IsModified());
+  FlushDeletes();
+  EXPECT_NE(QApplication::focusWidget(), nullptr);
+  Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(editor->IsModified());
+
   desktop.answer = QMessageBox::Save;
   editor->close();
   FlushDeletes();

@@ -300,6 +300,11 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
   m_txtName->setFocus();
 }
 
+SpreadEditor::~SpreadEditor() {
+  // The layout's cards may pass the focus among them while the window's widgets go.
+  disconnect(m_view, nullptr, this, nullptr);
+}
+
 bool SpreadEditor::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -329,6 +334,8 @@ void SpreadEditor::Refresh() {
   m_position = std::clamp(m_position, 0, positions - 1);
   m_caption = std::min(m_caption, captions - 1);
   if (m_caption < 0 && captions > 0) m_caption = 0;
+  // The layout first: a card it takes away passes the focus, and the selection, to another.
+  m_view->Show(m_spread, FaultyCards(m_spread));
 
   // A field is set only when the spread says otherwise, so typing keeps its cursor.
   auto set = [](QLineEdit* field, const QString& text) {
@@ -369,20 +376,19 @@ void SpreadEditor::Refresh() {
   m_cmdRemovePosition->setEnabled(positions > 1);
   m_cmdAddCaption->setEnabled(captions < static_cast<int>(kMaxRowCaptions));
   m_cmdRemoveCaption->setEnabled(m_caption >= 0);
-  m_view->Show(m_spread, FaultyCards(m_spread));
   m_refreshing = false;
 }
 
 void SpreadEditor::SelectPosition(int index) {
   if (index < 0 || index >= static_cast<int>(m_spread.positions.size())) return;
   m_position = index;
-  Refresh();
+  if (!m_refreshing) Refresh();
 }
 
 void SpreadEditor::SelectCaption(int index) {
   if (index < 0 || index >= static_cast<int>(m_spread.rowCaptions.size())) return;
   m_caption = index;
-  Refresh();
+  if (!m_refreshing) Refresh();
 }
 
 void SpreadEditor::onTextsEdited() {

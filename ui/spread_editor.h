@@ -25,6 +25,7 @@ class SpreadEditor : public QWidget {
  public:
   // Edits `spread`, one of the reader's kept spreads; a new spread when null.
   explicit SpreadEditor(OwnSpreads::Spread spread);
+  ~SpreadEditor() override;
 
   const SpreadDefinition& Spread() const { return m_spread; }
   bool IsModified() const { return m_spread != m_saved; }

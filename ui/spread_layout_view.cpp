@@ -175,10 +175,13 @@ LayoutItem* SpreadLayoutView::Caption(int index) const {
 void SpreadLayoutView::Show(const SpreadDefinition& spread, const std::set<int>& faulty) {
   auto fit = [this](std::vector<LayoutItem*>& items, std::size_t count, bool caption) {
     while (items.size() > count) {
-      // Later: an undo from the keyboard may take away the very card that has the focus.
-      items.back()->hide();
-      items.back()->deleteLater();
+      // Hiding the card with the focus moves the focus on, which may show the spread again:
+      // the card is out of the list first. It goes later, as an undo from the keyboard may
+      // take away the very card the key went to.
+      LayoutItem* gone = items.back();
       items.pop_back();
+      gone->hide();
+      gone->deleteLater();
     }
     while (items.size() < count) {
       items.push_back(new LayoutItem(this, caption, static_cast<int>(items.size())));
