@@ -181,10 +181,6 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
     return widget;
   };
 
-  m_cboArrangement = named(new QComboBox(this), "cboArrangement");
-  for (Arrangement a : kArrangements) m_cboArrangement->addItem(ArrangementName(a));
-  auto* cmdArrange = button(tr("Appl&y"), "cmdArrange", &SpreadEditor::ApplyArrangement);
-
   m_txtName = named(new QLineEdit(this), "txtName");
   m_txtName->setMaxLength(static_cast<int>(kMaxSpreadNameLength));
   m_txtDescription = named(new QPlainTextEdit(this), "txtDescription");
@@ -201,6 +197,10 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
   m_cmdAddCaption = button(tr("Add Ca&ption"), "cmdAddCaption", &SpreadEditor::AddCaption);
   m_cmdRemoveCaption =
       button(tr("Remo&ve Caption"), "cmdRemoveCaption", &SpreadEditor::RemoveCaption);
+  // The cards and captions follow in the Tab order (see Refresh), then the ready arrangements.
+  m_cboArrangement = named(new QComboBox(this), "cboArrangement");
+  for (Arrangement a : kArrangements) m_cboArrangement->addItem(ArrangementName(a));
+  auto* cmdArrange = button(tr("Appl&y"), "cmdArrange", &SpreadEditor::ApplyArrangement);
   m_cmdUndo = named(new QPushButton(tr("&Undo"), this), "cmdUndo");
   m_cmdRedo = named(new QPushButton(tr("R&edo"), this), "cmdRedo");
   auto* cmdSave = named(new QPushButton(tr("&Save"), this), "cmdSave");
@@ -336,6 +336,13 @@ void SpreadEditor::Refresh() {
   if (m_caption < 0 && captions > 0) m_caption = 0;
   // The layout first: a card it takes away passes the focus, and the selection, to another.
   m_view->Show(m_spread, FaultyCards(m_spread));
+  QWidget* previous = m_cmdRemoveCaption;
+  for (auto item : {&SpreadLayoutView::Card, &SpreadLayoutView::Caption}) {
+    for (int i = 0; LayoutItem* next = (m_view->*item)(i); ++i) {
+      setTabOrder(previous, next);
+      previous = next;
+    }
+  }
 
   // A field is set only when the spread says otherwise, so typing keeps its cursor.
   auto set = [](QLineEdit* field, const QString& text) {

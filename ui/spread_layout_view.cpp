@@ -208,14 +208,6 @@ void SpreadLayoutView::Show(const SpreadDefinition& spread, const std::set<int>&
                                 .arg(static_cast<int>(i) + 1)
                                 .arg(QString::fromStdString(caption.text)));
   }
-  // Tab goes from card to card in their order, then to the captions.
-  QWidget* previous = nullptr;
-  for (auto* items : {&m_cards, &m_captions}) {
-    for (LayoutItem* item : *items) {
-      if (previous) setTabOrder(previous, item);
-      previous = item;
-    }
-  }
   const QString name = QString::fromStdString(spread.name);
   if (name != m_name) {
     m_name = name;
