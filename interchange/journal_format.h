@@ -32,6 +32,7 @@ struct Reading {
   Mode mode = Mode::Automatic;
   std::vector<CardIndex> cards;  // the card of each position, in order
   Language language = Language::English;
+  std::string notes;  // the reader's own words on it, UTF-8; the member is left out when empty
 
   bool operator==(const Reading&) const = default;
 };

@@ -13,8 +13,18 @@ namespace baralune::journal {
 namespace {
 
 const QString kListSql = QStringLiteral(
-    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language%1 FROM reading"
-    " WHERE ? = '' OR instr(name_folded, ?) > 0 ORDER BY id DESC");
+    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, notes <> ''%1"
+    " FROM reading WHERE ? = '' OR instr(name_folded, ?) > 0 OR instr(notes_folded, ?) > 0"
+    " ORDER BY id DESC");
+
+// Columns after the list's own, where a whole reading is read.
+constexpr int kCardsColumn = kListColumns;
+constexpr int kNotesColumn = kListColumns + 1;
+
+// A text bound as such: a null QString would be bound as NULL.
+QString NotNull(const QString& text) {
+  return text.isNull() ? QStringLiteral("") : text;
+}
 
 QByteArray PackCards(const std::vector<CardIndex>& hand) {
   QByteArray bytes;
@@ -23,7 +33,7 @@ QByteArray PackCards(const std::vector<CardIndex>& hand) {
   return bytes;
 }
 
-std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
+std::optional<Entry> FromRow(const QSqlQuery& query) {
   Entry entry;
   entry.id = query.value(kId).toLongLong();
   entry.dealt = DealtTime(query.value(kDealt).toLongLong(), query.value(kUtcOffset).toInt());
@@ -34,7 +44,8 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
                                                                             : Language::English;
   const int spread = query.value(kSpread).toInt();
   const int mode = query.value(kMode).toInt();
-  const QByteArray cards = query.value(cardsColumn).toByteArray();
+  entry.notes = query.value(kNotesColumn).toString();
+  const QByteArray cards = query.value(kCardsColumn).toByteArray();
   if (spread < 0 || spread >= kSpreadCount || mode < 0 || mode > 2 ||
       cards.size() != CardCount(static_cast<SpreadIndex>(spread))) {
     return std::nullopt;
@@ -57,30 +68,39 @@ QString Finish(QSqlDatabase& db, QString why) {
   return why;
 }
 
+// Keeps `entries` in one transaction; `lastId`, if given, gets the last one's number.
+QString InsertRows(QSqlDatabase& db, std::span<const Entry> entries, std::int64_t* lastId);
+
 }  // namespace
 
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
   return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::OffsetFromUTC, utcOffsetSeconds);
 }
 
-QString Insert(QSqlDatabase& db, const Entry& entry) {
-  return InsertAll(db, std::span(&entry, 1));
+QString Insert(QSqlDatabase& db, const Entry& entry, std::int64_t* id) {
+  return InsertRows(db, std::span(&entry, 1), id);
 }
 
 QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
+  return InsertRows(db, entries, nullptr);
+}
+
+namespace {
+
+QString InsertRows(QSqlDatabase& db, std::span<const Entry> entries, std::int64_t* lastId) {
   if (!db.transaction()) return SqlReason(db.lastError());
   QSqlQuery query(db);
   if (!query.prepare(QStringLiteral(
           "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards,"
-          " name_folded, language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+          " name_folded, language, notes, notes_folded) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+          "?)"))) {
     return Finish(db, SqlReason(query.lastError()));
   }
   for (const Entry& entry : entries) {
     query.bindValue(0, entry.dealt.toMSecsSinceEpoch());
     query.bindValue(1, entry.dealt.offsetFromUtc());
-    // An empty text is kept as such: a null QString would be bound as NULL.
-    query.bindValue(2, entry.name.isNull() ? QStringLiteral("") : entry.name);
-    query.bindValue(3, entry.birthDate.isNull() ? QStringLiteral("") : entry.birthDate);
+    query.bindValue(2, NotNull(entry.name));
+    query.bindValue(3, NotNull(entry.birthDate));
     query.bindValue(4, static_cast<int>(entry.spread));
     query.bindValue(5, static_cast<int>(entry.mode));
     query.bindValue(6, PackCards(entry.hand));
@@ -88,19 +108,38 @@ QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
     const std::string_view language = LanguageCode(entry.language);
     query.bindValue(8,
                     QString::fromLatin1(language.data(), static_cast<qsizetype>(language.size())));
+    query.bindValue(9, NotNull(entry.notes));
+    query.bindValue(10, FoldForSearch(entry.notes));
     if (!query.exec()) return Finish(db, SqlReason(query.lastError()));
+    if (lastId != nullptr) *lastId = query.lastInsertId().toLongLong();
   }
   return Finish(db, {});
+}
+
+}  // namespace
+
+QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
+  QSqlQuery query(db);
+  if (!query.prepare(
+          QStringLiteral("UPDATE reading SET notes = ?, notes_folded = ? WHERE id = ?"))) {
+    return SqlReason(query.lastError());
+  }
+  query.addBindValue(NotNull(notes));
+  query.addBindValue(FoldForSearch(notes));
+  query.addBindValue(static_cast<qlonglong>(id));
+  if (!query.exec()) return SqlReason(query.lastError());
+  if (query.numRowsAffected() != 1) return QStringLiteral("the reading is no longer kept");
+  return {};
 }
 
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
   QSqlQuery query(db);
   query.prepare(
-      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, cards"
-                     " FROM reading WHERE id = ?"));
+      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language,"
+                     " notes <> '', cards, notes FROM reading WHERE id = ?"));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;
-  return FromRow(query, kListColumns);
+  return FromRow(query);
 }
 
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
@@ -117,8 +156,7 @@ QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
 bool SelectList(QSqlQuery& query, const QString& search) {
   const QString needle = FoldForSearch(search);
   if (!query.prepare(kListSql.arg(QString()))) return false;
-  query.addBindValue(needle);
-  query.addBindValue(needle);
+  for (int i = 0; i < 3; ++i) query.addBindValue(needle);
   return query.exec();
 }
 
@@ -133,12 +171,11 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!query.prepare(kListSql.arg(QStringLiteral(", cards")))) return failed();
-  query.addBindValue(needle);
-  query.addBindValue(needle);
+  if (!query.prepare(kListSql.arg(QStringLiteral(", cards, notes")))) return failed();
+  for (int i = 0; i < 3; ++i) query.addBindValue(needle);
   if (!query.exec()) return failed();
   while (query.next()) {
-    if (auto entry = FromRow(query, kListColumns)) {
+    if (auto entry = FromRow(query)) {
       entries.push_back(std::move(*entry));
     } else if (leftOut != nullptr) {
       ++*leftOut;

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -100,6 +101,10 @@ void MDI::CreateMenus() {
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
   AddPrintActions(this, file);
   file->addSeparator();
+  QAction* notes = file->addAction(tr("&Notes…"));
+  notes->setObjectName(QStringLiteral("mnuNotes"));
+  notes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  connect(notes, &QAction::triggered, this, [this] { Guard([this] { ShowNotes(); }); });
   QAction* spread = file->addAction(tr("Sho&w Spread"));
   spread->setObjectName(QStringLiteral("mnuShowSpread"));
   connect(spread, &QAction::triggered, this, [this] { Guard([this] { ShowSpreadDisplay(); }); });
@@ -316,7 +321,28 @@ void MDI::ShowReport() {
   showMaximized();
   // The keyboard starts in the report, not on the first link the window comes to.
   m_rtb->setFocus();
-  Guard([this] { RecordReading(m_details); });
+  // Notes open on another reading are kept with it before this one is shown.
+  delete m_notes;
+  m_notesKey = nullptr;
+  Guard([this] { m_notesKey = RecordReading(m_details); });
+  // Notes written on a reading come back with it.
+  if (m_details.reopened && !m_details.notes.isEmpty()) Guard([this] { ShowNotes(false); });
+}
+
+NotesWindow* MDI::ShowNotes(bool activate) {
+  if (m_notes == nullptr) {
+    m_notes = new NotesWindow(this, WhoseReading(m_details), m_details.notes, m_notesKey,
+                              [this](const QString& notes) { m_details.notes = notes; });
+    m_notes->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_notes->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+  m_notes->show();
+  if (activate) {
+    m_notes->raise();
+    m_notes->activateWindow();
+    m_notes->Editor()->setFocus();
+  }
+  return m_notes;
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

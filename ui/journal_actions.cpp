@@ -165,11 +165,18 @@ void SetKeepingJournal(bool keep) {
   AppSeams().settings()->setValue(kKeepJournal, keep);
 }
 
-void RecordReading(const ReadingDetails& details) {
-  if (details.reopened || details.hand.empty() || !KeepingJournal()) return;
+journal::Writer::Key RecordReading(const ReadingDetails& details) {
+  if (details.reopened) return details.id > 0 ? journal::Writer::KeyOf(details.id) : nullptr;
+  if (details.hand.empty() || !KeepingJournal()) return nullptr;
   const QString path = CurrentPath();
-  if (path.isEmpty()) return;
-  AppWriter().Post(path, ToEntry(details));
+  if (path.isEmpty()) return nullptr;
+  return AppWriter().Post(path, ToEntry(details));
+}
+
+void KeepNotes(const journal::Writer::Key& key, const QString& notes) {
+  const QString path = CurrentPath();
+  if (key == nullptr || path.isEmpty()) return;
+  AppWriter().PostNotes(path, key, notes);
 }
 
 void WaitForJournal() {
