@@ -58,6 +58,7 @@ TEST(JournalFileFormatTest, WhatIsWrittenIsReadBackTheSame) {
     }
   }
   readings[1].birthDate.clear();
+  readings[2].notes = "Preguntó por \"el trabajo\".\nSalió bien.\t✓";
   const std::string text = WriteJournal(readings);
   EXPECT_TRUE(text.starts_with("{\"format\":\"baralune-journal\",\"version\":1}\n"));
   const ReadResult read = ReadJournal(text);
@@ -101,6 +102,7 @@ TEST(JournalFileFormatTest, BadRowsAreSkippedAndCountedByReason) {
       {"not json", Skip::Damaged},
       {"[1,2,3]", Skip::Damaged},
       {With("name", "42"), Skip::Damaged},
+      {With("language", "\"es\",\"notes\":7"), Skip::Damaged},
       {With("cards", "[[[[1]]]]"), Skip::Damaged},
       {"{\"dealt\":\"2026-03-14T20:05:09Z\"}", Skip::Damaged},
       {With("name", "\"a\\u0000b\""), Skip::ControlCharacter},

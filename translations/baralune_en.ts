@@ -147,4 +147,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>baralune::CardGuide</name>
+    <message numerus="yes">
+        <source>%n card(s) found.</source>
+        <translation>
+            <numerusform>%n card found.</numerusform>
+            <numerusform>%n cards found.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

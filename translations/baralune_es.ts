@@ -61,6 +61,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>&amp;Donate</source>
         <translation>&amp;Donar</translation>
     </message>
+    <message>
+        <source>Card &amp;Guide…</source>
+        <translation>&amp;Guía de las cartas…</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -307,6 +311,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>the print system reported an error</source>
         <translation>el sistema de impresión informó de un error</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Include my notes</source>
+        <translation>Incluir mis notas</translation>
+    </message>
 </context>
 <context>
     <name>PrintedReading</name>
@@ -325,6 +337,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>My notes</source>
+        <translation>Mis notas</translation>
     </message>
 </context>
 <context>
@@ -474,6 +490,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Print Pre&amp;view…</source>
         <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>&amp;Notes…</source>
+        <translation>&amp;Notas…</translation>
     </message>
 </context>
 <context>
@@ -657,6 +677,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>
@@ -849,6 +877,95 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>My Own Cards</source>
         <translation>Mis propias cartas</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::CardGuide</name>
+    <message>
+        <source>Oros</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Copas</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Espadas</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Bastos</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Card Guide - %1</source>
+        <translation>Guía de las cartas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>A name or a keyword</source>
+        <translation>Un nombre o una palabra clave</translation>
+    </message>
+    <message>
+        <source>Search the cards by name or keyword</source>
+        <translation>Busca las cartas por nombre o palabra clave</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Time period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>No card matches.</source>
+        <translation>Ninguna carta coincide.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) found.</source>
+        <translation>
+            <numerusform>%n carta encontrada.</numerusform>
+            <numerusform>%n cartas encontradas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>baralune::NotesWindow</name>
+    <message>
+        <source>Notes - %1</source>
+        <translation>Notas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;What you asked, and what came of it:</source>
+        <translation>&amp;Lo que preguntaste y lo que resultó:</translation>
+    </message>
+    <message>
+        <source>This reading is not kept in the journal, so notes on it last only while it is shown. &amp;Notes:</source>
+        <translation>Esta lectura no se guarda en el registro, así que sus notas solo duran mientras se muestra. &amp;Notas:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 
 #include "MDI.h"
 #include "look.h"
+#include "print_dialog.h"
 #include "program.h"
 #include "reading_print.h"
 #include "save_file.h"
@@ -28,13 +29,27 @@ void AddPrintActions(MDI* window, QMenu* file) {
   QObject::connect(preview, &QAction::triggered, window, [window] { PreviewReading(window); });
 }
 
+namespace {
+
+// The reading as it goes on paper: without the reader's notes unless they asked for them.
+ReadingDetails WithoutNotes(const ReadingDetails& details) {
+  ReadingDetails shown = details;
+  shown.notes.clear();
+  return shown;
+}
+
+}  // namespace
+
 void PrintReading(MDI* window) {
   Guard([window] {
     const ReadingDetails details = window->Details();
     const richtext::Document& report = window->ReportBox().document();
     const QString error = AppSeams().print(
         window,
-        [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
+        [&](QPagedPaintDevice& printer) {
+          return print::PaintReading(
+              printer, NotesChosenForPrint() ? details : WithoutNotes(details), report);
+        },
         print::ReadingTitle(details));
     if (!error.isEmpty()) {
       ShowMessage(window, MDI::tr("The reading could not be printed: %1").arg(error),
@@ -45,7 +60,7 @@ void PrintReading(MDI* window) {
 
 void PreviewReading(MDI* window) {
   Guard([window] {
-    const ReadingDetails details = window->Details();
+    const ReadingDetails details = WithoutNotes(window->Details());
     const richtext::Document& report = window->ReportBox().document();
     AppSeams().printPreview(
         window,
@@ -59,7 +74,8 @@ void ExportReadingPdf(MDI* window) {
     const QString path = AskSavePath(window, MDI::tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;  // cancelled: nothing written, nothing said
 
-    const QByteArray pdf = print::ReadingPdf(window->Details(), window->ReportBox().document());
+    const QByteArray pdf =
+        print::ReadingPdf(WithoutNotes(window->Details()), window->ReportBox().document());
     const QString error =
         pdf.isEmpty() ? MDI::tr("the PDF could not be made")
                       : SaveFile(path, std::string_view(pdf.constData(),

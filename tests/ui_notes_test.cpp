@@ -1,0 +1,138 @@
+// The reader's notes on a reading: kept in the journal as they are typed, even when the program
+// is killed, shown again with the reading, found by the History's search.
+#include <signal.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTableView>
+#include <QThread>
+#include <cstdio>
+
+#include "history_window.h"
+#include "journal_file.h"
+#include "notes_window.h"
+#include "readings.h"
+#include "ui_test_support.h"
+
+namespace baralune::testing {
+
+namespace {
+
+const QString kTyped = QStringLiteral("¿Cambiaré de TRABAJO este año?");
+
+std::vector<journal::Entry> KeptReadings(const QString& path) {
+  journal::Connection connection(path, true);
+  return journal::LoadList(connection.Db(), {});
+}
+
+}  // namespace
+
+// The program the kill test starts: a reading dealt, notes typed, then nothing until SIGKILL.
+int TypeNotesUntilKilled(const QString& dir) {
+  AppSeams().settings = [dir] {
+    return std::make_unique<QSettings>(dir + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+  };
+  AppSeams().journalPath = [dir] { return dir + QStringLiteral("/journal.sqlite"); };
+  AppSeams().messageBox = [](QWidget*, const QString& text, QMessageBox::Icon,
+                             QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+    std::fprintf(stderr, "message: %s\n", qUtf8Printable(text));
+    return QMessageBox::Ok;
+  };
+  frmMain* main = ShowNewMainWindow();
+  main->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Kill"));
+  main->cmdCalculate_Click();
+  MDI* report = nullptr;
+  for (int i = 0; i < 300 && report == nullptr; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(10);
+    report = Loaded<MDI>("MDI");
+  }
+  if (report == nullptr) return 2;
+  QTest::keyClicks(report->ShowNotes()->Editor(), kTyped);
+  std::printf("typed\n");
+  std::fflush(stdout);
+  return QCoreApplication::exec();
+}
+
+namespace {
+
+class NotesTest : public UiTest {};
+
+TEST_F(NotesTest, NotesTypedAreKeptShownOnReopeningAndFoundBySearch) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 0, QStringLiteral("Ana"));
+  ASSERT_NE(report, nullptr);
+  auto* action = report->findChild<QAction*>(QStringLiteral("mnuNotes"));
+  ASSERT_NE(action, nullptr);
+  EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+  action->trigger();
+  NotesWindow* notes = report->Notes();
+  ASSERT_NE(notes, nullptr);
+  EXPECT_EQ(notes->windowTitle(), QStringLiteral("Notes - Baralune"));
+  QTest::keyClicks(notes->Editor(), kTyped);
+  notes->close();  // closing keeps what the pause would have kept
+  FlushDeletes();
+  WaitForJournal();
+  auto kept = KeptReadings(AppSeams().journalPath());
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].notes, kTyped);
+
+  // Edited again later, the same reading's notes are replaced, not added as a new reading.
+  report->ShowNotes()->Editor()->appendPlainText(QStringLiteral("Sí, en mayo."));
+  report->Notes()->KeepNow();
+  WaitForJournal();
+  kept = KeptReadings(AppSeams().journalPath());
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].notes, kTyped + QStringLiteral("\nSí, en mayo."));
+  report->mnuBack_Click();
+  FlushDeletes();
+  QCoreApplication::processEvents();
+
+  frmMain* main = Loaded<frmMain>("frmMain");
+  DealAutomatic(main, 1, QStringLiteral("Bea"))->mnuBack_Click();  // a reading without notes
+  FlushDeletes();
+  WaitForJournal();
+  HistoryWindow* history = ShowHistoryWindow(Loaded<frmMain>("frmMain"));
+  EXPECT_EQ(history->Model()->rowCount(), 2);
+  EXPECT_EQ(history->Model()->index(0, journal::kHasNotes).data().toString(), QString());
+  EXPECT_EQ(history->Model()->index(1, journal::kHasNotes).data().toString(),
+            QStringLiteral("Yes"));
+  QTest::keyClicks(history->SearchField(), QStringLiteral("cambiare de trabajo"));
+  ASSERT_EQ(history->Model()->rowCount(), 1);
+  QTest::keyClick(history->Table(), Qt::Key_Return);
+  FlushDeletes();
+  MDI* again = Loaded<MDI>("MDI");
+  ASSERT_NE(again, nullptr);
+  ASSERT_NE(again->Notes(), nullptr);  // notes come back with their reading
+  EXPECT_TRUE(again->Notes()->isVisible());
+  EXPECT_EQ(again->Notes()->Editor()->toPlainText(), kTyped + QStringLiteral("\nSí, en mayo."));
+}
+
+// Typing is kept as it goes: a second after the last key, killing the program loses nothing.
+TEST_F(NotesTest, NotesSurviveAKillNineOneSecondAfterTyping) {
+  QProcess typist;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("BARALUNE_NOTES_TYPIST"), desktop.dir.path());
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  typist.setProcessEnvironment(env);
+  typist.start(QCoreApplication::applicationFilePath(), {});
+  ASSERT_TRUE(typist.waitForStarted(10000));
+  QByteArray out;
+  while (!out.contains("typed") && typist.waitForReadyRead(60000)) {
+    out += typist.readAllStandardOutput();
+  }
+  ASSERT_TRUE(out.contains("typed")) << typist.readAllStandardError().toStdString();
+  QThread::msleep(1000);
+  ::kill(static_cast<pid_t>(typist.processId()), SIGKILL);
+  ASSERT_TRUE(typist.waitForFinished(10000));
+
+  const QString path = AppSeams().journalPath();
+  ASSERT_TRUE(journal::Prepare(path).Writable());
+  const auto kept = KeptReadings(path);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].notes, kTyped);
+}
+
+}  // namespace
+}  // namespace baralune::testing
