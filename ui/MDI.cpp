@@ -325,6 +325,8 @@ void MDI::ShowReport() {
   delete m_notes;
   m_notesKey = nullptr;
   Guard([this] { m_notesKey = RecordReading(m_details); });
+  if (m_presetNotesKey != nullptr) m_notesKey = std::move(m_presetNotesKey);
+  m_presetNotesKey = nullptr;
   // Notes written on a reading come back with it.
   if (m_details.reopened && !m_details.notes.isEmpty()) Guard([this] { ShowNotes(false); });
 }

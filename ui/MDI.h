@@ -49,6 +49,10 @@ class MDI : public QMainWindow {
   // taking the keyboard when `activate` is false.
   NotesWindow* ShowNotes(bool activate = true);
   NotesWindow* Notes() const { return m_notes; }
+  // Where the journal keeps this reading's notes (null when it does not keep the reading). Set
+  // before ShowReport, it is used instead of the reading's own number.
+  const journal::Writer::Key& NotesKey() const { return m_notesKey; }
+  void SetNotesKey(journal::Writer::Key key) { m_presetNotesKey = std::move(key); }
 
   // Shows the report box's content in the view if it changed since the last refresh.
   void RefreshReport();
@@ -135,6 +139,7 @@ class MDI : public QMainWindow {
   QPointer<frmCartomancy> m_cartomancy;
   QPointer<NotesWindow> m_notes;
   journal::Writer::Key m_notesKey;  // where the journal keeps this reading's notes, if it does
+  journal::Writer::Key m_presetNotesKey;
   bool m_reportUnder = false;
   bool m_unloaded = false;
   bool m_unloadingForBack = false;

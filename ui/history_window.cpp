@@ -544,9 +544,10 @@ void RefreshHistoryWindow() {
   }
 }
 
-void ShowReadingAgain(const ReadingDetails& details) {
+void ShowReadingAgain(const ReadingDetails& details, journal::Writer::Key notesKey) {
   MDI* report = LoadedReportWindow();
   report->SetReadingDetails(details);
+  report->SetNotesKey(std::move(notesKey));
   // The report is written again in the language it was first written in.
   RunReading(details.spread, report->ReadingTarget(), EnteredHand(details.hand), details.language);
   if (frmCartomancy* display = report->SpreadDisplayWindow()) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reading_details.h"
+#include "writer.h"
 
 class QLabel;
 class QLineEdit;
@@ -107,6 +108,7 @@ void RefreshHistoryWindow();
 
 // Shows a reading kept in the journal in the report window, exactly as it was first shown, and
 // unloads the main window if it is open.
-void ShowReadingAgain(const ReadingDetails& details);
+// `notesKey`, when given, is where the journal keeps the reading's notes (one not yet numbered).
+void ShowReadingAgain(const ReadingDetails& details, journal::Writer::Key notesKey = nullptr);
 
 }  // namespace baralune

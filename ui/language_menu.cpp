@@ -59,8 +59,10 @@ void ReopenReportWindow(MDI* old, Language language) {
   // Link detection follows one report window at a time, so the old one goes first; meanwhile
   // no window shows, which must not end the program.
   const QEventLoopLocker keepRunning;
+  // The notes stay with the reading kept, numbered yet or not.
+  journal::Writer::Key notesKey = old->NotesKey();
   old->UnloadKeepingProgram();
-  ShowReadingAgain(details);
+  ShowReadingAgain(details, std::move(notesKey));
 }
 
 void Switch(QMainWindow* window, Language language) {
