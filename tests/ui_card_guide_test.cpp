@@ -34,7 +34,10 @@ TEST_F(CardGuideTest, EveryCardShowsTheEnginesTextsInBothLanguages) {
   for (const Language language : {Language::English, Language::Spanish}) {
     ApplyLanguage(language);
     frmMain* main = OpenMainWindow();
-    QTest::keyClick(main, Qt::Key_F1);
+    auto* action = main->findChild<QAction*>(QStringLiteral("mnuCardGuide"));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::Key_F1));
+    action->trigger();
     auto* guide = Loaded<CardGuide>("CardGuide");
     ASSERT_NE(guide, nullptr);
     EXPECT_EQ(guide->windowTitle(), language == Language::English

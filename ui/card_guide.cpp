@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTextEdit>
@@ -148,6 +149,8 @@ void CardGuide::CreateControls() {
     value->setObjectName(QString::fromLatin1(name));
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the longest texts, so that the window does not jump from card to card.
+    value->setMinimumHeight(3 * value->fontMetrics().lineSpacing());
     right->addWidget(heading);
     right->addWidget(value);
   };
@@ -200,6 +203,7 @@ void CardGuide::ShowCard(int card) {
   m_keywords->setText(Text(catalogue.cardKeywords[card]));
   m_period->setText(Text(catalogue.cardTimePeriod[card]));
   m_description->setPlainText(Text(catalogue.cardDescription[card]));
+  if (QLayout* layout = centralWidget()->layout()) layout->activate();
 }
 
 void CardGuide::Search(const QString& text) {
