@@ -157,6 +157,7 @@ TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
     EXPECT_EQ(found[0].hand, (std::vector<CardIndex>{0, 1, 39}));
     EXPECT_EQ(found[0].mode, DealMode::Manual);
     EXPECT_EQ(found[0].language, Language::English);
+    EXPECT_EQ(found[0].notes, QString());
   }
 }
 

@@ -313,7 +313,6 @@ void MDI::ShowReport() {
   m_rtb->setFocus();
   // Notes open on another reading are kept with it before this one is shown.
   delete m_notes;
-  m_notesKey = nullptr;
   m_notesKey = RecordReading(m_details);
   if (m_presetNotesKey != nullptr) m_notesKey = std::move(m_presetNotesKey);
   m_presetNotesKey = nullptr;
