@@ -11,6 +11,7 @@
 #include <QStyleOption>
 #include <QTextDocument>
 
+#include "card_guide.h"
 #include "catalogue.h"
 #include "frmAbout.h"
 #include "history_window.h"
@@ -196,6 +197,19 @@ TEST_P(TextFitTest, SpreadsWindow) {
 
 TEST_P(TextFitTest, SpreadEditor) {
   ExpectFits(ShowSpreadEditor(nullptr));
+}
+
+TEST_P(TextFitTest, NotesWindowAndTheCardGuideAtEveryCard) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 3);
+  ASSERT_NE(report, nullptr);
+  ExpectFits(report->ShowNotes());
+  CardGuide* guide = ShowCardGuide(report);
+  for (int card = 0; card < kDeckSize; ++card) {
+    guide->ShowCard(card);
+    ExpectFits(guide, "card " + std::to_string(card));
+  }
+  QTest::keyClicks(guide->txtSearch(), QStringLiteral("zzz"));
+  ExpectFits(guide, "nothing found");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -52,6 +52,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>&amp;Donate</source>
         <translation>&amp;Donar</translation>
     </message>
+    <message>
+        <source>Card &amp;Guide…</source>
+        <translation>&amp;Guía de las cartas…</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -112,6 +116,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 %1</source>
         <translation>No se pudo abrir el historial:
 %1</translation>
+    </message>
+    <message>
+        <source>Your notes could not be kept in the journal: %1</source>
+        <translation>No se pudieron guardar tus notas en el registro: %1</translation>
     </message>
 </context>
 <context>
@@ -310,6 +318,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>the print system reported an error</source>
         <translation>el sistema de impresión informó de un error</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Include my notes</source>
+        <translation>Incluir mis notas</translation>
+    </message>
 </context>
 <context>
     <name>PrintedReading</name>
@@ -328,6 +344,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>My notes</source>
+        <translation>Mis notas</translation>
     </message>
 </context>
 <context>
@@ -450,6 +470,76 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Readings in the journal that could not be read, left out of the list: %1.</source>
         <translation>Lecturas del registro que no se han podido leer, fuera de la lista: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::CardGuide</name>
+    <message>
+        <source>Oros</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Copas</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Espadas</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Bastos</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Card Guide - %1</source>
+        <translation>Guía de las cartas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>A name or a keyword</source>
+        <translation>Un nombre o una palabra clave</translation>
+    </message>
+    <message>
+        <source>Search the cards by name or keyword</source>
+        <translation>Busca las cartas por nombre o palabra clave</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Time period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>No card matches.</source>
+        <translation>Ninguna carta coincide.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) found.</source>
+        <translation>
+            <numerusform>%n carta encontrada.</numerusform>
+            <numerusform>%n cartas encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -608,6 +698,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>No se pudieron exportar las lecturas:
 %1</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
 </context>
 <context>
     <name>baralune::MDI</name>
@@ -710,6 +808,33 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 %1</source>
         <translation>No se pudo exportar la lectura como PDF:
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Notes…</source>
+        <translation>&amp;Notas…</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::NotesWindow</name>
+    <message>
+        <source>Notes - %1</source>
+        <translation>Notas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;What you asked, and what came of it:</source>
+        <translation>&amp;Lo que preguntaste y lo que resultó:</translation>
+    </message>
+    <message>
+        <source>This reading is not kept in the journal, so notes on it last only while it is shown. &amp;Notes:</source>
+        <translation>Esta lectura no se guarda en el registro, así que sus notas solo duran mientras se muestra. &amp;Notas:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Notes hold up to %L1 characters: what went past that was not taken.</source>
+        <translation>Las notas admiten hasta %L1 caracteres: lo que pasaba de ese límite no se añadió.</translation>
     </message>
 </context>
 <context>
@@ -1084,10 +1209,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n reading(s) whose name contains “%1”.</source>
+        <source>%n reading(s) whose name or notes contain “%1”.</source>
         <translation>
-            <numerusform>%n lectura cuyo nombre contiene «%1».</numerusform>
-            <numerusform>%n lecturas cuyo nombre contiene «%1».</numerusform>
+            <numerusform>%n lectura cuyo nombre o cuyas notas contienen «%1».</numerusform>
+            <numerusform>%n lecturas cuyo nombre o cuyas notas contienen «%1».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
