@@ -4,12 +4,15 @@
 #include <QGroupBox>
 #include <QMenu>
 
+#include "card_guide.h"
 #include "catalogue.h"
 #include "frmCartomancy.h"
+#include "history_window.h"
 #include "journal_file.h"
 #include "language_choice.h"
 #include "language_setting.h"
 #include "readings.h"
+#include "statistics_window.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -103,6 +106,26 @@ TEST_F(LanguageTest, TheReportWindowShowsTheSameReadingAgainInTheNewLanguageWith
   WaitForJournal();
   journal::Connection connection(AppSeams().journalPath(), true);
   EXPECT_EQ(journal::LoadList(connection.Db(), {}).size(), 1u);  // kept once, when dealt
+}
+
+TEST_F(LanguageTest, AnOpenCardGuideAndStatisticsComeBackInTheNewLanguage) {
+  frmMain* main = OpenMainWindow();
+  ShowCardGuide(main, 7);
+  HistoryWindow* history = ShowHistoryWindow(nullptr);
+  ASSERT_NE(history->ShowStatistics(), nullptr);
+
+  Choose(main, "mnuLanguageEs");
+  QCoreApplication::processEvents();
+  auto* guide = Loaded<CardGuide>("CardGuide");
+  ASSERT_NE(guide, nullptr);
+  EXPECT_EQ(guide->Card(), 7);
+  EXPECT_EQ(guide->lblName()->text(),
+            QString::fromStdString(CatalogueIn(Language::Spanish).cardName[7]).simplified());
+  EXPECT_FALSE(guide->windowTitle().startsWith(QStringLiteral("Card Guide")));
+  auto* reopened = Loaded<HistoryWindow>("HistoryWindow");
+  ASSERT_NE(reopened, nullptr);
+  ASSERT_NE(reopened->Statistics(), nullptr);
+  EXPECT_TRUE(reopened->Statistics()->isVisible());
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ class HistoryWindow : public QWidget {
   void ImportJournal();
   // Shows the statistics of the readings listed, in a window that follows the search.
   StatisticsWindow* ShowStatistics();
+  // The statistics window, while one is open.
+  StatisticsWindow* Statistics() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

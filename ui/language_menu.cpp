@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "MDI.h"
+#include "card_guide.h"
 #include "frmMain.h"
 #include "history_window.h"
 #include "language_choice.h"
@@ -82,7 +83,17 @@ void Switch(QMainWindow* window, Language language) {
   const bool hadHistory = history != nullptr;
   const QString search = hadHistory ? history->SearchField()->text() : QString();
   const QPoint place = hadHistory ? history->pos() : QPoint();
+  const bool hadStatistics = hadHistory && history->Statistics() != nullptr;
   if (hadHistory) history->close();
+  // So does an open card guide, at the card it showed.
+  auto* guide = qobject_cast<CardGuide*>(FindLoadedWindow("CardGuide"));
+  const int guideCard = guide != nullptr ? guide->Card() : -1;
+  const QPoint guidePlace = guide != nullptr ? guide->pos() : QPoint();
+  const bool hadGuide = guide != nullptr;
+  if (hadGuide) {
+    guide->close();
+    MarkUnloaded(guide);
+  }
   if (language != AppliedLanguage()) {
     StoreLanguage(language);
     ApplyLanguage(language);
@@ -96,6 +107,13 @@ void Switch(QMainWindow* window, Language language) {
     HistoryWindow* fresh = ShowHistoryWindow(nullptr);
     fresh->move(place);
     fresh->SearchField()->setText(search);
+    if (hadStatistics) fresh->ShowStatistics();
+  }
+  if (hadGuide) {
+    QWidget* owner = FindLoadedWindow("MDI");
+    if (owner == nullptr) owner = FindLoadedWindow("frmMain");
+    CardGuide* again = ShowCardGuide(owner, guideCard);
+    again->move(guidePlace);
   }
 }
 
