@@ -211,9 +211,7 @@ TEST_F(HistoryTest, AReadingShownAgainAfterTheSpreadDisplayWasClosedShowsItsCard
   report->SpreadDisplayFrame()->close();
   FlushDeletes();
   HistoryWindow* history = ShowHistoryWindow(report);
-  QTest::keyClick(history->Table(), Qt::Key_Return);
-  FlushDeletes();
-  MDI* again = Loaded<MDI>("MDI");
+  MDI* again = OpenCurrentReading(history);
   ASSERT_NE(again, nullptr);
   ASSERT_NE(again->SpreadDisplayWindow(), nullptr);
   EXPECT_FALSE(again->SpreadDisplayFrame()->isHidden());

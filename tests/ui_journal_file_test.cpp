@@ -102,9 +102,7 @@ TEST_F(JournalFileButtonsTest, ReadingsCarriedToAnotherJournalShowTheReportFirst
     history = History();
     history->SearchField()->setText(QStringLiteral("Zoë %1").arg(s));
     ASSERT_EQ(history->Model()->rowCount(), 1);
-    QTest::keyClick(history->Table(), Qt::Key_Return);
-    FlushDeletes();
-    MDI* again = Loaded<MDI>("MDI");
+    MDI* again = OpenCurrentReading(history);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->ReportBox().TextRTF(), rtf[static_cast<std::size_t>(s)]) << "spread " << s;
     again->mnuBack_Click();

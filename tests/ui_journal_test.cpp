@@ -99,10 +99,7 @@ TEST_F(JournalWindowTest, EveryReadingShownAgainFromTheHistoryIsTheOneFirstShown
     EXPECT_EQ(history->Table()->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(history->Table()->currentIndex().row(), 0);
     EXPECT_EQ(history->focusWidget(), history->Table());
-    QTest::keyClick(history->Table(), Qt::Key_Return);
-    FlushDeletes();
-
-    MDI* again = Loaded<MDI>("MDI");
+    MDI* again = OpenCurrentReading(history);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(Loaded<frmMain>("frmMain"), nullptr);
     EXPECT_EQ(Loaded<HistoryWindow>("HistoryWindow"), nullptr);

@@ -108,9 +108,7 @@ TEST_F(NotesTest, NotesTypedAreKeptShownOnReopeningAndFoundBySearch) {
             QStringLiteral("Yes"));
   QTest::keyClicks(history->SearchField(), QStringLiteral("cambiare de trabajo"));
   ASSERT_EQ(history->Model()->rowCount(), 1);
-  QTest::keyClick(history->Table(), Qt::Key_Return);
-  FlushDeletes();
-  MDI* again = Loaded<MDI>("MDI");
+  MDI* again = OpenCurrentReading(history);
   ASSERT_NE(again, nullptr);
   ASSERT_NE(again->Notes(), nullptr);  // notes come back with their reading
   EXPECT_TRUE(again->Notes()->isVisible());

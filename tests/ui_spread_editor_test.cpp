@@ -178,9 +178,7 @@ TEST_F(SpreadEditorTest, EditWithUndoAndRedoLeavesEarlierReadingsAsTheyWere) {
 
   HistoryWindow* history = ShowHistoryWindow(nullptr);
   EXPECT_EQ(history->Table()->model()->index(0, 3).data().toString(), QStringLiteral("Año nuevo"));
-  QTest::keyClick(history->Table(), Qt::Key_Return);
-  FlushDeletes();
-  MDI* again = Loaded<MDI>("MDI");
+  MDI* again = OpenCurrentReading(history);
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->ReportBox().TextRTF(), rtf);
 }

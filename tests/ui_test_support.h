@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "MDI.h"
 #include "frmMain.h"
 #include "frmManual.h"
+#include "history_window.h"
 #include "journal_actions.h"
 #include "program.h"
 #include "seams.h"
@@ -125,6 +127,13 @@ inline bool WithModal(const std::function<void()>& open,
 template <typename Window>
 Window* Loaded(const char* name) {
   return qobject_cast<Window*>(FindLoadedWindow(name));
+}
+
+// Opens the History's current reading, as Enter does; the report window it shows, or null.
+inline MDI* OpenCurrentReading(HistoryWindow* history) {
+  QTest::keyClick(history->Table(), Qt::Key_Return);
+  FlushDeletes();
+  return Loaded<MDI>("MDI");
 }
 
 // Every test starts with no windows and fake seams, and leaves no windows behind.
