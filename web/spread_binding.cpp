@@ -27,7 +27,8 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_spread_read(const char* language) {
   PageBuffer().clear();
   PageBuffer().shrink_to_fit();
   g_result = "{\"refusal\":";
-  AppendJsonString(g_result, read.spread ? std::string() : interchange::DescribeRefusal(read, lang));
+  AppendJsonString(g_result,
+                   read.spread ? std::string() : interchange::DescribeRefusal(read, lang));
   g_result += ",\"file\":";
   AppendJsonString(g_result, read.spread ? interchange::WriteSpreadFile(*read.spread) : "");
   g_result += '}';
