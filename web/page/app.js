@@ -164,7 +164,10 @@ function start() {
   applyLanguage(initialLanguage(), false);
   $("language").addEventListener("change", () => applyLanguage($("language").value, true));
   $("spread").addEventListener("change", showDescription);
-  initSpreadActions(showSpreads, (text) => say(text, $("import-spread")));
+  initSpreadActions((select) => {
+    $("form-message").hidden = true;
+    showSpreads(select);
+  }, (text) => say(text, $("import-spread")));
   $("delete-spread").addEventListener("click", () => {
     const { kept } = selectedSpread();
     if (kept) deleteSpread(kept).catch(sayFailure);
