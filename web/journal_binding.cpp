@@ -114,9 +114,10 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_journal_header() {
   return g_out.c_str();
 }
 
-// The file's line for one reading (line end included); the name, the date of birth and, for
-// a reader's own spread (`spread` kOwnSpread), its spread file are in the buffer in that order,
-// separated by zero bytes. "" when the reading is not one to write.
+// The file's line for one reading (line end included). The buffer holds its texts separated by
+// zero bytes: the name, the date of birth, the spread file of a reader's own spread (`spread`
+// kOwnSpread; empty for the four) and then its notes, the rest. "" when the reading is not one
+// to write.
 EMSCRIPTEN_KEEPALIVE const char* baralune_journal_line(double dealtMsecs, int utcOffsetSeconds,
                                                        int spread, int mode, const char* language,
                                                        const char* cards) {
@@ -125,20 +126,22 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_journal_line(double dealtMsecs, int ut
   reading.dealtMsecs = static_cast<std::int64_t>(dealtMsecs);
   reading.utcOffsetSeconds = utcOffsetSeconds;
   std::string_view texts = PageBuffer();
-  const std::size_t zero = texts.find('\0');
-  if (zero == std::string_view::npos) return g_out.c_str();
-  reading.name = texts.substr(0, zero);
-  texts.remove_prefix(zero + 1);
-  const std::size_t second = texts.find('\0');
-  reading.birthDate = texts.substr(0, second);
+  std::string_view fields[3];
+  for (std::string_view& field : fields) {
+    const std::size_t zero = texts.find('\0');
+    if (zero == std::string_view::npos) return g_out.c_str();
+    field = texts.substr(0, zero);
+    texts.remove_prefix(zero + 1);
+  }
+  reading.name = fields[0];
+  reading.birthDate = fields[1];
   const auto lang = LanguageFromCode(language ? language : "");
   if (!lang || (!IsKnownSpread(static_cast<SpreadIndex>(spread)) && spread != kOwnSpread) ||
       mode < 0 || mode > 2) {
     return g_out.c_str();
   }
   if (spread == kOwnSpread) {
-    if (second == std::string_view::npos) return g_out.c_str();
-    interchange::SpreadFileResult own = interchange::ReadSpreadFile(texts.substr(second + 1));
+    interchange::SpreadFileResult own = interchange::ReadSpreadFile(fields[2]);
     if (!own.spread) return g_out.c_str();
     reading.ownSpread = std::move(own.spread);
   }

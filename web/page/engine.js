@@ -87,8 +87,10 @@ export function journalFile(readings) {
   const parts = [module.UTF8ToString(module.ccall("baralune_journal_header", "number", [], []))];
   let leftOut = 0;
   for (const r of readings) {
-    // The name, the date of birth and a reader's spread, each after a zero byte.
-    const fields = [r.name, r.birth].concat(r.spread === kOwnSpread ? [String(r.own)] : []).map((t) => encoder.encode(t));
+    // The name, the date of birth, a reader's spread (or nothing) and the notes, separated by
+    // zero bytes; the notes last, as the only text that may hold one.
+    const own = r.spread === kOwnSpread ? String(r.own) : "";
+    const fields = [r.name, r.birth, own, typeof r.notes === "string" ? r.notes : ""].map((t) => encoder.encode(t));
     const texts = new Uint8Array(fields.reduce((n, f) => n + f.length + 1, -1));
     let at = 0;
     for (const part of fields) {
