@@ -36,14 +36,17 @@ struct Reading {
   Mode mode = Mode::Automatic;
   std::vector<CardIndex> cards;  // the card of each position, in order
   Language language = Language::English;
+  std::string notes;  // the reader's own words on it, UTF-8; the member is left out when empty
 
   bool operator==(const Reading&) const = default;
 };
 
 // What a reader takes before it refuses a file or a line. A line holds a name of the longest
-// length even where every character is written as a \u escape.
+// length even where every character is written as a \u escape, and the longest notes the Notes
+// window takes (100,000 UTF-16 units, at most 3 bytes each in UTF-8, 6 as an escape) beside the
+// largest spread of the reader's own.
 struct Limits {
-  std::size_t maxLineBytes = 256 * 1024;
+  std::size_t maxLineBytes = 1024 * 1024;
   std::size_t maxRows = 200'000;
   std::uint64_t maxBytes = 64ull * 1024 * 1024;
 };

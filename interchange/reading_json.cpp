@@ -77,6 +77,7 @@ std::string ReadingLine(const Reading& reading) {
       {"language", LanguageCode(reading.language)},
   };
   if (reading.ownSpread) line["own_spread"] = SpreadJson(*reading.ownSpread);
+  if (!reading.notes.empty()) line["notes"] = reading.notes;
   // Text that is not UTF-8 cannot come from the journal; if it ever did, it would be replaced
   // rather than end the export.
   return line.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -114,7 +115,12 @@ std::variant<Reading, Skip> ParseReading(std::string_view line) {
     return Skip::Damaged;
   }
 
+  // Notes came later: a line without them is a reading without notes.
+  const auto notes = object.find("notes");
+  if (notes != object.end() && !notes->is_string()) return Skip::Damaged;
+
   Reading reading;
+  if (notes != object.end()) reading.notes = notes->get<std::string>();
   if (HasControlCharacter(*name) || HasControlCharacter(*birthDate)) {
     return Skip::ControlCharacter;
   }

@@ -46,7 +46,7 @@ std::string ModeName(DealMode mode) {
 // fixed keys for whatever reads the file.
 std::string ToCsv(const std::vector<Entry>& entries, Language language) {
   const Catalogue& catalogue = CatalogueIn(language);
-  std::string out = "date,name,birth_date,spread,mode,cards\r\n";
+  std::string out = "date,name,birth_date,spread,mode,cards,notes\r\n";
   for (const Entry& entry : entries) {
     std::string cards;
     for (const CardIndex card : entry.hand) {
@@ -60,6 +60,7 @@ std::string ToCsv(const std::vector<Entry>& entries, Language language) {
         entry.own ? entry.own->name : std::string(SpreadListText(entry.spread, language)),
         ModeName(entry.mode),
         cards,
+        entry.notes.toStdString(),
     };
     for (std::size_t i = 0; i < std::size(fields); ++i) {
       if (i > 0) out += ',';

@@ -66,6 +66,7 @@ interchange::Reading ToTravelling(const Entry& entry) {
   reading.mode = static_cast<interchange::Mode>(entry.mode);
   reading.cards = entry.hand;
   reading.language = entry.language;
+  reading.notes = entry.notes.toStdString();
   return reading;
 }
 
@@ -79,6 +80,7 @@ Entry FromTravelling(const interchange::Reading& reading) {
   entry.mode = static_cast<DealMode>(reading.mode);
   entry.hand = reading.cards;
   entry.language = reading.language;
+  entry.notes = QString::fromStdString(reading.notes);
   return entry;
 }
 

@@ -14,9 +14,21 @@ namespace baralune::journal {
 namespace {
 
 const QString kListSql = QStringLiteral(
-    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name%1"
-    " FROM reading"
-    " WHERE ? = '' OR instr(name_folded, ?) > 0 ORDER BY id DESC");
+    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name,"
+    " notes <> ''%1"
+    " FROM reading WHERE ? = '' OR instr(name_folded, ?) > 0 OR instr(notes_folded, ?) > 0"
+    " ORDER BY id DESC");
+
+// The columns after the list's own where a whole reading is read.
+const QString kWholeColumns = QStringLiteral(", cards, spread_file, notes");
+constexpr int kCardsColumn = kListColumns;
+constexpr int kSpreadFileColumn = kListColumns + 1;
+constexpr int kNotesColumn = kListColumns + 2;
+
+// A text bound as such: a null QString would be bound as NULL.
+QString NotNull(const QString& text) {
+  return text.isNull() ? QStringLiteral("") : text;
+}
 
 QByteArray PackCards(const std::vector<CardIndex>& hand) {
   QByteArray bytes;
@@ -34,8 +46,8 @@ std::shared_ptr<const SpreadDefinition> KeptSpread(const QVariant& file) {
   return std::make_shared<const SpreadDefinition>(std::move(*read.spread));
 }
 
-// The reading in the row; the spread file follows the cards.
-std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
+// The reading in a row of the list with kWholeColumns after it.
+std::optional<Entry> FromRow(const QSqlQuery& query) {
   Entry entry;
   entry.id = query.value(kId).toLongLong();
   entry.dealt = DealtTime(query.value(kDealt).toLongLong(), query.value(kUtcOffset).toInt());
@@ -46,9 +58,10 @@ std::optional<Entry> FromRow(const QSqlQuery& query, int cardsColumn) {
                                                                             : Language::English;
   const int spread = query.value(kSpread).toInt();
   const int mode = query.value(kMode).toInt();
-  const QByteArray cards = query.value(cardsColumn).toByteArray();
+  entry.notes = query.value(kNotesColumn).toString();
+  const QByteArray cards = query.value(kCardsColumn).toByteArray();
   if (spread == kOwnSpread) {
-    entry.own = KeptSpread(query.value(cardsColumn + 1));
+    entry.own = KeptSpread(query.value(kSpreadFileColumn));
     if (!entry.own) return std::nullopt;
   }
   const qsizetype positions = entry.own ? static_cast<qsizetype>(entry.own->positions.size())
@@ -80,10 +93,12 @@ bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumn
              const QString& sql = {}) {
   const QString needle = FoldForSearch(search);
   if (!query.prepare(sql.isEmpty() ? kListSql.arg(extraColumns) : sql)) return false;
-  query.addBindValue(needle);
-  query.addBindValue(needle);
+  for (int i = 0; i < 3; ++i) query.addBindValue(needle);
   return query.exec();
 }
+
+// Keeps `entries` in one transaction; `lastId`, if given, gets the last one's number.
+QString InsertRows(QSqlDatabase& db, std::span<const Entry> entries, std::int64_t* lastId);
 
 }  // namespace
 
@@ -91,25 +106,30 @@ QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds) {
   return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::OffsetFromUTC, utcOffsetSeconds);
 }
 
-QString Insert(QSqlDatabase& db, const Entry& entry) {
-  return InsertAll(db, std::span(&entry, 1));
+QString Insert(QSqlDatabase& db, const Entry& entry, std::int64_t* id) {
+  return InsertRows(db, std::span(&entry, 1), id);
 }
 
 QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
+  return InsertRows(db, entries, nullptr);
+}
+
+namespace {
+
+QString InsertRows(QSqlDatabase& db, std::span<const Entry> entries, std::int64_t* lastId) {
   if (!db.transaction()) return SqlReason(db.lastError());
   QSqlQuery query(db);
   if (!query.prepare(QStringLiteral(
           "INSERT INTO reading (dealt, utc_offset, name, birth_date, spread, mode, cards,"
-          " name_folded, language, spread_name, spread_file)"
-          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+          " name_folded, language, spread_name, spread_file, notes, notes_folded)"
+          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
     return Finish(db, SqlReason(query.lastError()));
   }
   for (const Entry& entry : entries) {
     query.bindValue(0, entry.dealt.toMSecsSinceEpoch());
     query.bindValue(1, entry.dealt.offsetFromUtc());
-    // An empty text is kept as such: a null QString would be bound as NULL.
-    query.bindValue(2, entry.name.isNull() ? QStringLiteral("") : entry.name);
-    query.bindValue(3, entry.birthDate.isNull() ? QStringLiteral("") : entry.birthDate);
+    query.bindValue(2, NotNull(entry.name));
+    query.bindValue(3, NotNull(entry.birthDate));
     query.bindValue(4, static_cast<int>(entry.own ? kOwnSpread : entry.spread));
     query.bindValue(5, static_cast<int>(entry.mode));
     query.bindValue(6, PackCards(entry.hand));
@@ -121,19 +141,38 @@ QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries) {
     query.bindValue(
         10, entry.own ? QVariant(QString::fromStdString(interchange::WriteSpreadFile(*entry.own)))
                       : QVariant(QMetaType::fromType<QString>()));
+    query.bindValue(11, NotNull(entry.notes));
+    query.bindValue(12, FoldForSearch(entry.notes));
     if (!query.exec()) return Finish(db, SqlReason(query.lastError()));
+    if (lastId != nullptr) *lastId = query.lastInsertId().toLongLong();
   }
   return Finish(db, {});
 }
 
+}  // namespace
+
+QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
+  QSqlQuery query(db);
+  if (!query.prepare(
+          QStringLiteral("UPDATE reading SET notes = ?, notes_folded = ? WHERE id = ?"))) {
+    return SqlReason(query.lastError());
+  }
+  query.addBindValue(NotNull(notes));
+  query.addBindValue(FoldForSearch(notes));
+  query.addBindValue(static_cast<qlonglong>(id));
+  if (!query.exec()) return SqlReason(query.lastError());
+  if (query.numRowsAffected() != 1) return QStringLiteral("the reading is no longer kept");
+  return {};
+}
+
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
   QSqlQuery query(db);
-  query.prepare(
-      QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language,"
-                     " spread_name, cards, spread_file FROM reading WHERE id = ?"));
+  query.prepare(QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode,"
+                               " language, spread_name, notes <> ''%1 FROM reading WHERE id = ?")
+                    .arg(kWholeColumns));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;
-  return FromRow(query, kListColumns);
+  return FromRow(query);
 }
 
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids) {
@@ -168,9 +207,9 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!RunList(query, search, QStringLiteral(", cards, spread_file"))) return failed();
+  if (!RunList(query, search, kWholeColumns)) return failed();
   while (query.next()) {
-    if (auto entry = FromRow(query, kListColumns)) {
+    if (auto entry = FromRow(query)) {
       entries.push_back(std::move(*entry));
     } else if (leftOut != nullptr) {
       ++*leftOut;

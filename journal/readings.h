@@ -12,8 +12,9 @@ class QSqlQuery;
 
 namespace baralune::journal {
 
-// Keeps `entry` in one transaction. Returns an empty string or SQLite's reason.
-QString Insert(QSqlDatabase& db, const Entry& entry);
+// Keeps `entry` in one transaction, and sets `id` to the number it was given. Returns an empty
+// string or SQLite's reason.
+QString Insert(QSqlDatabase& db, const Entry& entry, std::int64_t* id = nullptr);
 // Keeps all of `entries` in one transaction, or none of them. Returns an empty string or
 // SQLite's reason.
 QString InsertAll(QSqlDatabase& db, std::span<const Entry> entries);
@@ -25,9 +26,13 @@ std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id);
 // Removes the readings of `ids` in one transaction. Returns an empty string or SQLite's reason.
 QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids);
 
-// The readings whose name contains `search` (compared folded), newest first, as the History
-// lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language,
-// spread_name (of a reader's own spread, else empty).
+// Keeps `notes` as the reader's notes on the reading `id`. Returns an empty string or SQLite's
+// reason (a reading no longer kept is one).
+QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes);
+
+// The readings whose name or notes contain `search` (compared folded), newest first, as the
+// History lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language,
+// spread_name (of a reader's own spread, else empty), whether it has notes.
 enum ListColumn {
   kId,
   kDealt,
@@ -38,6 +43,7 @@ enum ListColumn {
   kMode,
   kLanguage,
   kSpreadName,
+  kHasNotes,
   kListColumns
 };
 bool SelectList(QSqlQuery& query, const QString& search);

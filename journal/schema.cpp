@@ -78,10 +78,21 @@ QString ToVersion5(QSqlDatabase& db) {
                        : why;
 }
 
+// 5 -> 6: the reader's notes on a reading, and the same folded as the search compares them.
+QString AddNotes(QSqlDatabase& db) {
+  QString why =
+      Exec(db, QStringLiteral("ALTER TABLE reading ADD COLUMN notes TEXT NOT NULL DEFAULT ''"));
+  if (why.isEmpty()) {
+    why = Exec(
+        db, QStringLiteral("ALTER TABLE reading ADD COLUMN notes_folded TEXT NOT NULL DEFAULT ''"));
+  }
+  return why;
+}
+
 // Step i brings the schema from version i to version i + 1.
 const std::vector<std::function<QString(QSqlDatabase&)>>& Steps() {
   static const std::vector<std::function<QString(QSqlDatabase&)>> steps = {
-      ToVersion1, ToVersion2, ToVersion3, ToVersion4, ToVersion5};
+      ToVersion1, ToVersion2, ToVersion3, ToVersion4, ToVersion5, AddNotes};
   return steps;
 }
 

@@ -39,7 +39,7 @@ struct Statistics {
   int CardsDealt() const;
 };
 
-// The statistics of the readings whose name contains `search`, as SelectList lists them.
+// The statistics of the readings whose name or notes contain `search`, as SelectList lists them.
 Statistics CountStatistics(QSqlDatabase& db, const QString& search);
 
 }  // namespace baralune::journal

@@ -31,10 +31,30 @@ Writer::~Writer() {
   m_thread.detach();
 }
 
-void Writer::Post(const QString& path, Entry entry) {
+Writer::Key Writer::Post(const QString& path, Entry entry) {
+  Key key = KeyOf(0);
+  Queue({path, key, std::move(entry), {}});
+  return key;
+}
+
+void Writer::PostNotes(const QString& path, Key key, QString notes) {
+  {
+    // Notes not yet written are replaced by the newer ones: only the last text matters.
+    const std::lock_guard lock(m_state->mutex);
+    for (Job& job : m_state->jobs) {
+      if (!job.entry && job.key == key && job.path == path) {
+        job.notes = std::move(notes);
+        return;
+      }
+    }
+  }
+  Queue({path, std::move(key), std::nullopt, std::move(notes)});
+}
+
+void Writer::Queue(Job job) {
   {
     const std::lock_guard lock(m_state->mutex);
-    m_state->jobs.push_back({path, std::move(entry)});
+    m_state->jobs.push_back(std::move(job));
     if (!m_thread.joinable()) m_thread = std::thread([state = m_state] { Run(state); });
   }
   m_state->wake.notify_one();
@@ -82,16 +102,30 @@ void Writer::Write(State& state, const Job& job, std::unique_ptr<Connection>& co
   if (first && (preparation.condition != Preparation::Condition::Ready || preparation.renewed)) {
     report({job.path, preparation, {}});
   }
-  if (!preparation.Writable()) return;
+  if (!preparation.Writable()) {
+    if (job.entry) job.key->store(-1);
+    return;
+  }
   // A journal deleted or replaced since this connection opened it is not written through it.
   if (connection == nullptr || connection->Path() != job.path ||
       connection->Identity() != preparation.identity) {
     connection.reset();
     connection = std::make_unique<Connection>(job.path, false);
   }
-  QString why = connection->IsOpen() ? Insert(connection->Db(), job.entry)
-                                     : SqlReason(connection->Db().lastError());
+  QString why;
+  if (!connection->IsOpen()) {
+    why = SqlReason(connection->Db().lastError());
+  } else if (job.entry) {
+    std::int64_t id = 0;
+    why = Insert(connection->Db(), *job.entry, &id);
+    if (why.isEmpty()) job.key->store(id);
+  } else if (const std::int64_t id = job.key->load(); id > 0) {
+    why = SetNotes(connection->Db(), id, job.notes);
+  } else {
+    return;  // the reading itself could not be kept, and that was told
+  }
   if (!why.isEmpty()) {
+    if (job.entry) job.key->store(-1);
     connection.reset();  // opened afresh for the next reading
     report({job.path, preparation, why});
   } else {

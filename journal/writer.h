@@ -1,11 +1,13 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "entry.h"
@@ -37,15 +39,24 @@ class Writer {
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
 
-  // Queues `entry` for the journal at `path`.
-  void Post(const QString& path, Entry entry);
+  // The journal's number for a reading posted: 0 until it is kept, -1 if it could not be.
+  using Key = std::shared_ptr<std::atomic<std::int64_t>>;
+  static Key KeyOf(std::int64_t id) { return std::make_shared<std::atomic<std::int64_t>>(id); }
+
+  // Queues `entry` for the journal at `path`; its key is filled in once it is written.
+  Key Post(const QString& path, Entry entry);
+  // Queues `notes` for the reading of `key` in the journal at `path`. Jobs are done in order, so
+  // notes on a reading just posted wait for it to be kept.
+  void PostNotes(const QString& path, Key key, QString notes);
   // Returns once every reading posted so far has been written or given up.
   void WaitUntilIdle();
 
  private:
   struct Job {
     QString path;
-    Entry entry;
+    Key key;
+    std::optional<Entry> entry;  // a reading to keep, or else notes for the one of `key`
+    QString notes;
   };
   // Shared with the thread, which may outlive the Writer when it had to be left behind.
   struct State {
@@ -60,6 +71,7 @@ class Writer {
     bool abandoned = false;  // no one listens to reports any more
   };
   static void Run(const std::shared_ptr<State>& state);
+  void Queue(Job job);
   static void Write(State& state, const Job& job, std::unique_ptr<Connection>& connection);
 
   std::shared_ptr<State> m_state;

@@ -1,11 +1,15 @@
 #include "reading_print.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
 
 #include "catalogue.h"
 #include "cover_page.h"
@@ -26,6 +30,32 @@ void PaintFooter(QPainter& painter, const QRectF& footer, int page, int pages) {
   painter.drawText(
       footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
       QCoreApplication::translate("PrintedReading", "Page %1 of %2").arg(page).arg(pages));
+  painter.restore();
+}
+
+// The reader's notes laid out on pages of `body`, under a heading; null when there are none.
+std::unique_ptr<QTextDocument> NotesPages(const QString& notes, QPagedPaintDevice& device,
+                                          const QSizeF& body) {
+  if (notes.trimmed().isEmpty()) return nullptr;
+  auto document = std::make_unique<QTextDocument>();
+  document->documentLayout()->setPaintDevice(&device);
+  document->setDefaultFont(PaperFont(11));
+  document->setPageSize(body);
+  document->setPlainText(QCoreApplication::translate("PrintedReading", "My notes") +
+                         QStringLiteral("\n\n") + notes);
+  QTextCursor heading(document.get());
+  heading.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  QTextCharFormat bold;
+  bold.setFontWeight(QFont::Bold);
+  heading.mergeCharFormat(bold);
+  return document;
+}
+
+void PaintNotesPage(QPainter& painter, QTextDocument& notes, int page, const QSizeF& body) {
+  painter.save();
+  painter.setPen(Qt::black);
+  painter.translate(0, -page * body.height());
+  notes.drawContents(&painter, QRectF(QPointF(0, page * body.height()), body));
   painter.restore();
 }
 
@@ -57,13 +87,20 @@ bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
   const QRectF footer(0, body.height(), printable.width(), footerHeight);
 
   const ReportPages reportPages(report, device, body);
-  const int pages = 1 + reportPages.Count();
+  const std::unique_ptr<QTextDocument> notes = NotesPages(details.notes, device, body);
+  const int notesPages = notes != nullptr ? notes->pageCount() : 0;
+  const int pages = 1 + reportPages.Count() + notesPages;
   PaintCoverPage(painter, QRectF(QPointF(0, 0), body), details);
   PaintFooter(painter, footer, 1, pages);
   for (int page = 0; page < reportPages.Count(); ++page) {
     if (!device.newPage()) return false;
     reportPages.Paint(painter, page);
     PaintFooter(painter, footer, page + 2, pages);
+  }
+  for (int page = 0; page < notesPages; ++page) {
+    if (!device.newPage()) return false;
+    PaintNotesPage(painter, *notes, page, body);
+    PaintFooter(painter, footer, 2 + reportPages.Count() + page, pages);
   }
   return painter.end();
 }

@@ -18,7 +18,9 @@ void SetUpPage(QPagedPaintDevice& device, const QLocale& locale = QLocale());
 
 // Paints a reading on `device`, set up beforehand: a first page with the spread's name, who
 // asked and when, and the cards in the spread's shape; then the report, page by page, with
-// the page number at the foot. Always black on white paper, whatever the desktop's theme.
+// the page number at the foot; then the reader's notes, if `details` has any (whoever prints
+// leaves them out unless the reader asked for them). Always black on white paper, whatever the
+// desktop's theme.
 // False when nothing could be painted (no painter would begin, or a new page failed).
 bool PaintReading(QPagedPaintDevice& device, const ReadingDetails& details,
                   const richtext::Document& report);

@@ -30,6 +30,7 @@ struct ReadingDetails {
   std::vector<CardIndex> hand;            // the card of each position, in order
   QDateTime dealt;                        // local date and time, with its offset from UTC
   Language language = Language::English;  // of the report
+  QString notes;                          // the reader's own words on it, plain text
   bool reopened = false;                  // shown again from the journal rather than dealt now
 };
 

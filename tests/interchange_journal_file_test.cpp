@@ -22,7 +22,8 @@ Reading Sample(SpreadIndex spread = 3) {
   reading.spread = spread;
   reading.mode = Mode::OwnCards;
   reading.language = Language::Spanish;
-  for (int p = 0; p < SpreadOf(spread).cards; ++p) reading.cards.push_back(static_cast<CardIndex>(p));
+  for (int p = 0; p < SpreadOf(spread).cards; ++p)
+    reading.cards.push_back(static_cast<CardIndex>(p));
   return reading;
 }
 
@@ -58,6 +59,9 @@ TEST(JournalFileFormatTest, WhatIsWrittenIsReadBackTheSame) {
     }
   }
   readings[1].birthDate.clear();
+  readings[2].notes = "Preguntó por \"el trabajo\".\nSalió bien.\t✓";
+  // The longest notes the Notes window takes, in a script of three bytes a character.
+  for (int i = 0; i < 100'000; ++i) readings[3].notes += "月";
   const std::string text = WriteJournal(readings);
   EXPECT_TRUE(text.starts_with("{\"format\":\"baralune-journal\",\"version\":1}\n"));
   const ReadResult read = ReadJournal(text);
@@ -101,6 +105,7 @@ TEST(JournalFileFormatTest, BadRowsAreSkippedAndCountedByReason) {
       {"not json", Skip::Damaged},
       {"[1,2,3]", Skip::Damaged},
       {With("name", "42"), Skip::Damaged},
+      {With("language", "\"es\",\"notes\":7"), Skip::Damaged},
       {With("cards", "[[[[1]]]]"), Skip::Damaged},
       {"{\"dealt\":\"2026-03-14T20:05:09Z\"}", Skip::Damaged},
       {With("name", "\"a\\u0000b\""), Skip::ControlCharacter},

@@ -32,11 +32,11 @@ raw = open(f"{work}/out.csv", "rb").read()
 assert not raw.startswith(b"\xef\xbb\xbf"), "no byte-order mark"
 with open(f"{work}/out.csv", newline="", encoding="utf-8") as f:
     rows = list(csv.reader(f, strict=True))
-assert rows[0] == ["date", "name", "birth_date", "spread", "mode", "cards"], rows[0]
+assert rows[0] == ["date", "name", "birth_date", "spread", "mode", "cards", "notes"], rows[0]
 body = rows[1:]
 assert [r[1] for r in body] == list(reversed(shown)), [r[1] for r in body]
 for r in body:
-    assert len(r) == 6, r
+    assert len(r) == 7 and r[6] == "", r
     assert r[0] == "2026-03-14T21:05:09+01:00", r[0]
     assert r[2] == "1990-02-31" and r[3] == "Gypsy Spread" and r[4] == "manual", r
     assert len(r[5].split(" | ")) == 21, r[5]

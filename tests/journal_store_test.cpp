@@ -157,6 +157,7 @@ TEST_F(JournalTest, EveryEarlierSchemaIsBroughtUpToDate) {
     EXPECT_EQ(found[0].hand, (std::vector<CardIndex>{0, 1, 39}));
     EXPECT_EQ(found[0].mode, DealMode::Manual);
     EXPECT_EQ(found[0].language, Language::English);
+    EXPECT_EQ(found[0].notes, QString());
   }
 }
 
@@ -262,6 +263,31 @@ TEST_F(JournalTest, TheWriterRecordsInTheBackground) {
   EXPECT_EQ(Count(Path()), 5);
 }
 
+// Notes follow their reading through the writer's queue; the search and the CSV see them.
+TEST_F(JournalTest, NotesAreKeptAfterTheirReadingFoundFoldedAndExported) {
+  std::vector<Writer::Report> reports;
+  {
+    Writer writer([&](const Writer::Report& report) { reports.push_back(report); });
+    const Writer::Key key = writer.Post(Path(), SampleEntry(QStringLiteral("Ana")));
+    writer.Post(Path(), SampleEntry(QStringLiteral("Bea")));
+    writer.PostNotes(Path(), key, QStringLiteral("first draft"));
+    writer.PostNotes(Path(), key, QStringLiteral("=Cambiaré, \"sí\"\nde TRABAJO"));
+    writer.PostNotes(Path(), Writer::KeyOf(999), QStringLiteral("no such reading"));
+    writer.WaitUntilIdle();
+    EXPECT_GT(key->load(), 0);
+  }
+  // Notes for a reading the journal does not have are said not kept.
+  ASSERT_FALSE(reports.empty());
+  EXPECT_FALSE(reports.back().failure.isEmpty());
+  Connection connection(Path(), false);
+  const auto found = LoadList(connection.Db(), QStringLiteral("CAMBIARE"));
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].name, QStringLiteral("Ana"));
+  EXPECT_EQ(LoadList(connection.Db(), QStringLiteral("draft")).size(), 0u);
+  const std::string csv = ToCsv(found, Language::English);
+  EXPECT_TRUE(csv.ends_with(",\"'=Cambiaré, \"\"sí\"\"\nde TRABAJO\"\r\n")) << csv;
+}
+
 // The program killed in the middle of writing a reading loses that reading only.
 TEST_F(JournalTest, AWriterKilledMidTransactionLeavesAJournalThatOpensCleanly) {
   QProcess writer;
@@ -290,10 +316,10 @@ TEST(JournalCsvTest, HeaderIsoDatesCardNamesAndQuoting) {
   const auto& names = CatalogueIn(Language::English).cardName;
   const std::string cards = names[0] + " | " + names[7] + " | " + names[14];
   EXPECT_EQ(csv,
-            "date,name,birth_date,spread,mode,cards\r\n"
+            "date,name,birth_date,spread,mode,cards,notes\r\n"
             "2026-03-14T21:05:09+01:00,\"Ana \"\"la\"\" Ruiz, hija\",1990-02-31,"
             "\"Past, Present, Future\",manual," +
-                cards + "\r\n");
+                cards + ",\r\n");
 }
 
 // The export counts the readings listed that cannot be read, and escapes would-be formulas.

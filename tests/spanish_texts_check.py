@@ -18,6 +18,7 @@ ALLOWED = {
     "tarot",  # in the Academy's dictionary, not in Debian's
     "HH", "mm", "MMM", "MMMM", "yyyy",  # date formats' fields
     "WebAssembly",  # what the browser edition needs of a browser
+    "Tab", "Mayús",  # key names as printed on Spanish keyboards
 }
 
 # Each thing has one name: these variants may appear nowhere.

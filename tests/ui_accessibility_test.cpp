@@ -10,6 +10,7 @@
 #include "history_window.h"
 #include "reading.h"
 #include "report_view.h"
+#include "spread_editor.h"
 #include "ui_test_support.h"
 
 namespace baralune::testing {
@@ -76,6 +77,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasAName) {
   FlushDeletes();
 
   ExpectEveryControlNamed(ShowHistoryWindow(OpenMainWindow()));
+  ExpectEveryControlNamed(ShowSpreadEditor(nullptr));
 }
 
 TEST_F(AccessibilityTest, NamesComeFromCaptionsOrTheControlsRoles) {

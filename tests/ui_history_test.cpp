@@ -113,8 +113,8 @@ TEST_F(HistoryTest, ColumnsSortDatesAsDatesAndTheHiddenOnesAreNotInTheTable) {
   Keep(QStringLiteral("b"), 1, QStringLiteral("1990-12-01"));
   HistoryWindow* history = ShowHistoryWindow(OpenMainWindow());
   QTableView* table = history->Table();
-  // Only what is shown is there for a screen reader: date, name, birth, spread, mode.
-  ASSERT_EQ(table->model()->columnCount(), 5);
+  // Only what is shown is there for a screen reader: date, name, birth, spread, mode, notes.
+  ASSERT_EQ(table->model()->columnCount(), 6);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   history->Refresh();
   EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("12/1/90"));

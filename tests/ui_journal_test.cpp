@@ -179,7 +179,7 @@ TEST_F(JournalWindowTest, SearchDeleteAndExportInTheHistory) {
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = csv.readAll().split('\n');
   EXPECT_EQ(lines.size(), 4);  // header, two readings, and the end of the last line
-  EXPECT_EQ(lines[0], QByteArray("date,name,birth_date,spread,mode,cards\r"));
+  EXPECT_EQ(lines[0], QByteArray("date,name,birth_date,spread,mode,cards,notes\r"));
   ASSERT_TRUE(QDir(desktop.dir.path()).mkdir(QStringLiteral("folder.csv")));
   desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("folder.csv"));  // said why
   Child<QPushButton>(history, "cmdExport")->click();

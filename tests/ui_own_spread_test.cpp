@@ -4,16 +4,20 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 
+#include "card_guide.h"
 #include "frmCartomancy.h"
 #include "history_window.h"
 #include "journal_file.h"
 #include "language_choice.h"
+#include "notes_window.h"
 #include "own_cards_picker.h"
 #include "own_spreads.h"
 #include "reading.h"
+#include "readings.h"
 #include "spreads_window.h"
 #include "ui_test_support.h"
 
@@ -71,6 +75,28 @@ TEST_F(OwnSpreadWindowsTest, AutomaticReadingShowsAndComesBackAfterItsSpreadIsDe
   MDI* again = Loaded<MDI>("MDI");
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->ReportBox().TextRTF(), rtf);
+}
+
+// Its readings have notes, kept with the spread and found by the search, and their cards open
+// the guide from the display.
+TEST_F(OwnSpreadWindowsTest, ItsReadingsTakeNotesAndOpenTheCardGuide) {
+  MDI* report = DealAutomatic(OpenMainWindow(), kSpreadCount);
+  ASSERT_NE(report, nullptr);
+  QTest::mouseDClick(report->SpreadDisplayWindow()->CardBox(kOwnSpread, 2), Qt::LeftButton);
+  auto* guide = Loaded<CardGuide>("CardGuide");
+  ASSERT_NE(guide, nullptr);
+  EXPECT_EQ(guide->Card(), report->Details().hand[1]);
+
+  report->ShowNotes()->Editor()->insertPlainText(QStringLiteral("Un año de cambios."));
+  report->Notes()->KeepNow();
+  WaitForJournal();
+  journal::Connection connection(AppSeams().journalPath(), true);
+  const std::vector<journal::Entry> kept =
+      journal::LoadList(connection.Db(), QStringLiteral("cambios"));
+  ASSERT_EQ(kept.size(), 1u);
+  ASSERT_NE(kept[0].own, nullptr);
+  EXPECT_EQ(kept[0].own->name, "Año nuevo");
+  EXPECT_EQ(kept[0].notes, QStringLiteral("Un año de cambios."));
 }
 
 TEST_F(OwnSpreadWindowsTest, ManualAndOwnCardsAskForAsManyCardsAsItHasPositions) {

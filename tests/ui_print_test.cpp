@@ -10,12 +10,14 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include "cover_page.h"
+#include "notes_window.h"
 
 #include "print_dialog.h"
 #include "reading_print.h"
@@ -150,6 +152,42 @@ TEST_F(PrintTest, PrintPaintsOnThePrinterChosenAndSaysWhyItFailed) {
   // A device no painter can begin on is no success.
   QPdfWriter unwritable(desktop.dir.filePath(QStringLiteral("no-such-folder/printer.pdf")));
   EXPECT_FALSE(print::PaintReading(unwritable, report->Details(), report->ReportBox().document()));
+}
+
+// The reader's notes go on paper, on pages of their own, only when printing asked for them: the
+// dialog's box is off unless ticked, and the preview and the PDF never have them.
+TEST_F(PrintTest, NotesArePrintedOnlyWhenAskedFor) {
+  auto pages = [](const QByteArray& pdf) { return pdf.count("/Type /Page\n"); };
+  auto painted = [this](const ReadingDetails& details) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&buffer);
+    print::SetUpPage(printer);
+    EXPECT_TRUE(print::PaintReading(printer, details, report->ReportBox().document()));
+    return pdf;
+  };
+  const qsizetype without = pages(painted(report->Details()));
+  ASSERT_GT(without, 1);
+  report->ShowNotes()->Editor()->insertPlainText(QStringLiteral("Asked about the move."));
+  ReadingDetails withNotes = report->Details();
+  ASSERT_FALSE(withNotes.notes.isEmpty());
+  EXPECT_EQ(pages(painted(withNotes)), without + 1);
+
+  QByteArray printed;
+  desktop.print = [&](const PagePainter& paint) {
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&buffer);
+    print::SetUpPage(printer);
+    return paint(printer) ? QString() : QStringLiteral("could not paint");
+  };
+  Action("mnuPrint")->trigger();
+  EXPECT_FALSE(NotesChosenForPrint());
+  EXPECT_EQ(pages(printed), without);
+  desktop.saveAnswer = desktop.dir.filePath(QStringLiteral("notes.pdf"));
+  Action("mnuExportPdf")->trigger();
+  EXPECT_EQ(pages(ReadFile(desktop.saveAnswer)), without);
 }
 
 // Printed to a file through the print dialog's printer, a reading has the title an exported one

@@ -1,4 +1,5 @@
 // Test program of the windows: one QApplication on the offscreen platform for all tests.
+// Started with BARALUNE_NOTES_TYPIST=<folder> it is instead the program a notes test kills.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,12 +18,19 @@ void FailOnCritical(QtMsgType type, const QMessageLogContext& context, const QSt
 
 }  // namespace
 
+namespace baralune::testing {
+// The program a notes test kills: see ui_notes_test.cpp.
+int TypeNotesUntilKilled(const QString& dir);
+}  // namespace baralune::testing
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Baralune"));
   QApplication::setApplicationName(QStringLiteral("Baralune-tests"));
   baralune::InstallSharedPaletteStyle();
+  const QString typist = qEnvironmentVariable("BARALUNE_NOTES_TYPIST");
+  if (!typist.isEmpty()) return baralune::testing::TypeNotesUntilKilled(typist);
   g_qtHandler = qInstallMessageHandler(FailOnCritical);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

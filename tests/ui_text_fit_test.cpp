@@ -11,12 +11,14 @@
 #include <QStyleOption>
 #include <QTextDocument>
 
+#include "card_guide.h"
 #include "catalogue.h"
 #include "frmAbout.h"
 #include "history_window.h"
 #include "language.h"
 #include "language_choice.h"
 #include "own_cards_picker.h"
+#include "spread_editor.h"
 #include "spreads_window.h"
 #include "statistics_window.h"
 #include "ui_test_support.h"
@@ -191,6 +193,23 @@ TEST_P(TextFitTest, StatisticsWindowWithEachChart) {
 
 TEST_P(TextFitTest, SpreadsWindow) {
   ExpectFits(ShowSpreadsWindow(OpenMainWindow()));
+}
+
+TEST_P(TextFitTest, SpreadEditor) {
+  ExpectFits(ShowSpreadEditor(nullptr));
+}
+
+TEST_P(TextFitTest, NotesWindowAndTheCardGuideAtEveryCard) {
+  MDI* report = DealAutomatic(OpenMainWindow(), 3);
+  ASSERT_NE(report, nullptr);
+  ExpectFits(report->ShowNotes());
+  CardGuide* guide = ShowCardGuide(report);
+  for (int card = 0; card < kDeckSize; ++card) {
+    guide->ShowCard(card);
+    ExpectFits(guide, "card " + std::to_string(card));
+  }
+  QTest::keyClicks(guide->txtSearch(), QStringLiteral("zzz"));
+  ExpectFits(guide, "nothing found");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(Languages()),

@@ -171,7 +171,10 @@ TEST_F(WebLinksTest, NoWindowHasALinkOrHelpEntryTheTableLeavesOut) {
         }
         const QList<QAction*> entries = top->menu() ? top->menu()->actions() : QList{top};
         for (QAction* entry : entries) {
-          if (entry->isSeparator()) continue;
+          // The card guide is the one Help entry that stays within the program.
+          if (entry->isSeparator() || entry->objectName() == QLatin1String("mnuCardGuide")) {
+            continue;
+          }
           EXPECT_TRUE(controls.count(entry->objectName())) << entry->objectName().toStdString();
         }
       }

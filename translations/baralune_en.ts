@@ -131,6 +131,16 @@
     </message>
 </context>
 <context>
+    <name>baralune::CardGuide</name>
+    <message numerus="yes">
+        <source>%n card(s) found.</source>
+        <translation>
+            <numerusform>%n card found.</numerusform>
+            <numerusform>%n cards found.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>baralune::HistoryWindow</name>
     <message numerus="yes">
         <source>Delete these %n reading(s)?</source>
@@ -157,10 +167,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n reading(s) whose name contains “%1”.</source>
+        <source>%n reading(s) whose name or notes contain “%1”.</source>
         <translation>
-            <numerusform>%n reading whose name contains “%1”.</numerusform>
-            <numerusform>%n readings whose name contains “%1”.</numerusform>
+            <numerusform>%n reading whose name or notes contain “%1”.</numerusform>
+            <numerusform>%n readings whose name or notes contain “%1”.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

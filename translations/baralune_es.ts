@@ -52,6 +52,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>&amp;Donate</source>
         <translation>&amp;Donar</translation>
     </message>
+    <message>
+        <source>Card &amp;Guide…</source>
+        <translation>&amp;Guía de las cartas…</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -112,6 +116,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
 %1</source>
         <translation>No se pudo abrir el historial:
 %1</translation>
+    </message>
+    <message>
+        <source>Your notes could not be kept in the journal: %1</source>
+        <translation>No se pudieron guardar tus notas en el registro: %1</translation>
     </message>
 </context>
 <context>
@@ -310,6 +318,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>the print system reported an error</source>
         <translation>el sistema de impresión informó de un error</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Include my notes</source>
+        <translation>Incluir mis notas</translation>
+    </message>
 </context>
 <context>
     <name>PrintedReading</name>
@@ -328,6 +344,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>My notes</source>
+        <translation>Mis notas</translation>
     </message>
 </context>
 <context>
@@ -458,6 +478,76 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Delete Spread…</source>
         <translation>Eliminar tirada…</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::CardGuide</name>
+    <message>
+        <source>Oros</source>
+        <translation>Oros</translation>
+    </message>
+    <message>
+        <source>Copas</source>
+        <translation>Copas</translation>
+    </message>
+    <message>
+        <source>Espadas</source>
+        <translation>Espadas</translation>
+    </message>
+    <message>
+        <source>Bastos</source>
+        <translation>Bastos</translation>
+    </message>
+    <message>
+        <source>Card Guide - %1</source>
+        <translation>Guía de las cartas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>A name or a keyword</source>
+        <translation>Un nombre o una palabra clave</translation>
+    </message>
+    <message>
+        <source>Search the cards by name or keyword</source>
+        <translation>Busca las cartas por nombre o palabra clave</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Time period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>No card matches.</source>
+        <translation>Ninguna carta coincide.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s) found.</source>
+        <translation>
+            <numerusform>%n carta encontrada.</numerusform>
+            <numerusform>%n cartas encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -616,6 +706,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>No se pudieron exportar las lecturas:
 %1</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
 </context>
 <context>
     <name>baralune::MDI</name>
@@ -719,6 +817,33 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <translation>No se pudo exportar la lectura como PDF:
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Notes…</source>
+        <translation>&amp;Notas…</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::NotesWindow</name>
+    <message>
+        <source>Notes - %1</source>
+        <translation>Notas - %1</translation>
+    </message>
+    <message>
+        <source>&amp;What you asked, and what came of it:</source>
+        <translation>&amp;Lo que preguntaste y lo que resultó:</translation>
+    </message>
+    <message>
+        <source>This reading is not kept in the journal, so notes on it last only while it is shown. &amp;Notes:</source>
+        <translation>Esta lectura no se guarda en el registro, así que sus notas solo duran mientras se muestra. &amp;Notas:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Notes hold up to %L1 characters: what went past that was not taken.</source>
+        <translation>Las notas admiten hasta %L1 caracteres: lo que pasaba de ese límite no se añadió.</translation>
+    </message>
 </context>
 <context>
     <name>baralune::OwnCardsPicker</name>
@@ -764,6 +889,152 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     </message>
 </context>
 <context>
+    <name>baralune::SpreadEditor</name>
+    <message>
+        <source>Card %1:</source>
+        <translation>Carta %1:</translation>
+    </message>
+    <message>
+        <source>A row</source>
+        <translation>Una fila</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>A cross</source>
+        <translation>Una cruz</translation>
+    </message>
+    <message>
+        <source>A circle</source>
+        <translation>Un círculo</translation>
+    </message>
+    <message>
+        <source>The horseshoe</source>
+        <translation>La herradura</translation>
+    </message>
+    <message>
+        <source>New spread</source>
+        <translation>Tirada nueva</translation>
+    </message>
+    <message>
+        <source>Spread Editor - Baralune</source>
+        <translation>Editor de tiradas - Baralune</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>Apl&amp;icar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Position</source>
+        <translation>&amp;Añadir posición</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Position</source>
+        <translation>&amp;Quitar posición</translation>
+    </message>
+    <message>
+        <source>Add Ca&amp;ption</source>
+        <translation>Añadir rót&amp;ulo</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Caption</source>
+        <translation>Quitar rótul&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>R&amp;ehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Start from a &amp;layout:</source>
+        <translation>Partir de una &amp;forma:</translation>
+    </message>
+    <message>
+        <source>Drag the cards, or select one with Tab and move it with the arrow keys (Shift: by a pixel).</source>
+        <translation>Arrastra las cartas, o elige una con Tab y muévela con las flechas (con Mayús, píxel a píxel).</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Posiciones:</translation>
+    </message>
+    <message>
+        <source>Position &amp;text:</source>
+        <translation>&amp;Texto de la posición:</translation>
+    </message>
+    <message>
+        <source>Ro&amp;w captions:</source>
+        <translation>&amp;Rótulos de fila:</translation>
+    </message>
+    <message>
+        <source>Caption te&amp;xt:</source>
+        <translation>Te&amp;xto del rótulo:</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>CAPTION</source>
+        <translation>RÓTULO</translation>
+    </message>
+    <message>
+        <source>There is no room for %1 cards in %2.</source>
+        <translation>No caben %1 cartas en %2.</translation>
+    </message>
+    <message>
+        <source>The spread was not saved: a spread named %1 exists already.</source>
+        <translation>La tirada no se guardó: ya existe una tirada llamada %1.</translation>
+    </message>
+    <message>
+        <source>The spread was not saved: %1.</source>
+        <translation>La tirada no se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>The spreads could not be kept: %1</source>
+        <translation>No se pudieron guardar las tiradas: %1</translation>
+    </message>
+    <message>
+        <source>Save the changes to the spread %1?</source>
+        <translation>¿Guardar los cambios de la tirada %1?</translation>
+    </message>
+</context>
+<context>
+    <name>baralune::SpreadLayoutView</name>
+    <message>
+        <source>Layout</source>
+        <translation>Disposición</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Carta %1</translation>
+    </message>
+    <message>
+        <source>Row caption %1: %2</source>
+        <translation>Rótulo de fila %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>baralune::SpreadsWindow</name>
     <message>
         <source>Spreads - Baralune</source>
@@ -772,6 +1043,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>&amp;Spreads:</source>
         <translation>&amp;Tiradas:</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Edit&amp;ar</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>
@@ -938,10 +1217,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n reading(s) whose name contains “%1”.</source>
+        <source>%n reading(s) whose name or notes contain “%1”.</source>
         <translation>
-            <numerusform>%n lectura cuyo nombre contiene «%1».</numerusform>
-            <numerusform>%n lecturas cuyo nombre contiene «%1».</numerusform>
+            <numerusform>%n lectura cuyo nombre o cuyas notas contienen «%1».</numerusform>
+            <numerusform>%n lecturas cuyo nombre o cuyas notas contienen «%1».</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -94,6 +95,10 @@ void MDI::CreateMenus() {
   connect(save, &QAction::triggered, this, [this] { cmdSave_Click(); });
   AddPrintActions(this, file);
   file->addSeparator();
+  QAction* notes = file->addAction(tr("&Notes…"));
+  notes->setObjectName(QStringLiteral("mnuNotes"));
+  notes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  connect(notes, &QAction::triggered, this, [this] { ShowNotes(); });
   QAction* spread = file->addAction(tr("Sho&w Spread"));
   spread->setObjectName(QStringLiteral("mnuShowSpread"));
   connect(spread, &QAction::triggered, this, &MDI::ShowSpreadDisplay);
@@ -306,7 +311,29 @@ void MDI::ShowReport() {
   showMaximized();
   // The keyboard starts in the report, not on the first link the window comes to.
   m_rtb->setFocus();
-  RecordReading(m_details);
+  // Notes open on another reading are kept with it before this one is shown.
+  delete m_notes;
+  m_notesKey = RecordReading(m_details);
+  if (m_presetNotesKey != nullptr) m_notesKey = std::move(m_presetNotesKey);
+  m_presetNotesKey = nullptr;
+  // Notes written on a reading come back with it.
+  if (m_details.reopened && !m_details.notes.isEmpty()) ShowNotes(false);
+}
+
+NotesWindow* MDI::ShowNotes(bool activate) {
+  if (m_notes == nullptr) {
+    m_notes = new NotesWindow(this, WhoseReading(m_details), m_details.notes, m_notesKey,
+                              [this](const QString& notes) { m_details.notes = notes; });
+    m_notes->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  m_notes->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+  m_notes->show();
+  if (activate) {
+    m_notes->raise();
+    m_notes->activateWindow();
+    m_notes->Editor()->setFocus();
+  }
+  return m_notes;
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

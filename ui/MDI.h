@@ -8,6 +8,7 @@
 #include "card_picture_embedder.h"
 #include "flow_window.h"
 #include "frmCartomancy.h"
+#include "notes_window.h"
 #include "reading_details.h"
 #include "reading_windows.h"
 #include "rich_text_box.h"
@@ -44,6 +45,14 @@ class MDI : public FlowWindow {
   QMdiSubWindow* SpreadDisplayFrame() const { return m_child; }
   // File > Show Spread: brings the spread display back after its close box hid it.
   void ShowSpreadDisplay();
+  // File > Notes…: the reader's notes on this reading, in a window of their own. Shown without
+  // taking the keyboard when `activate` is false.
+  NotesWindow* ShowNotes(bool activate = true);
+  NotesWindow* Notes() const { return m_notes; }
+  // Where the journal keeps this reading's notes (null when it does not keep the reading). Set
+  // before ShowReport, it is used instead of the reading's own number.
+  const journal::Writer::Key& NotesKey() const { return m_notesKey; }
+  void SetNotesKey(journal::Writer::Key key) { m_presetNotesKey = std::move(key); }
 
   // Shows the report box's content in the view if it changed since the last refresh.
   void RefreshReport();
@@ -126,6 +135,9 @@ class MDI : public FlowWindow {
   // Qt deletes child windows behind our back (a close box, the area going first): guarded.
   QPointer<QMdiSubWindow> m_child;
   QPointer<frmCartomancy> m_cartomancy;
+  QPointer<NotesWindow> m_notes;
+  journal::Writer::Key m_notesKey;  // where the journal keeps this reading's notes, if it does
+  journal::Writer::Key m_presetNotesKey;
   bool m_reportUnder = false;
   bool m_unloaded = false;
 };

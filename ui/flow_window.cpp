@@ -29,8 +29,7 @@ void FlowWindow::closeForFlow() {
 }
 
 bool FlowWindow::onClosedByUser() {
-  QuitProgram();
-  return true;
+  return QuitProgram();
 }
 
 void FlowWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "frmCartomancy.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -7,12 +8,14 @@
 #include <vector>
 
 #include "artwork.h"
+#include "card_guide.h"
 #include "card_image_list.h"
 #include "catalogue.h"
 #include "clickable_label.h"
 #include "help_links.h"
 #include "language_choice.h"
 #include "look.h"
+#include "program.h"
 #include "site.h"
 #include "spread_definition.h"
 #include "spread_shapes.h"
@@ -120,6 +123,7 @@ void frmCartomancy::BuildLayout(SpreadIndex spread, const SpreadDefinition* own)
     MakeLabel(box, "lblCardPosition", QString::number(number),
               look::TwipsRect(0, 1100, number >= 10 ? 420 : 210, 345), look::Font(14.25, true),
               QColor(0, 0, 255), static_cast<int>(i));
+    box->installEventFilter(this);
     m_cardBoxes[spread].push_back(box);
   }
 
@@ -223,11 +227,24 @@ void frmCartomancy::PlaceCardPicture(SpreadIndex spread, int position, CardIndex
   QLabel* box = CardBox(spread, position);
   if (box == nullptr) return;
   box->setPixmap(QPixmap::fromImage(CardImageList::Large().Image(card + 1, devicePixelRatioF())));
+  box->setProperty("card", static_cast<int>(card));
   // The names have runs of spaces kept for the report; a screen reader needs none of them.
   box->setAccessibleDescription(
       tr("Position %1: %2")
           .arg(position)
           .arg(QString::fromStdString(CatalogueIn(ReadingLanguage()).cardName[card]).simplified()));
+}
+
+bool frmCartomancy::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    // A face-down box has no card yet: nothing to look up.
+    const QVariant card = watched->property("card");
+    if (card.isValid()) {
+      ShowCardGuide(window(), card.toInt());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void frmCartomancy::ShowTitlesIn(Language language) {

@@ -40,6 +40,8 @@ class frmCartomancy : public QWidget, public SpreadDisplay {
 
  protected:
   bool focusNextPrevChild(bool next) override;
+  // A double click on a face opens the card guide at that card.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildLayout(SpreadIndex spread, const SpreadDefinition* own = nullptr);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QUrl>
 
+#include "card_guide.h"
 #include "frmAbout.h"
 #include "program.h"
 #include "shell.h"
@@ -73,6 +74,11 @@ QMenu* AddHelpAndDonateMenus(QMainWindow* window) {
     action->setObjectName(QString::fromLatin1(name));
     QObject::connect(action, &QAction::triggered, window, open);
   };
+  QAction* guide = help->addAction(Tr(QT_TRANSLATE_NOOP("HelpMenu", "Card &Guide…")));
+  guide->setObjectName(QStringLiteral("mnuCardGuide"));
+  guide->setShortcut(QKeySequence(Qt::Key_F1));
+  QObject::connect(guide, &QAction::triggered, window, [window] { ShowCardGuide(window); });
+  help->addSeparator();
   add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Online Help")), "mnuOnline", OpenOnlineHelp);
   add(Tr(QT_TRANSLATE_NOOP("HelpMenu", "&Visit Us Online")), "mnuVisit", OpenHomePage);
   help->addSeparator();

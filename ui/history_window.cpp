@@ -60,8 +60,8 @@ QString SpreadText(int spread) {
 
 // The journal's columns the table shows, in their order; the others stay out of the table and
 // so out of what a screen reader announces.
-constexpr int kShownColumns[] = {journal::kDealt, journal::kName, journal::kBirthDate,
-                                 journal::kSpread, journal::kMode};
+constexpr int kShownColumns[] = {journal::kDealt,  journal::kName, journal::kBirthDate,
+                                 journal::kSpread, journal::kMode, journal::kHasNotes};
 
 int ShownColumn(int column) {
   for (int i = 0; i < static_cast<int>(std::size(kShownColumns)); ++i) {
@@ -118,6 +118,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     }
     case journal::kMode:
       return role == Qt::ToolTipRole ? QVariant() : QVariant(ModeText(value.toInt()));
+    case journal::kHasNotes:
+      if (role == kSortRole) return value.toInt();
+      if (role == Qt::ToolTipRole || value.toInt() == 0) return {};
+      return HistoryWindow::tr("Yes");
     default:
       return role == Qt::ToolTipRole ? QVariant() : value;
   }
@@ -298,6 +302,7 @@ void HistoryWindow::SizeColumns() {
   m_model->setHeaderData(journal::kBirthDate, Qt::Horizontal, tr("Date of birth"));
   m_model->setHeaderData(journal::kSpread, Qt::Horizontal, tr("Spread"));
   m_model->setHeaderData(journal::kMode, Qt::Horizontal, tr("How dealt"));
+  m_model->setHeaderData(journal::kHasNotes, Qt::Horizontal, tr("Notes"));
   const QFontMetrics metrics(m_table->font());
   const int x = metrics.horizontalAdvance(QLatin1Char('x'));
   const QLocale locale;
@@ -312,6 +317,8 @@ void HistoryWindow::SizeColumns() {
       std::max(width(locale.toString(QDate(1988, 12, 28), QLocale::ShortFormat)),
                width(tr("Date of birth"))));
   m_table->setColumnWidth(ShownColumn(journal::kSpread), width(SpreadText(0)));
+  m_table->setColumnWidth(ShownColumn(journal::kMode),
+                          std::max({width(ModeText(0)), width(ModeText(1)), width(ModeText(2))}));
 }
 
 void HistoryWindow::Search(const QString& search) {
@@ -582,9 +589,10 @@ void RefreshHistoryWindow() {
   }
 }
 
-void ShowReadingAgain(const ReadingDetails& details) {
+void ShowReadingAgain(const ReadingDetails& details, journal::Writer::Key notesKey) {
   MDI* report = LoadedReportWindow();
   report->SetReadingDetails(details);
+  report->SetNotesKey(std::move(notesKey));
   // The report is written again in the language it was first written in.
   RunSpreadReading(details.spread, details.own, report->ReadingTarget(), EnteredHand(details.hand),
                    details.language);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "reading_details.h"
+#include "writer.h"
 
 class QLabel;
 class QLineEdit;
@@ -54,7 +55,7 @@ class HistoryWindow : public QWidget {
   // The model row of the reading shown in table row `row`.
   int ModelRow(int row) const;
 
-  // Lists the readings whose name contains `search`, accents and case aside; the newest is
+  // Lists the readings whose name or notes contain `search`, accents and case aside; the newest is
   // selected.
   void Search(const QString& search);
   // Lists the readings again (one was recorded), keeping the selection where it can.
@@ -114,6 +115,7 @@ void RefreshHistoryWindow();
 
 // Shows a reading kept in the journal in the report window, exactly as it was first shown, and
 // unloads the main window if it is open.
-void ShowReadingAgain(const ReadingDetails& details);
+// `notesKey`, when given, is where the journal keeps the reading's notes (one not yet numbered).
+void ShowReadingAgain(const ReadingDetails& details, journal::Writer::Key notesKey = nullptr);
 
 }  // namespace baralune

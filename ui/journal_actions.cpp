@@ -165,16 +165,31 @@ void SetKeepingJournal(bool keep) {
   AppSeams().settings()->setValue(kKeepJournal, keep);
 }
 
-void RecordReading(const ReadingDetails& details) {
-  if (details.reopened || details.hand.empty() || !KeepingJournal()) return;
+journal::Writer::Key RecordReading(const ReadingDetails& details) {
+  if (details.reopened) return details.id > 0 ? journal::Writer::KeyOf(details.id) : nullptr;
+  if (details.hand.empty() || !KeepingJournal()) return nullptr;
   const QString path = CurrentPath();
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return nullptr;
   try {
-    AppWriter().Post(path, ToEntry(details));
+    return AppWriter().Post(path, ToEntry(details));
   } catch (const std::exception& failure) {
     // The journal's writer could not be started.
     ReportFailedStep(
         Tr(QT_TRANSLATE_NOOP("Journal", "This reading could not be kept in the journal: %1")),
+        failure);
+    return nullptr;
+  }
+}
+
+void KeepNotes(const journal::Writer::Key& key, const QString& notes) {
+  const QString path = CurrentPath();
+  if (key == nullptr || path.isEmpty()) return;
+  try {
+    AppWriter().PostNotes(path, key, notes);
+  } catch (const std::exception& failure) {
+    // The journal's writer could not be started (a reading shown again has not needed it).
+    ReportFailedStep(
+        Tr(QT_TRANSLATE_NOOP("Journal", "Your notes could not be kept in the journal: %1")),
         failure);
   }
 }

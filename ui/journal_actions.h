@@ -4,6 +4,7 @@
 
 #include "entry.h"
 #include "reading_details.h"
+#include "writer.h"
 
 class QMainWindow;
 class QMenu;
@@ -20,7 +21,11 @@ void SetKeepingJournal(bool keep);
 
 // Records a reading just shown, unless it was shown again from the journal or recording is off.
 // The writing happens on another thread; trouble is told once, in a message box, afterwards.
-void RecordReading(const ReadingDetails& details);
+// Returns the key its notes are kept under: the reading's own number when it was shown again,
+// null when it is not kept.
+journal::Writer::Key RecordReading(const ReadingDetails& details);
+// Keeps `notes` with the reading of `key`, on the writer's thread, after the reading itself.
+void KeepNotes(const journal::Writer::Key& key, const QString& notes);
 // Returns once the readings recorded so far are written (for tests and benchmarks).
 void WaitForJournal();
 

@@ -59,9 +59,11 @@ void ReopenReportWindow(MDI* old, Language language) {
   // Link detection follows one report window at a time, so the old one goes first; meanwhile
   // no window shows, which must not end the program.
   const QEventLoopLocker keepRunning;
+  // The notes stay with the reading kept, numbered yet or not.
+  journal::Writer::Key notesKey = old->NotesKey();
   old->closeForFlow();
   try {
-    ShowReadingAgain(details);
+    ShowReadingAgain(details, std::move(notesKey));
   } catch (const std::exception&) {
     // Not left without a window: the main window takes the report window's place.
     ShowNewMainWindow();

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "catalogue.h"
 #include "safe_output.h"
 #include "seams.h"
 #include "spread_library.h"
@@ -86,6 +87,36 @@ QString OwnSpreads::Save(std::vector<Spread> spreads) {
   Kept() = std::move(spreads);
   KeptPath() = path;
   return {};
+}
+
+bool SpreadNameTaken(const std::string& name, const SpreadDefinition* except) {
+  for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
+    for (Language language : {Language::English, Language::Spanish}) {
+      if (SpreadReportName(s, language) == name || SpreadListText(s, language) == name) {
+        return true;
+      }
+    }
+  }
+  for (const auto& own : OwnSpreads::All()) {
+    if (own.get() != except && own->name == name) return true;
+  }
+  return false;
+}
+
+std::string FreeSpreadName(std::string name) {
+  if (!SpreadNameTaken(name)) return name;
+  for (int n = 2;; ++n) {
+    const std::string tail = " (" + std::to_string(n) + ")";
+    std::string base = name;
+    // Cut whole characters only, to leave room for the number.
+    while (PlainTextLength(base).value_or(0) + tail.size() > kMaxSpreadNameLength) {
+      do {
+        base.pop_back();
+      } while (!base.empty() && (static_cast<unsigned char>(base.back()) & 0xC0) == 0x80);
+      if (!base.empty() && static_cast<unsigned char>(base.back()) >= 0xC0) base.pop_back();
+    }
+    if (!SpreadNameTaken(base + tail)) return base + tail;
+  }
 }
 
 }  // namespace baralune

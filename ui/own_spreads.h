@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "spread_definition.h"
@@ -23,5 +24,11 @@ class OwnSpreads {
   // Forgets what was read, so that the next All() reads the file again (for tests).
   static void Forget();
 };
+
+// Whether a spread is called `name` already: the four in either language, or one of the
+// reader's other than `except`.
+bool SpreadNameTaken(const std::string& name, const SpreadDefinition* except = nullptr);
+// `name`, or the first of "name (2)", "name (3)"... no spread has, within the length allowed.
+std::string FreeSpreadName(std::string name);
 
 }  // namespace baralune

@@ -7,6 +7,7 @@
 
 #include "MDI.h"
 #include "look.h"
+#include "print_dialog.h"
 #include "program.h"
 #include "reading_print.h"
 #include "save_file.h"
@@ -28,6 +29,17 @@ void AddPrintActions(MDI* window, QMenu* file) {
   QObject::connect(preview, &QAction::triggered, window, [window] { PreviewReading(window); });
 }
 
+namespace {
+
+// The reading as it goes on paper: without the reader's notes unless they asked for them.
+ReadingDetails WithoutNotes(const ReadingDetails& details) {
+  ReadingDetails shown = details;
+  shown.notes.clear();
+  return shown;
+}
+
+}  // namespace
+
 void PrintReading(MDI* window) {
   const ReadingDetails details = window->Details();
   const richtext::Document& report = window->ReportBox().document();
@@ -35,7 +47,10 @@ void PrintReading(MDI* window) {
   try {
     error = AppSeams().print(
         window,
-        [&](QPagedPaintDevice& printer) { return print::PaintReading(printer, details, report); },
+        [&](QPagedPaintDevice& printer) {
+          return print::PaintReading(
+              printer, NotesChosenForPrint() ? details : WithoutNotes(details), report);
+        },
         print::ReadingTitle(details));
   } catch (const std::exception& failure) {
     ReportFailedStep(MDI::tr("The reading could not be printed:\n%1"), failure);
@@ -48,7 +63,7 @@ void PrintReading(MDI* window) {
 }
 
 void PreviewReading(MDI* window) {
-  const ReadingDetails details = window->Details();
+  const ReadingDetails details = WithoutNotes(window->Details());
   const richtext::Document& report = window->ReportBox().document();
   try {
     AppSeams().printPreview(
@@ -66,7 +81,8 @@ void ExportReadingPdf(MDI* window) {
 
   QString error;
   try {
-    const QByteArray pdf = print::ReadingPdf(window->Details(), window->ReportBox().document());
+    const QByteArray pdf =
+        print::ReadingPdf(WithoutNotes(window->Details()), window->ReportBox().document());
     error = pdf.isEmpty() ? MDI::tr("the PDF could not be made")
                           : SaveFile(path, std::string_view(pdf.constData(),
                                                             static_cast<std::size_t>(pdf.size())));

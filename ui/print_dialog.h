@@ -12,8 +12,13 @@ namespace baralune {
 void SetUpPrinter(QPrinter& printer, const QString& title);
 
 // The print seam's real side: the platform's print dialog on a printer set up for the user's
-// paper, then `paint` on the printer chosen. Returns the reason printing failed, or nothing.
+// paper, with the option "Include my notes", then `paint` on the printer chosen. Returns the reason
+// printing failed, or nothing.
 QString PrintWithDialog(QWidget* parent, const PagePainter& paint, const QString& title);
+
+// Whether the reader ticked "Include my notes" in the print dialog last shown (off by default,
+// and off again each time the dialog opens).
+bool NotesChosenForPrint();
 
 // The print preview seam's real side: the pages on a printer set up the same way, shown in a
 // preview window from which they can be printed.

@@ -21,7 +21,8 @@ bool IsProgramWindow(const QWidget* w) {
   const QString name = w->objectName();
   return name == QLatin1String("frmMain") || name == QLatin1String("MDI") ||
          name == QLatin1String("frmManual") || name == QLatin1String("frmAbout") ||
-         name == QLatin1String("OwnCardsPicker") || name == QLatin1String("HistoryWindow");
+         name == QLatin1String("OwnCardsPicker") || name == QLatin1String("HistoryWindow") ||
+         name == QLatin1String("SpreadEditor");
 }
 }  // namespace
 
@@ -54,8 +55,14 @@ bool QuittingProgram() {
   return g_quitting;
 }
 
-void QuitProgram() {
-  if (g_quitting) return;
+bool QuitProgram() {
+  if (g_quitting) return true;
+  // A spread editor holding unsaved changes asks first: kept open, it keeps the program going.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (IsProgramWindow(w) && w->objectName() == QLatin1String("SpreadEditor") && !w->close()) {
+      return false;
+    }
+  }
   g_quitting = true;
   std::vector<QPointer<QWidget>> windows;
   for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -66,6 +73,7 @@ void QuitProgram() {
   }
   AppSeams().endProcess();
   g_quitting = false;
+  return true;
 }
 
 void CenterOnScreen(QWidget* window) {

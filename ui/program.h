@@ -20,8 +20,9 @@ frmMain* ShowNewMainWindow();
 // The same, with the name, date of birth, spread and mode of `details` entered.
 frmMain* ShowNewMainWindow(const ReadingDetails& details);
 
-// Unloads every loaded window, then ends the process (through the end-of-process seam).
-void QuitProgram();
+// Unloads every loaded window, then ends the process (through the end-of-process seam). False,
+// with nothing closed, when the reader keeps a window with unsaved changes open.
+bool QuitProgram();
 // True while QuitProgram is unloading the windows.
 bool QuittingProgram();
 

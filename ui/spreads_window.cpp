@@ -21,6 +21,7 @@
 #include "program.h"
 #include "safe_output.h"
 #include "seams.h"
+#include "spread_editor.h"
 #include "spread_file.h"
 
 namespace baralune {
@@ -31,35 +32,17 @@ QString FromStd(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Whether a spread is called `name` already, the four in either language included.
-bool NameTaken(const std::string& name) {
-  for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
-    for (Language language : {Language::English, Language::Spanish}) {
-      if (SpreadReportName(s, language) == name || SpreadListText(s, language) == name) {
-        return true;
+// The main window offers the reader's spreads after the four, as they now are.
+void OfferOwnSpreadsInMainWindow() {
+  if (QWidget* main = FindLoadedWindow("frmMain")) {
+    if (auto* list = main->findChild<QComboBox*>(QStringLiteral("cboSpread"))) {
+      const QString current = list->currentText();
+      while (list->count() > kSpreadCount) list->removeItem(list->count() - 1);
+      for (const auto& own : OwnSpreads::All()) list->addItem(QString::fromStdString(own->name));
+      if (list->currentIndex() < 0 && !current.isEmpty()) {
+        list->setCurrentIndex(list->findText(current, Qt::MatchExactly));
       }
     }
-  }
-  for (const auto& own : OwnSpreads::All()) {
-    if (own->name == name) return true;
-  }
-  return false;
-}
-
-// `name`, or the first of "name (2)", "name (3)"... no spread has, within the length allowed.
-std::string FreeName(std::string name) {
-  if (!NameTaken(name)) return name;
-  for (int n = 2;; ++n) {
-    const std::string tail = " (" + std::to_string(n) + ")";
-    std::string base = name;
-    // Cut whole characters only, to leave room for the number.
-    while (PlainTextLength(base).value_or(0) + tail.size() > kMaxSpreadNameLength) {
-      do {
-        base.pop_back();
-      } while (!base.empty() && (static_cast<unsigned char>(base.back()) & 0xC0) == 0x80);
-      if (!base.empty() && static_cast<unsigned char>(base.back()) >= 0xC0) base.pop_back();
-    }
-    if (!NameTaken(base + tail)) return base + tail;
   }
 }
 
@@ -84,6 +67,8 @@ SpreadsWindow::SpreadsWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(b, &QPushButton::clicked, this, slot);
     return b;
   };
+  auto* create = button(tr("&New"), "cmdNew", &SpreadsWindow::NewSpread);
+  m_cmdEdit = button(tr("&Edit"), "cmdEdit", &SpreadsWindow::EditSelected);
   m_cmdDuplicate = button(tr("&Duplicate"), "cmdDuplicate", &SpreadsWindow::DuplicateSelected);
   m_cmdDelete = button(tr("De&lete"), "cmdDelete", &SpreadsWindow::DeleteSelected);
   auto* import = button(tr("&Import…"), "cmdImport", &SpreadsWindow::ImportSpread);
@@ -93,7 +78,9 @@ SpreadsWindow::SpreadsWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {m_cmdDuplicate, m_cmdDelete, import, m_cmdExport}) buttons->addWidget(b);
+  for (QPushButton* b : {create, m_cmdEdit, m_cmdDuplicate, m_cmdDelete, import, m_cmdExport}) {
+    buttons->addWidget(b);
+  }
   buttons->addStretch();
   buttons->addWidget(close);
   auto* list = new QVBoxLayout;
@@ -103,6 +90,10 @@ SpreadsWindow::SpreadsWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   layout->addLayout(list, 1);
   layout->addLayout(buttons);
   connect(m_list, &QListWidget::currentRowChanged, this, &SpreadsWindow::UpdateButtons);
+  // Enter or a double click on one of the reader's spreads opens it in the editor.
+  connect(m_list, &QListWidget::itemActivated, this, [this] {
+    if (OwnIndex(m_list->currentRow()) >= 0) EditSelected();
+  });
   Fill(0);
 }
 
@@ -119,17 +110,7 @@ void SpreadsWindow::Fill(int select) {
   for (const auto& own : OwnSpreads::All()) m_list->addItem(QString::fromStdString(own->name));
   m_list->setCurrentRow(std::clamp(select, 0, m_list->count() - 1));
   UpdateButtons();
-  // The main window offers the reader's spreads after the four, as they now are.
-  if (QWidget* main = FindLoadedWindow("frmMain")) {
-    if (auto* list = main->findChild<QComboBox*>(QStringLiteral("cboSpread"))) {
-      const QString current = list->currentText();
-      while (list->count() > kSpreadCount) list->removeItem(list->count() - 1);
-      for (const auto& own : OwnSpreads::All()) list->addItem(QString::fromStdString(own->name));
-      if (list->currentIndex() < 0 && !current.isEmpty()) {
-        list->setCurrentIndex(list->findText(current, Qt::MatchExactly));
-      }
-    }
-  }
+  OfferOwnSpreadsInMainWindow();
 }
 
 void SpreadsWindow::UpdateButtons() {
@@ -137,6 +118,16 @@ void SpreadsWindow::UpdateButtons() {
   m_cmdDuplicate->setEnabled(row >= 0);
   m_cmdExport->setEnabled(row >= 0);
   m_cmdDelete->setEnabled(OwnIndex(row) >= 0);
+  m_cmdEdit->setEnabled(OwnIndex(row) >= 0);
+}
+
+void SpreadsWindow::NewSpread() {
+  ShowSpreadEditor(nullptr);
+}
+
+void SpreadsWindow::EditSelected() {
+  const int own = OwnIndex(m_list->currentRow());
+  if (own >= 0) ShowSpreadEditor(OwnSpreads::All()[static_cast<std::size_t>(own)]);
 }
 
 void SpreadsWindow::DuplicateSelected() {
@@ -145,7 +136,7 @@ void SpreadsWindow::DuplicateSelected() {
   const int own = OwnIndex(row);
   SpreadDefinition copy = own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
                                    : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
-  copy.name = FreeName(tr("%1 (copy)").arg(QString::fromStdString(copy.name)).toStdString());
+  copy.name = FreeSpreadName(tr("%1 (copy)").arg(QString::fromStdString(copy.name)).toStdString());
   auto spreads = OwnSpreads::All();
   spreads.push_back(std::make_shared<const SpreadDefinition>(std::move(copy)));
   if (const QString why = OwnSpreads::Save(spreads); !why.isEmpty()) {
@@ -199,8 +190,8 @@ void SpreadsWindow::ImportSpread() {
     return;
   }
   SpreadDefinition spread = std::move(*read.spread);
-  if (NameTaken(spread.name)) {
-    const std::string free = FreeName(spread.name);
+  if (SpreadNameTaken(spread.name)) {
+    const std::string free = FreeSpreadName(spread.name);
     if (!AskToConfirm(this,
                       tr("A spread named %1 exists already. Import this one as %2?")
                           .arg(QString::fromStdString(spread.name), QString::fromStdString(free)),
@@ -242,6 +233,14 @@ void SpreadsWindow::ExportSelected() {
     qCritical("Spread not exported to %s: %s", qPrintable(path), qPrintable(why));
     ShowMessage(this, tr("The spread could not be exported to %1: %2").arg(path, why),
                 QMessageBox::Critical);
+  }
+}
+
+void ShowOwnSpreadsChanged(int own) {
+  if (auto* window = qobject_cast<SpreadsWindow*>(FindLoadedWindow("SpreadsWindow"))) {
+    window->Fill(kSpreadCount + own);
+  } else {
+    OfferOwnSpreadsInMainWindow();
   }
 }
 

@@ -193,7 +193,7 @@ void StatisticsWindow::ShowSummary(const QString& search) {
   } else if (search.isEmpty()) {
     lines << tr("%n reading(s) in the journal.", nullptr, m_statistics.readings);
   } else {
-    lines << tr("%n reading(s) whose name contains “%1”.", nullptr, m_statistics.readings)
+    lines << tr("%n reading(s) whose name or notes contain “%1”.", nullptr, m_statistics.readings)
                  .arg(search);
   }
   if (m_statistics.leftOut > 0) {

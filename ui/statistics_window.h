@@ -23,7 +23,7 @@ class StatisticsWindow : public QWidget {
 
   explicit StatisticsWindow(QWidget* history);
 
-  // Shows `statistics`, counted over the readings whose name contains `search`.
+  // Shows `statistics`, counted over the readings whose name or notes contain `search`.
   void ShowStatistics(const journal::Statistics& statistics, const QString& search);
   void ShowChart(int chart);
   // Writes the chart shown to a PNG file the user picks.
