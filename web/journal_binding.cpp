@@ -63,6 +63,11 @@ void AppendReading(std::string& out, const interchange::Reading& reading) {
     out += ",\"own\":";
     AppendJsonString(out, interchange::WriteSpreadFile(*reading.ownSpread));
   }
+  // The reader's notes: the page has no editor of them, but keeps them as they came.
+  if (!reading.notes.empty()) {
+    out += ",\"notes\":";
+    AppendJsonString(out, reading.notes);
+  }
   out += '}';
 }
 
@@ -135,6 +140,7 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_journal_line(double dealtMsecs, int ut
   }
   reading.name = fields[0];
   reading.birthDate = fields[1];
+  reading.notes = texts;
   const auto lang = LanguageFromCode(language ? language : "");
   if (!lang || (!IsKnownSpread(static_cast<SpreadIndex>(spread)) && spread != kOwnSpread) ||
       mode < 0 || mode > 2) {

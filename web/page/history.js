@@ -214,10 +214,10 @@ function isoDealt(reading) {
 export function csvOf(list, lang) {
   const names = spreadTable().languages[lang];
   const modes = ["automatic", "manual", "own_cards"];
-  let out = "date,name,birth_date,spread,mode,cards\r\n";
+  let out = "date,name,birth_date,spread,mode,cards,notes\r\n";
   for (const r of list) {
     out += [isoDealt(r), r.name, r.birth, spreadName(r, lang), modes[r.mode],
-      r.cards.map((c) => names.cardNames[c]).join(" | ")].map(csvField).join(",") + "\r\n";
+      r.cards.map((c) => names.cardNames[c]).join(" | "), r.notes || ""].map(csvField).join(",") + "\r\n";
   }
   return out;
 }

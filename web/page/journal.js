@@ -73,6 +73,7 @@ export function readable(reading) {
     Math.abs(offset) <= kMaxOffset && typeof name === "string" && typeof birth === "string" &&
     typeof reading.fold === "string" && Number.isInteger(spread) && kind !== undefined &&
     [0, 1, 2].includes(mode) && (language === "en" || language === "es") &&
+    (reading.notes === undefined || typeof reading.notes === "string") &&
     Array.isArray(cards) && cards.length === kind.cards && new Set(cards).size === cards.length &&
     cards.every((c) => Number.isInteger(c) && c >= 0 && c < 40);
 }

@@ -524,13 +524,16 @@ class BrowserTest(unittest.TestCase):
         d = self.driver
         self.clear_journal()
         d.execute_script("localStorage.removeItem('baralune.spreads')")
-        line = {"dealt": "2026-03-14T21:05:09.250+01:00", "name": "Lucía", "birth_date": "1990-02-03",
-                "spread": "own", "mode": "own_cards", "cards": OWN_HAND, "language": "es",
-                "own_spread": OWN_SPREAD}
-        data = ('{"format":"baralune-journal","version":1}\n' +
-                json.dumps(line, ensure_ascii=False, separators=(",", ":")) + "\n").encode("utf-8")
+        # The browser has no notes editor, but keeps a reading's notes as they came.
+        lines = [{"dealt": "2026-03-13T09:00:00.000+00:00", "name": "Pepe", "birth_date": "", "spread": "three_card",
+                  "mode": "manual", "cards": [1, 2, 3], "language": "en", "notes": "Asked \"twice\",\r\nthen\u0000 again."},
+                 {"dealt": "2026-03-14T21:05:09.250+01:00", "name": "Lucía", "birth_date": "1990-02-03",
+                  "spread": "own", "mode": "own_cards", "cards": OWN_HAND, "language": "es",
+                  "own_spread": OWN_SPREAD, "notes": "Un año de cambios. 🌙"}]
+        data = ('{"format":"baralune-journal","version":1}\n' + "".join(
+            json.dumps(line, ensure_ascii=False, separators=(",", ":")) + "\n" for line in lines)).encode("utf-8")
         self.open_history()
-        self.assertEqual(self.import_journal(data), "Readings added to the journal: 1.")
+        self.assertEqual(self.import_journal(data), "Readings added to the journal: 2.")
         self.assertEqual(self.history_rows()[0][3], "Cruz del año")
         self.assertEqual(self.downloaded("history-export-journal"), data)
         d.find_element(By.CSS_SELECTOR, "#history-rows tr").click()
@@ -542,12 +545,12 @@ class BrowserTest(unittest.TestCase):
         self.import_spread(OWN_SPREAD)
         self.wait_for(lambda: len(self.spread_names()) == 6)
         self.deal(OWN, "own", OWN_HAND)
-        self.wait_for(lambda: len(self.kept()) == 2)
+        self.wait_for(lambda: len(self.kept()) == 3)
         d.execute_script("localStorage.removeItem('baralune.spreads')")
         self.open()
         self.open_history()
         exported = self.downloaded("history-export-journal").decode("utf-8").splitlines()
-        dealt = json.loads(exported[2])
+        dealt = json.loads(exported[3])
         self.assertEqual((dealt["spread"], dealt["own_spread"], dealt["cards"]), ("own", OWN_SPREAD, OWN_HAND))
         d.find_element(By.CSS_SELECTOR, "#history-rows tr").click()
         self.by_id("history-open").click()
