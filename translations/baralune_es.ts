@@ -471,6 +471,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Readings in the journal that could not be read, left out of the list: %1.</source>
         <translation>Lecturas del registro que no se han podido leer, fuera de la lista: %1.</translation>
     </message>
+    <message>
+        <source>Import Spread…</source>
+        <translation>Importar tirada…</translation>
+    </message>
+    <message>
+        <source>Delete Spread…</source>
+        <translation>Eliminar tirada…</translation>
+    </message>
 </context>
 <context>
     <name>baralune::CardGuide</name>

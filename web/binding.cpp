@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,12 @@
 #include "draw.h"
 #include "json_writer.h"
 #include "language.h"
+#include "page_buffer.h"
 #include "picture_embedding.h"
 #include "reading.h"
 #include "rich_text_box.h"
 #include "small_faces.h"
+#include "spread_file.h"
 #include "spreads.h"
 
 namespace baralune::web {
@@ -235,9 +238,8 @@ RandomGenerator* PageRandom() {
   return ready ? &SharedRandom() : nullptr;
 }
 
-// The hand `list` names for `spread`, or why it is none.
-std::string ParseHand(int spread, std::string_view list, std::vector<CardIndex>& hand) {
-  if (!IsKnownSpread(static_cast<SpreadIndex>(spread))) return "no such spread";
+// The hand of `count` cards `list` names, or why it is none.
+std::string ParseHand(int count, std::string_view list, std::vector<CardIndex>& hand) {
   bool used[kDeckSize] = {};
   std::size_t at = 0;
   while (at <= list.size()) {
@@ -254,8 +256,19 @@ std::string ParseHand(int spread, std::string_view list, std::vector<CardIndex>&
     hand.push_back(static_cast<CardIndex>(card));
     at = end + 1;
   }
-  if (static_cast<int>(hand.size()) != SpreadOf(static_cast<SpreadIndex>(spread)).cards) {
-    return "wrong number of cards";
+  if (static_cast<int>(hand.size()) != count) return "wrong number of cards";
+  return {};
+}
+
+// Draws `count` distinct cards as a list separated by commas, or why none were drawn.
+std::string DrawList(int count, std::string& list) {
+  list.clear();
+  RandomGenerator* random = PageRandom();
+  if (random == nullptr) return "the browser gave no random numbers";
+  const std::vector<CardIndex> hand = DrawHand(count, *random);
+  for (std::size_t p = 0; p + 1 < hand.size(); ++p) {
+    if (p > 0) list += ',';
+    list += std::to_string(hand[p]);
   }
   return {};
 }
@@ -290,14 +303,43 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_catalogue() {
 EMSCRIPTEN_KEEPALIVE int baralune_read(int spread, const char* language, const char* cards) {
   g_last = {};
   std::vector<CardIndex> hand;
-  const std::string error = ParseHand(spread, cards ? cards : "", hand);
   const auto lang = LanguageFromCode(language ? language : "");
+  const std::string error =
+      IsKnownSpread(static_cast<SpreadIndex>(spread))
+          ? ParseHand(SpreadOf(static_cast<SpreadIndex>(spread)).cards, cards ? cards : "", hand)
+          : "no such spread";
   if (!error.empty() || !lang) {
     g_last.error = lang ? error : "unknown language";
     return 0;
   }
   PageWindows windows;
   RunReading(static_cast<SpreadIndex>(spread), windows, EnteredHand(hand), *lang);
+  g_last.json = DocumentJson(windows.ReportBox().document());
+  g_last.rtf = windows.ReportBox().TextRTF();
+  return 1;
+}
+
+// The same for a reader's own spread, its spread file in the buffer (see baralune_buffer):
+// checked whole as the desktop checks a file it imports before the engine sees it.
+EMSCRIPTEN_KEEPALIVE int baralune_read_own(const char* language, const char* cards) {
+  g_last = {};
+  interchange::SpreadFileResult read = interchange::ReadSpreadFile(PageBuffer());
+  const auto lang = LanguageFromCode(language ? language : "");
+  if (!read.spread || !lang) {
+    g_last.error = !lang ? "unknown language"
+                         : "not a spread: " + interchange::DescribeRefusal(read, Language::English);
+    return 0;
+  }
+  std::vector<CardIndex> hand;
+  const std::string error =
+      ParseHand(static_cast<int>(read.spread->positions.size()), cards ? cards : "", hand);
+  if (!error.empty()) {
+    g_last.error = error;
+    return 0;
+  }
+  PageWindows windows;
+  RunReading(std::make_shared<const SpreadDefinition>(std::move(*read.spread)), windows,
+             EnteredHand(hand), *lang);
   g_last.json = DocumentJson(windows.ReportBox().document());
   g_last.rtf = windows.ReportBox().TextRTF();
   return 1;
@@ -320,17 +362,18 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_error() {
 EMSCRIPTEN_KEEPALIVE const char* baralune_draw(int spread) {
   g_text.clear();
   if (!IsKnownSpread(static_cast<SpreadIndex>(spread))) return g_text.c_str();
-  RandomGenerator* random = PageRandom();
-  if (random == nullptr) {
-    g_last.error = "the browser gave no random numbers";
-    return g_text.c_str();
+  if (std::string error = DrawList(SpreadOf(static_cast<SpreadIndex>(spread)).cards, g_text);
+      !error.empty()) {
+    g_last.error = std::move(error);
   }
-  const std::vector<CardIndex> hand =
-      DrawHand(SpreadOf(static_cast<SpreadIndex>(spread)).cards, *random);
-  for (std::size_t p = 0; p + 1 < hand.size(); ++p) {
-    if (p > 0) g_text += ',';
-    g_text += std::to_string(hand[p]);
-  }
+  return g_text.c_str();
+}
+
+// The same for a reader's spread of `count` positions.
+EMSCRIPTEN_KEEPALIVE const char* baralune_draw_count(int count) {
+  g_text.clear();
+  if (count < 1 || count > static_cast<int>(kMaxSpreadPositions)) return g_text.c_str();
+  if (std::string error = DrawList(count, g_text); !error.empty()) g_last.error = std::move(error);
   return g_text.c_str();
 }
 

@@ -14,14 +14,15 @@
 #include "journal_reader.h"
 #include "journal_writer.h"
 #include "json_writer.h"
+#include "page_buffer.h"
 #include "reading_json.h"
+#include "spread_file.h"
 #include "spreads.h"
 
 namespace baralune::web {
 namespace {
 
-std::string g_buffer;  // bytes the page writes into, then asks about
-std::string g_out;     // what the last call below gave
+std::string g_out;  // what the last call below gave
 
 const char* RefusalKey(interchange::Refusal refusal) {
   switch (refusal) {
@@ -56,10 +57,27 @@ void AppendReading(std::string& out, const interchange::Reading& reading) {
   }
   out += "],\"language\":";
   AppendJsonString(out, LanguageCode(reading.language));
+  // The reader's spread as dealt, as its spread file has it: the page keeps it so and hands it
+  // back for the reading and for the journal file.
+  if (reading.ownSpread) {
+    out += ",\"own\":";
+    AppendJsonString(out, interchange::WriteSpreadFile(*reading.ownSpread));
+  }
+  // The reader's notes: the page has no editor of them, but keeps them as they came.
+  if (!reading.notes.empty()) {
+    out += ",\"notes\":";
+    AppendJsonString(out, reading.notes);
+  }
   out += '}';
 }
 
 }  // namespace
+
+std::string& PageBuffer() {
+  static std::string buffer;
+  return buffer;
+}
+
 }  // namespace baralune::web
 
 using namespace baralune;
@@ -69,16 +87,16 @@ extern "C" {
 
 // Room for `size` bytes the page writes in before calling one of the functions below.
 EMSCRIPTEN_KEEPALIVE char* baralune_buffer(int size) {
-  g_buffer.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  return g_buffer.data();
+  PageBuffer().assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  return PageBuffer().data();
 }
 
 // Reads the journal file in the buffer: {"refusal":"" or why,"readings":[...],"skipped":[n per
 // reason, in the reader's order]}.
 EMSCRIPTEN_KEEPALIVE const char* baralune_journal_read() {
-  const interchange::ReadResult result = interchange::ReadJournal(g_buffer);
-  g_buffer.clear();
-  g_buffer.shrink_to_fit();
+  const interchange::ReadResult result = interchange::ReadJournal(PageBuffer());
+  PageBuffer().clear();
+  PageBuffer().shrink_to_fit();
   g_out = "{\"refusal\":\"";
   g_out += RefusalKey(result.refusal);
   g_out += "\",\"readings\":[";
@@ -101,8 +119,10 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_journal_header() {
   return g_out.c_str();
 }
 
-// The file's line for one reading (line end included); the name and the date of birth are in
-// the buffer, name first, separated by a zero byte. "" when the reading is not one to write.
+// The file's line for one reading (line end included). The buffer holds its texts separated by
+// zero bytes: the name, the date of birth, the spread file of a reader's own spread (`spread`
+// kOwnSpread; empty for the four) and then its notes, the rest. "" when the reading is not one
+// to write.
 EMSCRIPTEN_KEEPALIVE const char* baralune_journal_line(double dealtMsecs, int utcOffsetSeconds,
                                                        int spread, int mode, const char* language,
                                                        const char* cards) {
@@ -110,14 +130,26 @@ EMSCRIPTEN_KEEPALIVE const char* baralune_journal_line(double dealtMsecs, int ut
   interchange::Reading reading;
   reading.dealtMsecs = static_cast<std::int64_t>(dealtMsecs);
   reading.utcOffsetSeconds = utcOffsetSeconds;
-  const std::string_view texts = g_buffer;
-  const std::size_t zero = texts.find('\0');
-  if (zero == std::string_view::npos) return g_out.c_str();
-  reading.name = texts.substr(0, zero);
-  reading.birthDate = texts.substr(zero + 1);
+  std::string_view texts = PageBuffer();
+  std::string_view fields[3];
+  for (std::string_view& field : fields) {
+    const std::size_t zero = texts.find('\0');
+    if (zero == std::string_view::npos) return g_out.c_str();
+    field = texts.substr(0, zero);
+    texts.remove_prefix(zero + 1);
+  }
+  reading.name = fields[0];
+  reading.birthDate = fields[1];
+  reading.notes = texts;
   const auto lang = LanguageFromCode(language ? language : "");
-  if (!lang || !IsKnownSpread(static_cast<SpreadIndex>(spread)) || mode < 0 || mode > 2) {
+  if (!lang || (!IsKnownSpread(static_cast<SpreadIndex>(spread)) && spread != kOwnSpread) ||
+      mode < 0 || mode > 2) {
     return g_out.c_str();
+  }
+  if (spread == kOwnSpread) {
+    interchange::SpreadFileResult own = interchange::ReadSpreadFile(fields[2]);
+    if (!own.spread) return g_out.c_str();
+    reading.ownSpread = std::move(own.spread);
   }
   reading.spread = static_cast<SpreadIndex>(spread);
   reading.mode = static_cast<interchange::Mode>(mode);

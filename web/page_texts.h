@@ -33,6 +33,8 @@ namespace baralune::web {
     QT_TRANSLATE_NOOP("WebPage", "Its readings could not be saved to a file: %1"),
     QT_TRANSLATE_NOOP("WebPage",
                       "Readings in the journal that could not be read, left out of the list: %1."),
+    QT_TRANSLATE_NOOP("WebPage", "Import Spread…"),
+    QT_TRANSLATE_NOOP("WebPage", "Delete Spread…"),
 };
 
 }  // namespace baralune::web

@@ -1,5 +1,5 @@
 // Baralune in the browser: the main form, and the way from it to a reading and back.
-import { engineReady, loadEngine, spreadTable, drawCards } from "./engine.js";
+import { engineReady, kOwnSpread, loadEngine, spreadTable, drawCards } from "./engine.js";
 import { initialLanguage, language, monthListName, setLanguage, tr } from "./i18n.js";
 import { openPicker, openTray, cardsTexts } from "./cards.js";
 import { showReading, resultTexts } from "./result.js";
@@ -7,18 +7,34 @@ import { sayFailure, showNotice, hideNotice } from "./notice.js";
 import { backToForm, languageChanged, showView } from "./views.js";
 import { keeping, setKeeping } from "./journal.js";
 import { openHistory, historyTexts } from "./history.js";
+import { ownSpreads, shapeOf } from "./spreads.js";
+import { deleteSpread, initSpreadActions, spreadActionTexts } from "./spread_actions.js";
 
 const $ = (id) => document.getElementById(id);
 const kMaxName = 32767;  // the longest name the desktop's field takes
 
+// The reader's spreads as the list shows them, after the four.
+let listed = [];
+
+// The spread the list has selected: {spread, own (its spread file)}, spread -1 for none.
+function selectedSpread() {
+  const index = $("spread").selectedIndex - 1;
+  const four = spreadTable().spreads.length;
+  if (index < four) return { spread: index, own: undefined, kept: null };
+  const kept = listed[index - four];
+  return { spread: kOwnSpread, own: kept.text, kept };
+}
+
 // What the form holds, as the reading needs it.
 function entries() {
+  const { spread, own } = selectedSpread();
   return {
     name: $("name").value,
     month: $("month").selectedIndex + 1,
     day: $("day").selectedIndex + 1,
     year: 1900 + $("year").selectedIndex,
-    spread: $("spread").selectedIndex - 1,
+    spread,
+    own,
     mode: (document.querySelector('input[name="mode"]:checked') || {}).value || "",
   };
 }
@@ -63,7 +79,7 @@ async function deal(event) {
   try {
     await engine();
     if (details.mode === "auto") {
-      showReading(details, drawCards(details.spread));
+      showReading(details, drawCards(details.spread, shapeOf(details).count));
     } else if (details.mode === "manual") {
       openTray(details);
     } else {
@@ -108,22 +124,25 @@ function formTexts() {
   showSpreads();
 }
 
-// The spread list (empty until the engine's table is there) and the text beside it.
-function showSpreads() {
+// The spread list, the four and then the reader's, and the text beside it; `select` is the
+// spread file of one to select.
+function showSpreads(select) {
   const list = $("spread");
   const selected = list.selectedIndex;
   const table = spreadTable();
-  const names = table ? table.languages[language()].spreads.map((s) => s.listText) : [];
-  fillList(list, ["", ...names], Math.max(selected, 0));
+  listed = ownSpreads();
+  const names = table.languages[language()].spreads.map((s) => s.listText);
+  const chosen = typeof select === "string" ? names.length + 1 + listed.findIndex((s) => s.text === select) : selected;
+  fillList(list, ["", ...names, ...listed.map((s) => s.definition.name)], Math.max(select === null ? 0 : chosen, 0));
   list.options[0].textContent = "";
   showDescription();
 }
 
 function showDescription() {
-  const spread = $("spread").selectedIndex - 1;
-  const table = spreadTable();
-  $("spread-description").textContent = spread >= 0 && table
-    ? table.languages[language()].spreads[spread].description
+  const chosen = selectedSpread();
+  $("delete-spread").disabled = chosen.kept === null;
+  $("spread-description").textContent = chosen.spread >= 0
+    ? shapeOf(chosen).description
     : tr("baralune::frmMain", "Welcome to Baralune or La Baraja Española! Know more about your future with the Spanish playing cards predicting your fortune! Just enter your name and date of birth, make the spread selection and get an instant reading!");
 }
 
@@ -135,6 +154,7 @@ function applyLanguage(code, remember) {
   cardsTexts();
   resultTexts();
   historyTexts();
+  spreadActionTexts();
   languageChanged();
 }
 
@@ -144,6 +164,14 @@ function start() {
   applyLanguage(initialLanguage(), false);
   $("language").addEventListener("change", () => applyLanguage($("language").value, true));
   $("spread").addEventListener("change", showDescription);
+  initSpreadActions((select) => {
+    $("form-message").hidden = true;
+    showSpreads(select);
+  }, (text) => say(text, $("import-spread")));
+  $("delete-spread").addEventListener("click", () => {
+    const { kept } = selectedSpread();
+    if (kept) deleteSpread(kept).catch(sayFailure);
+  });
   $("deal-form").addEventListener("submit", deal);
   $("keep-journal").checked = keeping();
   $("keep-journal").addEventListener("change", () => setKeeping($("keep-journal").checked));
@@ -158,7 +186,7 @@ function start() {
     $("deal").disabled = true;
     return;
   }
-  loadEngine().then(showSpreads).catch(sayFailure);
+  loadEngine().catch(sayFailure);
   if ("serviceWorker" in navigator) {
     const density = window.devicePixelRatio >= 1.5 ? "?density=2" : "";
     navigator.serviceWorker.register("sw.js" + density).catch(() => {

@@ -4,6 +4,7 @@ import { drawCards, spreadTable } from "./engine.js";
 import { language, tr } from "./i18n.js";
 import { backToForm, showView } from "./views.js";
 import { showReading } from "./result.js";
+import { shapeOf } from "./spreads.js";
 import { sayFailure } from "./notice.js";
 
 const $ = (id) => document.getElementById(id);
@@ -28,8 +29,8 @@ let dealTimer = 0;
 
 const pad = (card) => String(card).padStart(2, "0");
 const cardName = (card) => spreadTable().languages[language()].cardNames[card].replace(/\s+/g, " ").trim();
-const positionMeaning = (spread, position) => spreadTable().languages[language()].spreads[spread].positions[position - 1];
-const cardCount = () => spreadTable().spreads[details.spread].cards;
+const positionMeaning = (position) => shapeOf(details).positions[position - 1];
+const cardCount = () => shapeOf(details).count;
 
 // One Tab stop over `buttons`: the one at `index` takes it (and the focus, if asked).
 function rove(buttons, index, focus) {
@@ -136,7 +137,7 @@ function pickFromTray(index) {
   dealTimer = setTimeout(() => {
     dealTimer = 0;
     try {
-      showReading(details, drawCards(details.spread));
+      showReading(details, drawCards(details.spread, cardCount()));
     } catch (error) {
       sayFailure(error);
     }
@@ -146,7 +147,7 @@ function pickFromTray(index) {
 function showTrayPosition() {
   if (!details) return;
   const position = Math.min(picks.length + 1, cardCount());
-  $("tray-position").textContent = positionMeaning(details.spread, position);
+  $("tray-position").textContent = positionMeaning(position);
 }
 
 // ---- My Own Cards: the picker
@@ -271,7 +272,7 @@ function showPicks() {
   const count = cardCount();
   const position = Math.min(picks.length + 1, count);
   $("picker-number").textContent = tr("baralune::OwnCardsPicker", "Card %1 of %2", position, count);
-  $("picker-meaning").textContent = positionMeaning(details.spread, position);
+  $("picker-meaning").textContent = positionMeaning(position);
   $("picker-deal").disabled = !allPicked();
   $("picker-undo").disabled = picks.length === 0;
 }

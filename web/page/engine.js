@@ -40,18 +40,32 @@ function lastError() {
   return module.UTF8ToString(module.ccall("baralune_error", "number", [], []));
 }
 
-// Distinct cards for every position of `spread`, drawn with the browser's cryptographic
-// generator.
-export function drawCards(spread) {
-  const list = module.ccall("baralune_draw", "string", ["number"], [spread]);
+// The number the engine gives a reader's own spread: its definition travels beside it.
+export const kOwnSpread = catalogue.spreads.length;
+// The longest spread file Baralune reads.
+export const kMaxSpreadFileBytes = 1024 * 1024;
+
+// Distinct cards for every position of `spread` (of `count` positions for a reader's own),
+// drawn with the browser's cryptographic generator.
+export function drawCards(spread, count) {
+  const list = spread === kOwnSpread
+    ? module.ccall("baralune_draw_count", "string", ["number"], [count])
+    : module.ccall("baralune_draw", "string", ["number"], [spread]);
   if (!list) throw new Error("the cards could not be drawn: " + lastError());
   return list.split(",").map(Number);
 }
 
-// The reading of `cards`: its report as paragraphs of runs and pictures, and as RTF bytes.
-export function readCards(spread, language, cards) {
-  const ok = module.ccall("baralune_read", "number", ["number", "string", "string"],
-    [spread, language, cards.join(",")]);
+// The reading of `cards`: its report as paragraphs of runs and pictures, and as RTF bytes. A
+// reader's own spread comes as its spread file (`own`), which the engine checks first.
+export function readCards(spread, language, cards, own) {
+  let ok;
+  if (spread === kOwnSpread) {
+    handOver(new TextEncoder().encode(typeof own === "string" ? own : ""));
+    ok = module.ccall("baralune_read_own", "number", ["string", "string"], [language, cards.join(",")]);
+  } else {
+    ok = module.ccall("baralune_read", "number", ["number", "string", "string"],
+      [spread, language, cards.join(",")]);
+  }
   if (!ok) throw new Error("the reading could not be made: " + lastError());
   const report = JSON.parse(module.UTF8ToString(module.ccall("baralune_report_json", "number", [], [])));
   const at = module.ccall("baralune_rtf_data", "number", [], []);
@@ -73,11 +87,16 @@ export function journalFile(readings) {
   const parts = [module.UTF8ToString(module.ccall("baralune_journal_header", "number", [], []))];
   let leftOut = 0;
   for (const r of readings) {
-    const name = encoder.encode(r.name);
-    const birth = encoder.encode(r.birth);
-    const texts = new Uint8Array(name.length + 1 + birth.length);
-    texts.set(name, 0);
-    texts.set(birth, name.length + 1);
+    // The name, the date of birth, a reader's spread (or nothing) and the notes, separated by
+    // zero bytes; the notes last, as the only text that may hold one.
+    const own = r.spread === kOwnSpread ? String(r.own) : "";
+    const fields = [r.name, r.birth, own, typeof r.notes === "string" ? r.notes : ""].map((t) => encoder.encode(t));
+    const texts = new Uint8Array(fields.reduce((n, f) => n + f.length + 1, -1));
+    let at = 0;
+    for (const part of fields) {
+      texts.set(part, at);
+      at += part.length + 1;
+    }
     handOver(texts);
     const line = module.UTF8ToString(module.ccall("baralune_journal_line", "number",
       ["number", "number", "number", "number", "string", "string"],
@@ -92,4 +111,11 @@ export function journalFile(readings) {
 export function readJournalFile(bytes) {
   handOver(bytes);
   return JSON.parse(module.UTF8ToString(module.ccall("baralune_journal_read", "number", [], [])));
+}
+
+// The spread of a .baralune-spread file's bytes as the engine writes it again (`file`), or why
+// the file was refused, said in `language` (`refusal`).
+export function readSpreadFile(bytes, language) {
+  handOver(bytes);
+  return JSON.parse(module.UTF8ToString(module.ccall("baralune_spread_read", "number", ["string"], [language])));
 }

@@ -1,6 +1,7 @@
 // The History: the readings kept in the journal, the newest first, with the desktop's columns
 // and buttons; search as you type, open, delete, export as CSV, and the journal file out and in.
-import { journalFile, loadEngine, readJournalFile, spreadTable } from "./engine.js";
+import { journalFile, kOwnSpread, loadEngine, readJournalFile, spreadTable } from "./engine.js";
+import { definitionOf } from "./spreads.js";
 import { formatDate, language, tr } from "./i18n.js";
 import { addReadings, deleteReadings, fold, journalReadings, sayStoreTrouble } from "./journal.js";
 import { showKeptReading } from "./result.js";
@@ -52,14 +53,20 @@ function modeText(mode) {
   return [tr("baralune::HistoryWindow", "Automatic"), tr("baralune::HistoryWindow", "Manual"), tr("baralune::HistoryWindow", "Own cards")][mode] || "";
 }
 
+// The spread's name in the list: a reader's spread by its name when dealt.
+function spreadName(reading, lang) {
+  if (reading.spread === kOwnSpread) return (definitionOf(reading.own) || { name: "" }).name;
+  const spread = spreadTable().languages[lang].spreads[reading.spread];
+  return spread ? spread.listText : "";
+}
+
 function cells(reading) {
   const { local } = dealtParts(reading);
   const dealt = formatsNow().dateTime.format(local);
   const [y, m, d] = (reading.birth || "").split("-").map(Number);
   const valid = reading.birth && new Date(Date.UTC(y, m - 1, d)).getUTCMonth() === m - 1;
   const birth = valid ? shortDate(y, m, d) : reading.birth;
-  const spread = spreadTable().languages[language()].spreads[reading.spread];
-  return [dealt, reading.name, birth, spread ? spread.listText : "", modeText(reading.mode)];
+  return [dealt, reading.name, birth, spreadName(reading, language()), modeText(reading.mode)];
 }
 
 function row(reading) {
@@ -207,10 +214,10 @@ function isoDealt(reading) {
 export function csvOf(list, lang) {
   const names = spreadTable().languages[lang];
   const modes = ["automatic", "manual", "own_cards"];
-  let out = "date,name,birth_date,spread,mode,cards\r\n";
+  let out = "date,name,birth_date,spread,mode,cards,notes\r\n";
   for (const r of list) {
-    out += [isoDealt(r), r.name, r.birth, names.spreads[r.spread].listText, modes[r.mode],
-      r.cards.map((c) => names.cardNames[c]).join(" | ")].map(csvField).join(",") + "\r\n";
+    out += [isoDealt(r), r.name, r.birth, spreadName(r, lang), modes[r.mode],
+      r.cards.map((c) => names.cardNames[c]).join(" | "), r.notes || ""].map(csvField).join(",") + "\r\n";
   }
   return out;
 }

@@ -2,7 +2,8 @@
 // with what the desktop keeps, so that it can be listed, shown again and moved in a file. It
 // never leaves the device. Where the storage cannot be opened the page says so once and deals
 // on without it; a store found damaged is set aside, never emptied (see setAside).
-import { journalFile, loadEngine, spreadTable } from "./engine.js";
+import { journalFile, kOwnSpread, loadEngine, spreadTable } from "./engine.js";
+import { definitionOf } from "./spreads.js";
 import { download, today } from "./download.js";
 import { tr } from "./i18n.js";
 import { showNotice } from "./notice.js";
@@ -65,11 +66,14 @@ function done(transaction) {
 export function readable(reading) {
   if (!reading || typeof reading !== "object") return false;
   const { id, dealt, offset, name, birth, spread, mode, cards, language } = reading;
-  const kind = spreadTable().spreads[spread];
+  // A reading of the reader's own spread carries the spread as it was dealt.
+  const own = spread === kOwnSpread ? definitionOf(reading.own) : null;
+  const kind = own ? { cards: own.positions.length } : spreadTable().spreads[spread];
   return Number.isInteger(id) && Number.isFinite(dealt) && Number.isInteger(offset) &&
     Math.abs(offset) <= kMaxOffset && typeof name === "string" && typeof birth === "string" &&
     typeof reading.fold === "string" && Number.isInteger(spread) && kind !== undefined &&
     [0, 1, 2].includes(mode) && (language === "en" || language === "es") &&
+    (reading.notes === undefined || typeof reading.notes === "string") &&
     Array.isArray(cards) && cards.length === kind.cards && new Set(cards).size === cards.length &&
     cards.every((c) => Number.isInteger(c) && c >= 0 && c < 40);
 }

@@ -6,6 +6,7 @@ import { backToForm, onLanguageChange, showView } from "./views.js";
 import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
 import { record } from "./journal.js";
+import { shapeOf } from "./spreads.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -20,44 +21,63 @@ const pad = (card) => String(card).padStart(2, "0");
 const pct = (twips, whole) => `${(100 * twips / whole).toFixed(3)}%`;
 const names = () => spreadTable().languages[language()];
 
-function positioned(element, left, top, width, height, panelHeight) {
-  element.style.left = pct(left - kLeft, kWidth);
-  element.style.top = pct(top, panelHeight);
-  element.style.width = pct(width, kWidth);
-  if (height !== undefined) element.style.height = pct(height, panelHeight);
-  return element;
-}
-
-function spreadDisplay(spread, cards) {
+function spreadDisplay(details, cards) {
   const table = spreadTable();
-  const layout = table.spreads[spread];
-  const panelHeight = Math.max(...layout.places.map(([, top]) => top + table.cardHeight)) + 240;
+  const shape = shapeOf(details);
+  // A reader's spread may use the display's whole width; the four keep their proportions.
+  let left = kLeft;
+  let width = kWidth;
+  if (shape.own) {
+    const right = Math.max(kLeft + kWidth, ...shape.places.map(([l]) => l + table.cardWidth),
+      ...shape.captions.map((c) => c.left + c.width));
+    left = Math.min(kLeft, ...shape.places.map(([l]) => l), ...shape.captions.map((c) => c.left));
+    width = right - left;
+  }
+  const place = (element, l, t, w, h, panelHeight) => {
+    element.style.left = pct(l - left, width);
+    element.style.top = pct(t, panelHeight);
+    element.style.width = pct(w, width);
+    if (h !== undefined) element.style.height = pct(h, panelHeight);
+    return element;
+  };
+  const panelHeight = Math.max(...shape.places.map(([, top]) => top + table.cardHeight),
+    ...shape.captions.map((c) => c.top + c.height)) + 240;
   const display = $("spread-display");
   display.setAttribute("aria-label", tr("baralune::frmCartomancy", "Spread display"));
   const panel = document.createElement("div");
   panel.className = "panel";
-  panel.style.aspectRatio = `${kWidth} / ${panelHeight}`;
+  panel.style.aspectRatio = `${width} / ${panelHeight}`;
   const title = document.createElement("h2");
   title.className = "spread-title";
-  title.textContent = names().spreads[spread].reportName;
-  positioned(title, kTitleCentre - 2000, 0, 4000, 270, panelHeight);
-  panel.append(title);
-  if (layout.places.length === 21) {
-    for (const row of table.rowCaptions) {
-      const caption = document.createElement("span");
-      caption.className = "row-caption";
-      caption.textContent = {
-        PAST: tr("SpreadDisplay", "PAST"),
-        PRESENT: tr("SpreadDisplay", "PRESENT"),
-        FUTURE: tr("SpreadDisplay", "FUTURE"),
-      }[row.text] || row.text;
-      // Centred over where the desktop puts it, with room for a longer translation.
-      positioned(caption, row.left + row.width / 2 - 1000, row.top, 2000, row.height, panelHeight);
-      panel.append(caption);
-    }
+  title.textContent = shape.reportName;
+  if (shape.own) {
+    // A name of the reader's may be long: the display's whole width, cut short if need be.
+    title.classList.add("own");
+    title.title = shape.reportName;
+    place(title, left, 0, width, 270, panelHeight);
+  } else {
+    place(title, kTitleCentre - 2000, 0, 4000, 270, panelHeight);
   }
-  layout.places.forEach(([left, top], i) => {
-    const box = positioned(document.createElement("figure"), left, top, table.cardWidth, table.cardHeight, panelHeight);
+  panel.append(title);
+  for (const row of shape.captions) {
+    const caption = document.createElement("span");
+    caption.className = "row-caption";
+    caption.textContent = shape.own ? row.text : {
+      PAST: tr("SpreadDisplay", "PAST"),
+      PRESENT: tr("SpreadDisplay", "PRESENT"),
+      FUTURE: tr("SpreadDisplay", "FUTURE"),
+    }[row.text] || row.text;
+    if (shape.own) {
+      // Where the reader put it.
+      place(caption, row.left, row.top, row.width, row.height, panelHeight);
+    } else {
+      // Centred over where the desktop puts it, with room for a longer translation.
+      place(caption, row.left + row.width / 2 - 1000, row.top, 2000, row.height, panelHeight);
+    }
+    panel.append(caption);
+  }
+  shape.places.forEach(([l, top], i) => {
+    const box = place(document.createElement("figure"), l, top, table.cardWidth, table.cardHeight, panelHeight);
     box.className = "card-box";
     const face = document.createElement("img");
     face.src = `cards/large/${pad(cards[i])}.png`;
@@ -176,10 +196,10 @@ function whose(details, dealt) {
 }
 
 function render(language) {
-  const { report, rtf } = readCards(shown.details.spread, language, shown.cards);
+  const { report, rtf } = readCards(shown.details.spread, language, shown.cards, shown.details.own);
   shown.rtf = rtf;
   $("whose").textContent = whose(shown.details, shown.dealt);
-  spreadDisplay(shown.details.spread, shown.cards);
+  spreadDisplay(shown.details, shown.cards);
   reportView(report);
   resultTexts();
   showView("result-view");
@@ -200,6 +220,7 @@ export function showReading(details, cards) {
     name: details.name,
     birth: `${details.year}-${pad2(details.month)}-${pad2(details.day)}`,
     spread: details.spread,
+    ...(details.own !== undefined ? { own: details.own } : {}),
     mode: kModes[details.mode],
     cards: cards.slice(),
     language: language(),
@@ -209,7 +230,7 @@ export function showReading(details, cards) {
 // Shows a reading from the journal as it was first shown: in its own language.
 export function showKeptReading(kept) {
   const [year, month, day] = (kept.birth || "0-0-0").split("-").map(Number);
-  const details = { name: kept.name, year, month, day, spread: kept.spread, mode: "" };
+  const details = { name: kept.name, year, month, day, spread: kept.spread, own: kept.own, mode: "" };
   shown = { details, cards: kept.cards.slice(), dealt: new Date(kept.dealt), rtf: null, language: kept.language };
   render(kept.language);
 }
@@ -225,7 +246,9 @@ function suggestedFileName() {
   if (name === "" || name.startsWith(".")) name = "Baralune" + name;
   const d = shown.dealt;
   const day = `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, "0")}-${String(d.getDate()).padStart(2, "0")}`;
-  return `${name} - ${names().spreads[shown.details.spread].listText} - ${day}.rtf`;
+  // A reader's spread may be named with anything; its name too stays one file name.
+  const spread = shapeOf(shown.details).listText.replace(/[/\\:*?"<>|]/g, " ").replace(/\s+/g, " ").trim();
+  return `${name} - ${spread} - ${day}.rtf`;
 }
 
 function save() {

@@ -30,6 +30,19 @@ HANDS = {
     3: [39, 32, 34, 4, 6, 20, 22, 25, 27, 36, 29, 26, 30, 37, 24, 33, 35, 21, 19, 0, 15],
 }
 COUNTS = {s: len(h) for s, h in HANDS.items()}
+# A reader's spread of five cards in a cross reaching the display's right edge, with a row
+# caption, as its file has it; the hand fires a special interpretation.
+OWN_SPREAD = {
+    "format": "baralune-spread", "version": 1, "name": "Cruz del año",
+    "description": ["Five cards for the year ahead.", "Ask once, at the turn of the year."],
+    "positions": [{"text": f"Card {n}: {what}.", "left": left, "top": top} for n, (what, left, top) in
+                  enumerate((("the heart of the year", 4700, 2000), ("what stands behind", 3500, 2000),
+                             ("what lies ahead", 9400, 2000), ("what crowns it", 4700, 400),
+                             ("what lies beneath", 4700, 3600)), 1)],
+    "row_captions": [{"text": "AÑO", "left": 200, "top": 2500, "width": 1500}],
+}
+OWN_HAND = [20, 0, 29, 5, 36]
+OWN = 4  # the list's first reader's spread, after the four
 
 
 class Server:
@@ -118,6 +131,24 @@ class BrowserTest(unittest.TestCase):
     def shown(self, view):
         return self.by_id(view).is_displayed()
 
+    def spread_file(self, spread):
+        path = os.path.join(self.profile.name, "Cruz.baralune-spread")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(spread if isinstance(spread, str) else json.dumps(spread, ensure_ascii=False, indent=2))
+        return path
+
+    def import_spread(self, spread):
+        """Imports `spread` (a file's text or its object) through Import Spread…"""
+        d = self.driver
+        path = self.spread_file(spread)
+        d.execute_script("document.getElementById('form-message').hidden = true;"
+                         "document.getElementById('spread-file').hidden = false;")
+        self.by_id("spread-file").send_keys(path)
+        d.execute_script("document.getElementById('spread-file').hidden = true")
+
+    def spread_names(self):
+        return [o.text for o in Select(self.by_id("spread")).options]
+
     def fill_form(self, name, spread, mode):
         field = self.by_id("name")
         field.clear()
@@ -131,7 +162,7 @@ class BrowserTest(unittest.TestCase):
         self.by_id("deal").click()
         if mode == "manual":
             self.wait_for(lambda: self.shown("manual-view"))
-            for card in d.find_elements(By.CSS_SELECTOR, ".tray-card")[:COUNTS[spread]]:
+            for card in d.find_elements(By.CSS_SELECTOR, ".tray-card")[:COUNTS.get(spread, 5)]:
                 card.click()
         elif mode == "own":
             self.wait_for(lambda: self.shown("picker-view"))
@@ -166,7 +197,8 @@ class BrowserTest(unittest.TestCase):
         return self.downloaded("save")
 
     def desktop_rtf(self, spread, language, hand):
-        return subprocess.run([DEAL, "--spread", str(spread), "--language", language, "--cards",
+        which = ["--spread-file", self.spread_file(OWN_SPREAD)] if spread == OWN else ["--spread", str(spread)]
+        return subprocess.run([DEAL, *which, "--language", language, "--cards",
                                ",".join(map(str, hand))], check=True, capture_output=True).stdout
 
     def shown_cards(self):
@@ -417,6 +449,114 @@ class BrowserTest(unittest.TestCase):
             d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                               {"identifier": deny["identifier"]})
 
+    # -- the reader's own spreads
+
+    def test_own_spread_imported_read_in_each_mode_and_deleted(self):
+        d = self.driver
+        d.execute_script("localStorage.removeItem('baralune.spreads')")
+        self.open()
+        self.import_spread(OWN_SPREAD)
+        self.wait_for(lambda: len(self.spread_names()) == 6)
+        self.assertEqual(self.spread_names()[5], "Cruz del año")
+        self.assertEqual(Select(self.by_id("spread")).first_selected_option.text, "Cruz del año")
+        self.assertEqual(self.by_id("spread-description").text,
+                         "Five cards for the year ahead.\nAsk once, at the turn of the year.")
+        self.assertEqual(self.axe_violations(), [])
+        # Kept through a reload; read in each mode, and the desktop's RTF in each language.
+        for language, modes in (("en", ("own", "manual", "auto")), ("es", ("own",))):
+            self.open(language)
+            for mode in modes:
+                with self.subTest(language=language, mode=mode):
+                    if mode == "manual":
+                        self.fill_form("Ana María", OWN, mode)
+                        self.by_id("deal").click()
+                        self.wait_for(lambda: self.shown("manual-view"))
+                        self.assertEqual(self.by_id("tray-position").text, "Card 1: the heart of the year.")
+                        self.by_id("manual-back").click()
+                    self.deal(OWN, mode, OWN_HAND)
+                    self.assertEqual(len(self.shown_cards()), 5)
+                    self.assertEqual(self.by_id("spread-display").find_element(By.CLASS_NAME, "row-caption").text, "AÑO")
+                    if mode == "own":
+                        self.assertEqual(self.saved_rtf(), self.desktop_rtf(OWN, language, OWN_HAND))
+                        self.assertEqual(d.execute_script("return window.savedName"),
+                                         "Ana María - Cruz del año - " + time.strftime("%Y-%m-%d") + ".rtf")
+                    if language == "es":
+                        self.assertEqual(self.axe_violations(), [])
+                        # The card at the display's right edge lies inside it.
+                        panel = d.find_element(By.CSS_SELECTOR, "#spread-display .panel").rect
+                        right = max(b.rect["x"] + b.rect["width"] for b in d.find_elements(By.CSS_SELECTOR, ".card-box"))
+                        self.assertLessEqual(right, panel["x"] + panel["width"] + 0.5)
+                    self.by_id("result-back").click()
+        self.open()
+        # Hostile or clashing files change nothing; a clash is offered a new name.
+        kept = d.execute_script("return localStorage.getItem('baralune.spreads')")
+        overlapping = json.loads(json.dumps(OWN_SPREAD))
+        overlapping["positions"][1]["left"] = 4000
+        for spread, message in ((overlapping, "cards 1 and 2 overlap"), (dict(OWN_SPREAD, name="x" * 100_000),
+                                "the spread's name is too long"), ("[" * 100_000, "the file is not a Baralune spread")):
+            self.import_spread(spread)
+            self.wait_for(lambda: self.by_id("form-message").is_displayed())
+            self.assertEqual(self.by_id("form-message").text,
+                             f"Nothing was imported from Cruz.baralune-spread: {message}")
+        self.import_spread(OWN_SPREAD)
+        self.wait_for(lambda: self.by_id("spread-dialog").is_displayed())
+        self.assertEqual(self.by_id("spread-question").text,
+                         "A spread named Cruz del año exists already. Import this one as Cruz del año (2)?")
+        self.assertEqual(d.switch_to.active_element, self.by_id("spread-no"))
+        ActionChains(d).send_keys(Keys.ENTER).perform()
+        self.assertEqual(d.execute_script("return localStorage.getItem('baralune.spreads')"), kept)
+        self.assertEqual(len(self.spread_names()), 6)
+        # Delete asks first, Cancel the default.
+        Select(self.by_id("spread")).select_by_index(OWN + 1)
+        self.by_id("delete-spread").click()
+        self.assertEqual(self.by_id("spread-question").text,
+                         "Delete the spread Cruz del año? Readings already dealt with it keep it.")
+        ActionChains(d).send_keys(Keys.ENTER).perform()
+        self.assertEqual(len(self.spread_names()), 6)
+        self.by_id("delete-spread").click()
+        self.by_id("spread-yes").click()
+        self.assertEqual(len(self.spread_names()), 5)
+        self.assertFalse(self.by_id("delete-spread").is_enabled())
+
+    def test_journal_keeps_own_spread_readings_and_carries_them_in_files(self):
+        """A desktop journal file with a reading of a reader's spread comes in, lists, reopens
+        with the desktop's RTF and goes out byte for byte; one dealt here goes out with its spread."""
+        d = self.driver
+        self.clear_journal()
+        d.execute_script("localStorage.removeItem('baralune.spreads')")
+        # The browser has no notes editor, but keeps a reading's notes as they came.
+        lines = [{"dealt": "2026-03-13T09:00:00.000+00:00", "name": "Pepe", "birth_date": "", "spread": "three_card",
+                  "mode": "manual", "cards": [1, 2, 3], "language": "en", "notes": "Asked \"twice\",\r\nthen\u0000 again."},
+                 {"dealt": "2026-03-14T21:05:09.250+01:00", "name": "Lucía", "birth_date": "1990-02-03",
+                  "spread": "own", "mode": "own_cards", "cards": OWN_HAND, "language": "es",
+                  "own_spread": OWN_SPREAD, "notes": "Un año de cambios. 🌙"}]
+        data = ('{"format":"baralune-journal","version":1}\n' + "".join(
+            json.dumps(line, ensure_ascii=False, separators=(",", ":")) + "\n" for line in lines)).encode("utf-8")
+        self.open_history()
+        self.assertEqual(self.import_journal(data), "Readings added to the journal: 2.")
+        self.assertEqual(self.history_rows()[0][3], "Cruz del año")
+        self.assertEqual(self.downloaded("history-export-journal"), data)
+        d.find_element(By.CSS_SELECTOR, "#history-rows tr").click()
+        self.by_id("history-open").click()
+        self.wait_for(lambda: self.shown("result-view"))
+        self.assertEqual(self.saved_rtf(), self.desktop_rtf(OWN, "es", OWN_HAND))
+        # Dealt here of an imported spread, then the spread deleted: the reading keeps it.
+        self.by_id("result-back").click()
+        self.import_spread(OWN_SPREAD)
+        self.wait_for(lambda: len(self.spread_names()) == 6)
+        self.deal(OWN, "own", OWN_HAND)
+        self.wait_for(lambda: len(self.kept()) == 3)
+        d.execute_script("localStorage.removeItem('baralune.spreads')")
+        self.open()
+        self.open_history()
+        exported = self.downloaded("history-export-journal").decode("utf-8").splitlines()
+        dealt = json.loads(exported[3])
+        self.assertEqual((dealt["spread"], dealt["own_spread"], dealt["cards"]), ("own", OWN_SPREAD, OWN_HAND))
+        d.find_element(By.CSS_SELECTOR, "#history-rows tr").click()
+        self.by_id("history-open").click()
+        self.wait_for(lambda: self.shown("result-view"))
+        self.assertEqual(self.saved_rtf(), self.desktop_rtf(OWN, "en", OWN_HAND))
+
     # -- the tests
 
     def test_every_spread_in_each_language_and_mode(self):
@@ -464,14 +604,16 @@ class BrowserTest(unittest.TestCase):
 
     def test_the_engine_refuses_hands_it_cannot_read(self):
         refused = self.driver.execute_async_script("""
-            const done = arguments[0];
+            const good = arguments[0], spread = JSON.parse(good), done = arguments[1];
             import('./engine.js').then((engine) => done([
               [0, "en", [1, 2]], [0, "en", [1, 1, 2]], [0, "en", [1, 2, 40]], [0, "en", [1, 2, -1]],
               [0, "fr", [1, 2, 3]], [4, "en", [1, 2, 3]], [0, "en", ["1x", 2, 3]],
-            ].map(([spread, language, cards]) => {
-              try { engine.readCards(spread, language, cards); return "read"; }
+              [4, "en", [1, 2, 3, 4, 5], spread], [4, "en", [1, 2, 3, 4], good], [4, "fr", [1, 2, 3, 4, 5], good],
+              [4, "en", [1, 2, 3, 4, 5], good.replace("4700", "4000")], [4, "en", [1, 2, 3, 4, 5], good.slice(0, 99)],
+            ].map(([spread, language, cards, own]) => {
+              try { engine.readCards(spread, language, cards, own); return "read"; }
               catch (e) { return e.message; }
-            })));""")
+            })));""", json.dumps(OWN_SPREAD))
         self.assertTrue(all(r.startswith("the reading could not be made") for r in refused), refused)
 
     def test_a_browser_without_webassembly_is_told_so(self):
@@ -510,7 +652,7 @@ class BrowserTest(unittest.TestCase):
         d = self.driver
         keys = lambda *k: ActionChains(d).send_keys(*k).perform()
         keys("Kim", Keys.TAB, Keys.TAB, Keys.TAB, Keys.TAB)  # name, month, day, year
-        keys(Keys.DOWN, Keys.TAB, Keys.DOWN, Keys.DOWN, Keys.TAB, Keys.ENTER)  # spread 0, own cards
+        keys(Keys.DOWN, Keys.TAB, Keys.TAB, Keys.DOWN, Keys.DOWN, Keys.TAB, Keys.ENTER)  # spread 0, past Import Spread…, own cards
         self.wait_for(lambda: self.shown("picker-view"))
         keys(Keys.ENTER, Keys.RIGHT, Keys.ENTER, Keys.END, Keys.ENTER, Keys.BACKSPACE,
              Keys.HOME, Keys.DOWN, Keys.ENTER, Keys.ENTER)
