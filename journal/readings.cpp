@@ -1,5 +1,6 @@
 #include "readings.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -161,7 +162,7 @@ QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
   query.addBindValue(FoldForSearch(notes));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec()) return SqlReason(query.lastError());
-  if (query.numRowsAffected() != 1) return QStringLiteral("the reading is no longer kept");
+  if (query.numRowsAffected() != 1) return QCoreApplication::translate("Journal", "the reading is no longer kept");
   return {};
 }
 

@@ -121,6 +121,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Your notes could not be kept in the journal: %1</source>
         <translation>No se pudieron guardar tus notas en el registro: %1</translation>
     </message>
+    <message>
+        <source>the reading is no longer kept</source>
+        <translation>la lectura ya no está en el registro</translation>
+    </message>
 </context>
 <context>
     <name>JournalFileActions</name>
