@@ -47,20 +47,11 @@ ReplaceResult RefusedType(mode_t mode) {
   return Refused(Refusal::NotRegular);
 }
 
-// A link someone else left in a shared sticky folder (such as /tmp) is not followed, as the
-// kernel's protected_symlinks would not follow it.
-bool IsPlantedLink(const std::string& link, const struct stat& st) {
-  const std::string folder = FolderOf(link);
-  struct stat dir {};
-  if (stat(folder.empty() ? "." : folder.c_str(), &dir) != 0) return false;
-  return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != SharedFolderUser() &&
-         st.st_uid != dir.st_uid;
-}
-
-// A file someone else owns in a shared sticky folder (such as /tmp) is not written, as the
-// kernel's protected_regular would not open it: the superuser would hand the reading to them.
-bool IsOthersFile(const std::string& file, const struct stat& st) {
-  const std::string folder = FolderOf(file);
+// Whether `path` is someone else's entry in a shared sticky folder (such as /tmp): the kernel's
+// protected_symlinks would not follow such a link, nor protected_regular open such a file (the
+// superuser would hand the reading to them), and neither does Baralune.
+bool IsOthersInStickyFolder(const std::string& path, const struct stat& st) {
+  const std::string folder = FolderOf(path);
   struct stat dir {};
   if (stat(folder.empty() ? "." : folder.c_str(), &dir) != 0) return false;
   return (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH) && st.st_uid != SharedFolderUser() &&
@@ -75,7 +66,7 @@ ReplaceResult FollowLinks(std::string& path, struct stat& st, bool& exists) {
     if (!exists) return errno == ENOENT ? ReplaceResult{} : Failed(errno);
     if (!S_ISLNK(st.st_mode)) return {};
     if (hops == 40) return Failed(ELOOP);
-    if (IsPlantedLink(path, st)) return Refused(Refusal::PlantedLink);
+    if (IsOthersInStickyFolder(path, st)) return Refused(Refusal::PlantedLink);
     char target[PATH_MAX];
     const ssize_t n = readlink(path.c_str(), target, sizeof target);
     if (n < 0) return Failed(errno);
@@ -132,7 +123,7 @@ ReplaceResult ReplaceFile(const std::string& path, std::string_view bytes) {
   if (ReplaceResult followed = FollowLinks(target, st, exists); !followed.ok()) return followed;
   if (exists) {
     if (!S_ISREG(st.st_mode)) return RefusedType(st.st_mode);
-    if (IsOthersFile(target, st)) return Refused(Refusal::OthersFile);
+    if (IsOthersInStickyFolder(target, st)) return Refused(Refusal::OthersFile);
     // Judged on the mode too, since the superuser may write to anything.
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Refused(Refusal::ReadOnly);
     if (access(target.c_str(), W_OK) != 0) return Failed(errno);

@@ -103,6 +103,7 @@ void LayoutItem::keyPressEvent(QKeyEvent* event) {
 void LayoutItem::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   setFocus(Qt::MouseFocusReason);
+  raise();  // the card in hand passes over the others
   m_grip = event->position().toPoint();
   m_holding = true;
   m_dragged = false;
