@@ -162,7 +162,8 @@ QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
   query.addBindValue(FoldForSearch(notes));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec()) return SqlReason(query.lastError());
-  if (query.numRowsAffected() != 1) return QCoreApplication::translate("Journal", "the reading is no longer kept");
+  if (query.numRowsAffected() != 1)
+    return QCoreApplication::translate("Journal", "the reading is no longer kept");
   return {};
 }
 

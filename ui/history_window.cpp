@@ -530,7 +530,9 @@ StatisticsWindow* HistoryWindow::ShowStatistics() {
   return m_statistics;
 }
 
-StatisticsWindow* HistoryWindow::Statistics() const { return m_statistics; }
+StatisticsWindow* HistoryWindow::Statistics() const {
+  return m_statistics;
+}
 
 void HistoryWindow::UpdateStatistics() {
   if (m_statistics == nullptr || m_connection == nullptr || !m_connection->IsOpen()) return;
