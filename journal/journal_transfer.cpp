@@ -86,13 +86,11 @@ Entry FromTravelling(const interchange::Reading& reading) {
 
 JournalExport ExportJournal(QSqlDatabase& db) {
   JournalExport result;
-  const std::vector<Entry> entries = LoadList(db, QString(), &result.leftOut, &result.failure);
+  const std::vector<Entry> entries = LoadAsAdded(db, &result.leftOut, &result.failure);
   if (!result.failure.isEmpty()) return result;
   std::vector<interchange::Reading> readings;
   readings.reserve(entries.size());
-  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-    readings.push_back(ToTravelling(*entry));
-  }
+  for (const Entry& entry : entries) readings.push_back(ToTravelling(entry));
   result.text = interchange::WriteJournal(readings);
   result.written = static_cast<int>(readings.size());
   return result;

@@ -18,7 +18,14 @@ const QString kListSql = QStringLiteral(
     "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name,"
     " notes <> ''%1"
     " FROM reading WHERE ? = '' OR instr(name_folded, ?) > 0 OR instr(notes_folded, ?) > 0"
-    " ORDER BY id DESC");
+    " ORDER BY %2");
+
+// Newest dealt first, as the History lists them; a journal imported from elsewhere keeps the
+// time its readings were dealt, not the order they arrived in.
+const QString kNewestDealt = QStringLiteral("dealt DESC, id DESC");
+// The order readings were kept in, which a journal file keeps so that importing a file and
+// exporting it again gives the same file.
+const QString kAsAdded = QStringLiteral("id");
 
 // The columns after the list's own where a whole reading is read.
 const QString kWholeColumns = QStringLiteral(", cards, spread_file, notes");
@@ -91,9 +98,9 @@ QString Finish(QSqlDatabase& db, QString why) {
 // Runs the History's list with `extraColumns` after its own, or `sql` made of it: one filter
 // for the table, the export and the statistics alike.
 bool RunList(QSqlQuery& query, const QString& search, const QString& extraColumns,
-             const QString& sql = {}) {
+             const QString& sql = {}, const QString& order = kNewestDealt) {
   const QString needle = FoldForSearch(search);
-  if (!query.prepare(sql.isEmpty() ? kListSql.arg(extraColumns) : sql)) return false;
+  if (!query.prepare(sql.isEmpty() ? kListSql.arg(extraColumns, order) : sql)) return false;
   for (int i = 0; i < 3; ++i) query.addBindValue(needle);
   return query.exec();
 }
@@ -162,8 +169,9 @@ QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
   query.addBindValue(FoldForSearch(notes));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec()) return SqlReason(query.lastError());
-  if (query.numRowsAffected() != 1)
+  if (query.numRowsAffected() != 1) {
     return QCoreApplication::translate("Journal", "the reading is no longer kept");
+  }
   return {};
 }
 
@@ -194,13 +202,15 @@ bool SelectList(QSqlQuery& query, const QString& search) {
 
 bool SelectListedCards(QSqlQuery& query, const QString& search) {
   // Only the columns asked for are read: SQLite flattens the list into this query.
-  const QString listed = kListSql.arg(QStringLiteral(", cards"));
+  const QString listed = kListSql.arg(QStringLiteral(", cards"), kNewestDealt);
   return RunList(query, search, QString(),
                  QStringLiteral("SELECT dealt, utc_offset, spread, cards FROM (%1)").arg(listed));
 }
 
-std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
-                            QString* failure) {
+namespace {
+
+std::vector<Entry> LoadRows(QSqlDatabase& db, const QString& search, const QString& order,
+                            int* leftOut, QString* failure) {
   std::vector<Entry> entries;
   if (leftOut != nullptr) *leftOut = 0;
   QSqlQuery query(db);
@@ -209,7 +219,7 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
     if (failure != nullptr) *failure = SqlReason(query.lastError());
     return entries;
   };
-  if (!RunList(query, search, kWholeColumns)) return failed();
+  if (!RunList(query, search, kWholeColumns, {}, order)) return failed();
   while (query.next()) {
     if (auto entry = FromRow(query)) {
       entries.push_back(std::move(*entry));
@@ -220,6 +230,17 @@ std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOu
   // A page that cannot be read ends the rows early: not the whole list.
   if (query.lastError().isValid()) return failed();
   return entries;
+}
+
+}  // namespace
+
+std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut,
+                            QString* failure) {
+  return LoadRows(db, search, kNewestDealt, leftOut, failure);
+}
+
+std::vector<Entry> LoadAsAdded(QSqlDatabase& db, int* leftOut, QString* failure) {
+  return LoadRows(db, QString(), kAsAdded, leftOut, failure);
 }
 
 }  // namespace baralune::journal

@@ -30,9 +30,10 @@ QString Remove(QSqlDatabase& db, const std::vector<std::int64_t>& ids);
 // reason (a reading no longer kept is one).
 QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes);
 
-// The readings whose name or notes contain `search` (compared folded), newest first, as the
-// History lists them. Columns: id, dealt, utc_offset, name, birth_date, spread, mode, language,
-// spread_name (of a reader's own spread, else empty), whether it has notes.
+// The readings whose name or notes contain `search` (compared folded), newest dealt first (ties:
+// the later kept first), as the History lists them. Columns: id, dealt, utc_offset, name,
+// birth_date, spread, mode, language, spread_name (of a reader's own spread, else empty), whether
+// it has notes.
 enum ListColumn {
   kId,
   kDealt,
@@ -56,6 +57,9 @@ bool SelectListedCards(QSqlQuery& query, const QString& search);
 // (see Load); `failure` is SQLite's reason when the list could not be read at all.
 std::vector<Entry> LoadList(QSqlDatabase& db, const QString& search, int* leftOut = nullptr,
                             QString* failure = nullptr);
+// Every reading, whole, in the order they were kept (oldest first), as a journal file lists them.
+std::vector<Entry> LoadAsAdded(QSqlDatabase& db, int* leftOut = nullptr,
+                               QString* failure = nullptr);
 
 // The time kept for a reading as the local time it was dealt, with its offset.
 QDateTime DealtTime(std::int64_t msecsSinceEpoch, int utcOffsetSeconds);

@@ -52,16 +52,18 @@ TEST_F(JournalTest, ReadingsComeBackWholeNewestFirstAndTheSearchFoldsAccents) {
   Connection connection(Path(), false);
   const QStringList names = {QStringLiteral("José \"Pepe\", Ruiz\nline two"),
                              QStringLiteral("Maria"), QStringLiteral("JOSEFA 🌙 مريم")};
-  for (int i = 0; i < names.size(); ++i) {
-    ASSERT_EQ(Insert(connection.Db(),
-                     SampleEntry(names[i], static_cast<SpreadIndex>(i + 1), i * 1800 - 3600)),
-              QString());
-  }
+  // Each dealt an hour after the one before, on clocks half an hour apart.
+  auto sample = [&](int i) {
+    Entry entry = SampleEntry(names[i], static_cast<SpreadIndex>(i + 1), i * 1800 - 3600);
+    entry.dealt = entry.dealt.addSecs(i * 3600);
+    return entry;
+  };
+  for (int i = 0; i < names.size(); ++i) ASSERT_EQ(Insert(connection.Db(), sample(i)), QString());
   const std::vector<Entry> all = LoadList(connection.Db(), {});
   ASSERT_EQ(all.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     const Entry& got = all[static_cast<std::size_t>(2 - i)];
-    const Entry want = SampleEntry(names[i], static_cast<SpreadIndex>(i + 1), i * 1800 - 3600);
+    const Entry want = sample(i);
     EXPECT_EQ(got.name, want.name);
     EXPECT_EQ(got.birthDate, want.birthDate);
     EXPECT_EQ(got.spread, want.spread);

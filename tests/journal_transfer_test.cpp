@@ -1,11 +1,13 @@
 // A journal carried through its file to another journal and back: every reading arrives once,
 // the same to the byte, and the file written again is the file read; a second import adds
-// nothing; an import that fails part way leaves the journal as it was.
+// nothing; an import that fails part way leaves the journal as it was; the History lists
+// readings by when they were dealt.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QSqlQuery>
 
+#include "csv.h"
 #include "journal_test_files.h"
 #include "journal_transfer.h"
 #include "reading.h"
@@ -99,6 +101,51 @@ TEST_F(JournalTransferTest, FiveHundredReadingsTravelThereAndBackUnchangedAndNev
   near[1].name += " ";
   std::swap(near[2].cards[0], near[2].cards[1]);
   EXPECT_EQ(ImportReadings(third.Db(), near).added, 3);
+}
+
+// Readings dealt months ago, imported after today's, are listed below it: by when they were
+// dealt, not when they arrived. The file keeps the order they arrived in, and so reads back
+// and writes out again the same.
+TEST_F(JournalTransferTest, ImportedOlderReadingsAreListedByWhenTheyWereDealt) {
+  std::vector<Entry> older = Varied(4);
+  const qint64 today = 1'760'000'000'000LL;
+  const qint64 ago[] = {90, 30, 120, 30};  // days; two dealt at the same moment
+  for (std::size_t i = 0; i < older.size(); ++i) {
+    older[i].dealt = DealtTime(today - ago[i] * 86'400'000LL, 3600);
+  }
+  Entry newest = Varied(5)[4];
+  newest.dealt = DealtTime(today, -18000);
+  Connection journal(Journal("journal.sqlite"), false);
+  ASSERT_EQ(Insert(journal.Db(), newest), QString());
+  std::vector<interchange::Reading> file;
+  for (const Entry& entry : older) file.push_back(ToTravelling(entry));
+  ASSERT_EQ(ImportReadings(journal.Db(), file).added, 4);
+
+  // Newest dealt first; of the two dealt together, the one kept later.
+  const std::vector<Entry> listed = LoadList(journal.Db(), {});
+  const std::vector<const Entry*> expected = {&newest, &older[3], &older[1], &older[0], &older[2]};
+  ASSERT_EQ(listed.size(), expected.size());
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    EXPECT_EQ(ToTravelling(listed[i]), ToTravelling(*expected[i])) << i;
+  }
+  QSqlQuery query(journal.Db());
+  ASSERT_TRUE(SelectList(query, {}));
+  for (const Entry& entry : listed) {
+    ASSERT_TRUE(query.next());
+    EXPECT_EQ(query.value(kId).toLongLong(), entry.id);
+  }
+  const CsvExport csv = ExportCsv(journal.Db(), {}, Language::English);
+  EXPECT_EQ(csv.csv, ToCsv(listed, Language::English));
+
+  // The file lists them as they were kept, and carried to another journal comes back the same.
+  const JournalExport exported = ExportJournal(journal.Db());
+  const interchange::ReadResult read = interchange::ReadJournal(exported.text);
+  ASSERT_EQ(read.readings.size(), 5u);
+  EXPECT_EQ(read.readings[0], ToTravelling(newest));
+  EXPECT_EQ(read.readings[1], file[0]);
+  Connection other(Journal("other.sqlite"), false);
+  ASSERT_EQ(ImportReadings(other.Db(), read.readings).added, 5);
+  EXPECT_EQ(ExportJournal(other.Db()).text, exported.text);
 }
 
 TEST_F(JournalTransferTest, AnImportThatFailsPartWayAddsNothing) {

@@ -1,5 +1,6 @@
-// The History: the readings kept in the journal, the newest first, with the desktop's columns
-// and buttons; search as you type, open, delete, export as CSV, and the journal file out and in.
+// The History: the readings kept in the journal, the newest dealt first, with the desktop's
+// columns and buttons; search as you type, open, delete, export as CSV, and the journal file out
+// and in.
 import { journalFile, kOwnSpread, loadEngine, readJournalFile, spreadTable } from "./engine.js";
 import { definitionOf } from "./spreads.js";
 import { formatDate, language, tr } from "./i18n.js";
@@ -13,7 +14,7 @@ const $ = (id) => document.getElementById(id);
 const kChunk = 60;  // rows put in the table at a time (more than a screen holds); more on scrolling
 const kMaxFileBytes = 64 * 1024 * 1024;  // the journal file reader's limit
 
-let readings = [];  // every reading kept, the newest first
+let readings = [];  // every reading kept, the newest dealt first
 let matching = [];  // those the search finds
 let rendered = 0;
 let selected = null;  // the id of the reading selected
@@ -228,8 +229,8 @@ function exportCsv() {
 
 async function exportJournal() {
   await loadEngine();
-  // The oldest first, as they were dealt and kept.
-  const { text } = journalFile(readings.slice().reverse());
+  // In the order they were kept, oldest first: a file imported and exported again is the same.
+  const { text } = journalFile(readings.slice().sort((a, b) => a.id - b.id));
   download(text, "application/jsonl", tr("JournalFileActions", "Baralune journal %1", today()) + ".jsonl");
 }
 

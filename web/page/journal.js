@@ -206,14 +206,16 @@ export async function record(reading) {
   }
 }
 
-// Every reading kept that can be shown, the newest first, and how many could not be.
+// Every reading kept that can be shown, the newest dealt first (of those dealt at the same
+// moment, the later kept), and how many could not be. Readings imported from another device
+// keep when they were dealt: the order they were added says nothing of it.
 export async function journalReadings() {
   // Read once, not twice, when this opens the journal: nothing can have changed in between.
   const first = opening === null;
   const db = await openJournal();
   const records = first && checked ? checked : await promised(db.transaction(kStore).objectStore(kStore).getAll());
   checked = null;
-  const readings = records.filter(readable).reverse();
+  const readings = records.filter(readable).sort((a, b) => b.dealt - a.dealt || b.id - a.id);
   return { readings, unreadable: records.length - readings.length };
 }
 

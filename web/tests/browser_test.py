@@ -375,6 +375,29 @@ class BrowserTest(unittest.TestCase):
                          ("Ana María", "horseshoe", "automatic", kept["cards"], "en"))
         self.assertRegex(line["dealt"], r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d$")
 
+    def test_history_lists_by_when_dealt_and_the_file_by_when_kept(self):
+        """Readings dealt long ago, imported after one dealt today, are listed below it; the
+        journal file keeps the order they were kept in, and comes back the same."""
+        self.clear_journal()
+        self.deal(2, "auto")
+        self.wait_for(lambda: len(self.kept()) == 1)
+        self.open_history("history-from-result")
+        data, readings = self.journal_file(3)
+        header, *lines = data.decode("utf-8").splitlines()
+        older = ("\n".join([header, *reversed(lines)]) + "\n").encode("utf-8")
+        self.assertEqual(self.import_journal(older), "Readings added to the journal: 3.")
+        self.assertEqual([r[1] for r in self.history_rows()],
+                         ["Ana María", readings[2][3], readings[1][3], readings[0][3]])
+        csv = self.downloaded("history-export").decode("utf-8").split("\r\n")
+        self.assertEqual([line.split(",")[1] for line in csv[1:5]],
+                         ["Ana María", readings[2][3], readings[1][3], readings[0][3]])
+        exported = self.downloaded("history-export-journal")
+        self.assertEqual(exported.decode("utf-8").splitlines()[2:], list(reversed(lines)))
+        self.clear_journal()
+        self.open_history()
+        self.import_journal(exported)
+        self.assertEqual(self.downloaded("history-export-journal"), exported)
+
     def test_journal_refuses_hostile_files_and_changes_nothing(self):
         self.clear_journal()
         self.open_history()
