@@ -483,6 +483,10 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
         <source>Delete Spread…</source>
         <translation>Eliminar tirada…</translation>
     </message>
+    <message>
+        <source>&amp;Search by name:</source>
+        <translation>&amp;Buscar por nombre:</translation>
+    </message>
 </context>
 <context>
     <name>baralune::CardGuide</name>
@@ -586,14 +590,6 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>History - %1</source>
         <translation>Historial - %1</translation>
-    </message>
-    <message>
-        <source>&amp;Search by name:</source>
-        <translation>&amp;Buscar por nombre:</translation>
-    </message>
-    <message>
-        <source>Search by name</source>
-        <translation>Buscar por nombre</translation>
     </message>
     <message>
         <source>Readings</source>
@@ -717,6 +713,14 @@ También se aceptan las opciones propias de Qt, como -platform o -style.
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Search by name or notes:</source>
+        <translation>&amp;Buscar por nombre o notas:</translation>
+    </message>
+    <message>
+        <source>Search by name or notes</source>
+        <translation>Buscar por nombre o notas</translation>
     </message>
 </context>
 <context>

@@ -186,11 +186,11 @@ void HistoryWindow::CreateControls() {
   auto* layout = new QVBoxLayout(this);
 
   auto* searchRow = new QHBoxLayout();
-  auto* caption = new QLabel(tr("&Search by name:"), this);
+  auto* caption = new QLabel(tr("&Search by name or notes:"), this);
   caption->setObjectName(QStringLiteral("lblSearch"));
   m_search = new QLineEdit(this);
   m_search->setObjectName(QStringLiteral("txtSearch"));
-  m_search->setAccessibleName(tr("Search by name"));
+  m_search->setAccessibleName(tr("Search by name or notes"));
   m_search->setClearButtonEnabled(true);
   m_search->installEventFilter(this);
   caption->setBuddy(m_search);

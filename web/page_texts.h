@@ -34,6 +34,8 @@ namespace baralune::web {
     QT_TRANSLATE_NOOP("WebPage",
                       "Readings in the journal that could not be read, left out of the list: %1."),
     QT_TRANSLATE_NOOP("WebPage", "Import Spread…"),
+    // The page's History searches names only: it keeps notes but has no way to write them.
+    QT_TRANSLATE_NOOP("WebPage", "&Search by name:"),
     QT_TRANSLATE_NOOP("WebPage", "Delete Spread…"),
 };
 

@@ -275,7 +275,7 @@ async function importJournal(file) {
 
 export function historyTexts() {
   $("history-title").textContent = tr("Journal", "&History…").replace(/…$/, "");
-  $("history-search-label").textContent = tr("baralune::HistoryWindow", "&Search by name:");
+  $("history-search-label").textContent = tr("WebPage", "&Search by name:");
   $("history-table").setAttribute("aria-label", tr("baralune::HistoryWindow", "Readings"));
   const heads = [tr("baralune::HistoryWindow", "Date and time"), tr("baralune::HistoryWindow", "Name"), tr("baralune::HistoryWindow", "Date of birth"), tr("baralune::HistoryWindow", "Spread"), tr("baralune::HistoryWindow", "How dealt")];
   [...$("history-head").cells].forEach((cell, i) => { cell.textContent = heads[i]; });
