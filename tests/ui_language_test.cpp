@@ -2,6 +2,7 @@
 // chosen in, remembered for the next start.
 #include <QAction>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenu>
 
 #include "card_guide.h"
@@ -12,6 +13,7 @@
 #include "language_choice.h"
 #include "language_setting.h"
 #include "readings.h"
+#include "spreads_window.h"
 #include "statistics_window.h"
 #include "ui_test_support.h"
 
@@ -108,9 +110,10 @@ TEST_F(LanguageTest, TheReportWindowShowsTheSameReadingAgainInTheNewLanguageWith
   EXPECT_EQ(journal::LoadList(connection.Db(), {}).size(), 1u);  // kept once, when dealt
 }
 
-TEST_F(LanguageTest, AnOpenCardGuideAndStatisticsComeBackInTheNewLanguage) {
+TEST_F(LanguageTest, TheWindowsOpenBesideComeBackInTheNewLanguageAsTheyWere) {
   frmMain* main = OpenMainWindow();
   ShowCardGuide(main, 7);
+  ShowSpreadsWindow(main)->List()->setCurrentRow(2);
   HistoryWindow* history = ShowHistoryWindow(nullptr);
   ASSERT_NE(history->ShowStatistics(), nullptr);
 
@@ -122,6 +125,10 @@ TEST_F(LanguageTest, AnOpenCardGuideAndStatisticsComeBackInTheNewLanguage) {
   EXPECT_EQ(guide->lblName()->text(),
             QString::fromStdString(CatalogueIn(Language::Spanish).cardName[7]).simplified());
   EXPECT_FALSE(guide->windowTitle().startsWith(QStringLiteral("Card Guide")));
+  auto* spreads = Loaded<SpreadsWindow>("SpreadsWindow");
+  ASSERT_NE(spreads, nullptr);
+  EXPECT_EQ(spreads->List()->currentRow(), 2);
+  EXPECT_FALSE(spreads->windowTitle().startsWith(QStringLiteral("Spreads")));
   auto* reopened = Loaded<HistoryWindow>("HistoryWindow");
   ASSERT_NE(reopened, nullptr);
   ASSERT_NE(reopened->Statistics(), nullptr);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEventLoopLocker>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 #include "language_choice.h"
 #include "language_setting.h"
 #include "program.h"
+#include "spreads_window.h"
 
 namespace baralune {
 
@@ -72,28 +74,78 @@ void ReopenReportWindow(MDI* old, Language language) {
   }
 }
 
+// The windows open beside the main or report window: closed before a switch and opened again
+// after it in the new language, where they were. (The spread editor stays as it is: it may hold
+// unsaved work.)
+struct Companions {
+  bool history = false;
+  QString search;
+  QPoint historyPlace;
+  bool statistics = false;
+  bool guide = false;
+  int guideCard = -1;
+  QPoint guidePlace;
+  bool spreads = false;
+  int spreadsRow = -1;
+  QPoint spreadsPlace;
+};
+
+// Closes `window` now, so that the window opened in its place is not taken for it.
+void CloseNow(QWidget* window) {
+  window->close();
+  MarkUnloaded(window);
+}
+
+Companions CloseCompanions() {
+  Companions open;
+  if (auto* history = qobject_cast<HistoryWindow*>(FindLoadedWindow("HistoryWindow"))) {
+    open.history = true;
+    open.search = history->SearchField()->text();
+    open.historyPlace = history->pos();
+    open.statistics = history->Statistics() != nullptr;
+    CloseNow(history);
+  }
+  if (auto* guide = qobject_cast<CardGuide*>(FindLoadedWindow("CardGuide"))) {
+    open.guide = true;
+    open.guideCard = guide->Card();
+    open.guidePlace = guide->pos();
+    CloseNow(guide);
+  }
+  if (auto* spreads = qobject_cast<SpreadsWindow*>(FindLoadedWindow("SpreadsWindow"))) {
+    open.spreads = true;
+    open.spreadsRow = spreads->List()->currentRow();
+    open.spreadsPlace = spreads->pos();
+    CloseNow(spreads);
+  }
+  return open;
+}
+
+void ReopenCompanions(const Companions& open) {
+  if (open.history) {
+    HistoryWindow* history = ShowHistoryWindow(nullptr);
+    history->move(open.historyPlace);
+    history->SearchField()->setText(open.search);
+    if (open.statistics) history->ShowStatistics();
+  }
+  QWidget* owner = FindLoadedWindow("MDI");
+  if (owner == nullptr) owner = FindLoadedWindow("frmMain");
+  if (open.guide) ShowCardGuide(owner, open.guideCard)->move(open.guidePlace);
+  if (open.spreads) {
+    SpreadsWindow* spreads = ShowSpreadsWindow(owner);
+    spreads->move(open.spreadsPlace);
+    if (open.spreadsRow >= 0 && open.spreadsRow < spreads->List()->count()) {
+      spreads->List()->setCurrentRow(open.spreadsRow);
+    }
+  }
+}
+
 void Switch(QMainWindow* window, Language language) {
   auto* report = qobject_cast<MDI*>(window);
   // A reading shown again in the language it was dealt in is shown in the one chosen, even
   // when the program already speaks it.
   const bool reshow = report != nullptr && report->Details().language != language;
   if (language == AppliedLanguage() && !reshow) return;
-  // An open History comes back in the new language, where it was, with its search.
-  auto* history = qobject_cast<HistoryWindow*>(FindLoadedWindow("HistoryWindow"));
-  const bool hadHistory = history != nullptr;
-  const QString search = hadHistory ? history->SearchField()->text() : QString();
-  const QPoint place = hadHistory ? history->pos() : QPoint();
-  const bool hadStatistics = hadHistory && history->Statistics() != nullptr;
-  if (hadHistory) history->close();
-  // So does an open card guide, at the card it showed.
-  auto* guide = qobject_cast<CardGuide*>(FindLoadedWindow("CardGuide"));
-  const int guideCard = guide != nullptr ? guide->Card() : -1;
-  const QPoint guidePlace = guide != nullptr ? guide->pos() : QPoint();
-  const bool hadGuide = guide != nullptr;
-  if (hadGuide) {
-    guide->close();
-    MarkUnloaded(guide);
-  }
+  const Companions companions = CloseCompanions();
   if (language != AppliedLanguage()) {
     StoreLanguage(language);
     ApplyLanguage(language);
@@ -103,18 +155,7 @@ void Switch(QMainWindow* window, Language language) {
   } else if (report != nullptr) {
     ReopenReportWindow(report, language);
   }
-  if (hadHistory) {
-    HistoryWindow* fresh = ShowHistoryWindow(nullptr);
-    fresh->move(place);
-    fresh->SearchField()->setText(search);
-    if (hadStatistics) fresh->ShowStatistics();
-  }
-  if (hadGuide) {
-    QWidget* owner = FindLoadedWindow("MDI");
-    if (owner == nullptr) owner = FindLoadedWindow("frmMain");
-    CardGuide* again = ShowCardGuide(owner, guideCard);
-    again->move(guidePlace);
-  }
+  ReopenCompanions(companions);
 }
 
 }  // namespace
