@@ -1,6 +1,7 @@
 #include "spread_editor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,6 +12,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,6 +28,21 @@
 #include "spreads_window.h"
 
 namespace baralune {
+
+namespace {
+
+// Asks for room for the whole layout, which keeps the display's size, yet lets a small screen
+// have the window smaller, the layout then scrolling.
+class LayoutArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget() != nullptr ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
+  }
+};
+
+}  // namespace
 
 // A change to the spread, undone by showing the spread as it was before.
 class SpreadChange : public QUndoCommand {
@@ -159,7 +177,15 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
   connect(m_view, &SpreadLayoutView::moved, this, &SpreadEditor::onMoved);
   connect(m_view, &SpreadLayoutView::selected, this, [this](bool caption, int index) {
     caption ? SelectCaption(index) : SelectPosition(index);
+    if (QWidget* item = QApplication::focusWidget();
+        item != nullptr && m_view->isAncestorOf(item)) {
+      m_viewArea->ensureWidgetVisible(item, 0, 0);
+    }
   });
+  m_viewArea = new LayoutArea(this);
+  m_viewArea->setFrameShape(QFrame::NoFrame);
+  m_viewArea->setFocusPolicy(Qt::NoFocus);  // Tab goes to the cards, not to what holds them
+  m_viewArea->setWidget(m_view);
 
   auto label = [this](const QString& text, QWidget* buddy) {
     auto* l = new QLabel(text, this);
@@ -252,10 +278,9 @@ SpreadEditor::SpreadEditor(OwnSpreads::Spread spread) : QWidget(nullptr, Qt::Win
       this);
   hint->setWordWrap(true);
   auto* left = new QVBoxLayout;
-  left->addWidget(m_view);
+  left->addWidget(m_viewArea, 1);
   left->addWidget(hint);
   left->addLayout(arrange);
-  left->addStretch();
 
   auto* fields = new QGridLayout;
   int row = 0;
@@ -569,6 +594,11 @@ SpreadEditor* ShowSpreadEditor(OwnSpreads::Spread spread) {
   auto* editor = qobject_cast<SpreadEditor*>(FindLoadedWindow("SpreadEditor"));
   if (editor == nullptr) {
     editor = new SpreadEditor(std::move(spread));
+    // The whole layout where the screen has room for it: Qt alone would open the window at two
+    // thirds of the screen, the layout scrolled.
+    if (const QScreen* screen = editor->screen()) {
+      editor->resize(editor->sizeHint().boundedTo(screen->availableGeometry().size()));
+    }
     editor->show();
     CenterOnScreen(editor);
   }

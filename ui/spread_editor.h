@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QUndoStack;
 
 namespace baralune {
@@ -67,6 +68,7 @@ class SpreadEditor : public QWidget {
 
   QUndoStack* m_undo = nullptr;
   SpreadLayoutView* m_view = nullptr;
+  QScrollArea* m_viewArea = nullptr;  // holds m_view
   QLineEdit* m_txtName = nullptr;
   QPlainTextEdit* m_txtDescription = nullptr;
   QListWidget* m_lstPositions = nullptr;
