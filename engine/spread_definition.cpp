@@ -74,6 +74,10 @@ std::optional<std::size_t> PlainTextLength(std::string_view text) {
   return count;
 }
 
+bool CardInside(Place place) {
+  return Inside(place.left, place.top, kCardWidth, kCardHeight);
+}
+
 bool CardsOverlap(Place a, Place b) {
   return a.left < b.left + kCardWidth && b.left < a.left + kCardWidth &&
          a.top < b.top + kCardHeight && b.top < a.top + kCardHeight;
@@ -102,7 +106,7 @@ std::optional<SpreadProblem> CheckSpread(const SpreadDefinition& spread) {
     if (position.text.find_first_not_of(' ') == std::string::npos) {
       return SpreadProblem{Kind::EmptyPosition, i + 1};
     }
-    if (!Inside(position.place.left, position.place.top, kCardWidth, kCardHeight)) {
+    if (!CardInside(position.place)) {
       return SpreadProblem{Kind::Outside, i + 1};
     }
     for (int j = 0; j < i; ++j) {

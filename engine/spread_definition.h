@@ -88,6 +88,8 @@ SpreadDefinition DefinitionOf(SpreadIndex spread, Language language);
 
 // Whether two card boxes overlap.
 bool CardsOverlap(Place a, Place b);
+// Whether a card at `place` lies wholly in the room for cards.
+bool CardInside(Place place);
 
 // Characters in `text` when it is UTF-8 without control characters; none otherwise. Line
 // ends are control characters too: a paragraph is a paragraph, a name a line.

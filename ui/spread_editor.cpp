@@ -91,13 +91,9 @@ std::set<int> FaultyCards(const SpreadDefinition& spread) {
   std::set<int> faulty;
   const auto& positions = spread.positions;
   for (std::size_t i = 0; i < positions.size(); ++i) {
-    const Place p = positions[i].place;
-    if (p.left < kSpreadAreaLeft || p.top < kSpreadAreaTop ||
-        p.left + kCardWidth > kSpreadAreaRight || p.top + kCardHeight > kSpreadAreaBottom) {
-      faulty.insert(static_cast<int>(i));
-    }
+    if (!CardInside(positions[i].place)) faulty.insert(static_cast<int>(i));
     for (std::size_t j = 0; j < i; ++j) {
-      if (CardsOverlap(positions[j].place, p)) {
+      if (CardsOverlap(positions[j].place, positions[i].place)) {
         faulty.insert(static_cast<int>(i));
         faulty.insert(static_cast<int>(j));
       }

@@ -15,6 +15,14 @@ namespace baralune {
 
 namespace {
 
+QRect TitleRect() {
+  return look::TwipsRect(1500, 0, 7500, 270);
+}
+
+QRect FootRect() {
+  return look::TwipsRect(0, 7500, kSpreadAreaRight, 270);
+}
+
 int ToTwips(int pixels) {
   return pixels * look::kTwipsPerPixel;
 }
@@ -212,6 +220,8 @@ void SpreadLayoutView::Show(const SpreadDefinition& spread, const std::set<int>&
   const QString name = QString::fromStdString(spread.name);
   if (name != m_name) {
     m_name = name;
+    m_nameFont =
+        look::FittingFont(m_name, look::Font(12, true), TitleRect().size(), Qt::AlignCenter);
     update();
   }
 }
@@ -224,17 +234,19 @@ void SpreadLayoutView::paintEvent(QPaintEvent*) {
                                    kSpreadAreaRight - kSpreadAreaLeft - 15,
                                    kSpreadAreaBottom - kSpreadAreaTop));
   painter.setPen(QColor(0, 255, 255));
-  const QRect title = look::TwipsRect(1500, 0, 7500, 270);
-  painter.setFont(look::FittingFont(m_name, look::Font(12, true), title.size(), Qt::AlignCenter));
-  painter.drawText(title, Qt::AlignCenter, m_name);
+  painter.setFont(m_nameFont);
+  painter.drawText(TitleRect(), Qt::AlignCenter, m_name);
   // The display's foot, as a reading shows it.
   const QString foot =
       frmCartomancy::tr("For Detailed Analysis Visit %1")
           .arg(QString::fromUtf8(kSiteAddress.data(), static_cast<qsizetype>(kSiteAddress.size())));
-  const QRect footing = look::TwipsRect(0, 7500, kSpreadAreaRight, 270);
-  painter.setFont(look::FittingFont(foot, look::Font(12, true), footing.size(), Qt::AlignCenter));
+  if (foot != m_foot) {
+    m_foot = foot;
+    m_footFont = look::FittingFont(foot, look::Font(12, true), FootRect().size(), Qt::AlignCenter);
+  }
+  painter.setFont(m_footFont);
   painter.setPen(QColor(255, 128, 255));
-  painter.drawText(footing, Qt::AlignCenter, foot);
+  painter.drawText(FootRect(), Qt::AlignCenter, foot);
 }
 
 }  // namespace baralune

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QPoint>
 #include <QWidget>
 #include <set>
@@ -80,7 +81,12 @@ class SpreadLayoutView : public QWidget {
   friend class LayoutItem;
   std::vector<LayoutItem*> m_cards;
   std::vector<LayoutItem*> m_captions;
+  // The name and the foot with the fonts that fit them, fitted once per text: the panel
+  // repaints under every card dragged across it.
   QString m_name;
+  QFont m_nameFont;
+  QString m_foot;
+  QFont m_footFont;
 };
 
 }  // namespace baralune

@@ -102,6 +102,12 @@ int SpreadsWindow::OwnIndex(int row) {
   return index >= 0 && index < static_cast<int>(OwnSpreads::All().size()) ? index : -1;
 }
 
+SpreadDefinition SpreadsWindow::DefinitionAt(int row) {
+  const int own = OwnIndex(row);
+  return own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
+                  : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
+}
+
 void SpreadsWindow::Fill(int select) {
   m_list->clear();
   for (SpreadIndex s = 0; s < kSpreadCount; ++s) {
@@ -133,9 +139,7 @@ void SpreadsWindow::EditSelected() {
 void SpreadsWindow::DuplicateSelected() {
   const int row = m_list->currentRow();
   if (row < 0) return;
-  const int own = OwnIndex(row);
-  SpreadDefinition copy = own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
-                                   : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
+  SpreadDefinition copy = DefinitionAt(row);
   copy.name = FreeSpreadName(tr("%1 (copy)").arg(QString::fromStdString(copy.name)).toStdString());
   auto spreads = OwnSpreads::All();
   spreads.push_back(std::make_shared<const SpreadDefinition>(std::move(copy)));
@@ -212,10 +216,7 @@ void SpreadsWindow::ImportSpread() {
 void SpreadsWindow::ExportSelected() {
   const int row = m_list->currentRow();
   if (row < 0) return;
-  const int own = OwnIndex(row);
-  const SpreadDefinition spread =
-      own >= 0 ? *OwnSpreads::All()[static_cast<std::size_t>(own)]
-               : DefinitionOf(static_cast<SpreadIndex>(row), ReadingLanguage());
+  const SpreadDefinition spread = DefinitionAt(row);
   SaveDialogRequest request;
   request.title = tr("Export Spread");
   request.filter = Filter();

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace baralune {
 
+struct SpreadDefinition;
+
 // "Spreads - Baralune": the four spreads, then the reader's own, with what can be done to them:
 // design a new one, edit or delete the reader's own, duplicate any (a reader may start from
 // the Horseshoe), import a spread file and export any spread as one.
@@ -32,6 +34,8 @@ class SpreadsWindow : public QWidget {
   void UpdateButtons();
   // The reader's spread at list row `row`, or -1 for one of the four.
   static int OwnIndex(int row);
+  // The spread at list row `row` as a reader would define it.
+  static SpreadDefinition DefinitionAt(int row);
 
   QListWidget* m_list = nullptr;
   QPushButton* m_cmdEdit = nullptr;
