@@ -14,11 +14,15 @@ namespace baralune::journal {
 
 namespace {
 
-const QString kListSql = QStringLiteral(
-    "SELECT id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name,"
-    " notes <> ''%1"
-    " FROM reading WHERE ? = '' OR instr(name_folded, ?) > 0 OR instr(notes_folded, ?) > 0"
-    " ORDER BY %2");
+// The list's columns, in the order of ListColumn.
+const QString kListColumnsSql = QStringLiteral(
+    "id, dealt, utc_offset, name, birth_date, spread, mode, language, spread_name, notes <> ''");
+const QString kListSql =
+    QStringLiteral("SELECT ") + kListColumnsSql +
+    QStringLiteral(
+        "%1 FROM reading"
+        " WHERE ? = '' OR instr(name_folded, ?) > 0 OR instr(notes_folded, ?) > 0"
+        " ORDER BY %2");
 
 // Newest dealt first, as the History lists them; a journal imported from elsewhere keeps the
 // time its readings were dealt, not the order they arrived in.
@@ -177,9 +181,8 @@ QString SetNotes(QSqlDatabase& db, std::int64_t id, const QString& notes) {
 
 std::optional<Entry> Load(QSqlDatabase& db, std::int64_t id) {
   QSqlQuery query(db);
-  query.prepare(QStringLiteral("SELECT id, dealt, utc_offset, name, birth_date, spread, mode,"
-                               " language, spread_name, notes <> ''%1 FROM reading WHERE id = ?")
-                    .arg(kWholeColumns));
+  query.prepare(
+      QStringLiteral("SELECT %1%2 FROM reading WHERE id = ?").arg(kListColumnsSql, kWholeColumns));
   query.addBindValue(static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;
   return FromRow(query);

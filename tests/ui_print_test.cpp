@@ -43,6 +43,16 @@ class PrintTest : public UiTest {
     file.write(bytes);
   }
   QAction* Action(const char* name) { return Child<QAction>(report, name); }
+  // The print dialog's printer is a PDF written into `pdf`.
+  void PrintInto(QByteArray& pdf) {
+    desktop.print = [&pdf](const PagePainter& paint) {
+      QBuffer buffer(&pdf);
+      buffer.open(QIODevice::WriteOnly);
+      QPdfWriter printer(&buffer);
+      print::SetUpPage(printer);
+      return paint(printer) ? QString() : QStringLiteral("could not paint");
+    };
+  }
 
   MDI* report = nullptr;
 };
@@ -120,13 +130,7 @@ TEST_F(PrintTest, FailedExportsAreSaidAndLeaveEveryFileAsItWas) {
 
 TEST_F(PrintTest, PrintPaintsOnThePrinterChosenAndSaysWhyItFailed) {
   QByteArray printed;
-  desktop.print = [&](const PagePainter& paint) {
-    QBuffer buffer(&printed);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter printer(&buffer);
-    print::SetUpPage(printer);
-    return paint(printer) ? QString() : QStringLiteral("could not paint");
-  };
+  PrintInto(printed);
   Action("mnuPrint")->trigger();
   EXPECT_TRUE(printed.startsWith("%PDF-"));
   EXPECT_TRUE(desktop.messages.empty());
@@ -175,13 +179,7 @@ TEST_F(PrintTest, NotesArePrintedOnlyWhenAskedFor) {
   EXPECT_EQ(pages(painted(withNotes)), without + 1);
 
   QByteArray printed;
-  desktop.print = [&](const PagePainter& paint) {
-    QBuffer buffer(&printed);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter printer(&buffer);
-    print::SetUpPage(printer);
-    return paint(printer) ? QString() : QStringLiteral("could not paint");
-  };
+  PrintInto(printed);
   Action("mnuPrint")->trigger();
   EXPECT_FALSE(NotesChosenForPrint());
   EXPECT_EQ(pages(printed), without);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -219,12 +218,7 @@ void CardGuide::Search(const QString& text) {
                                             : tr("%n card(s) found.", nullptr, count));
   if (first < 0) return;
   // The card shown stays if it is among those found; the focus stays in the search field.
-  const int shown = Matches(m_card, text) ? m_card : first;
-  ClickableLabel* face = picFace(shown);
-  ClickableLabel* previous = picFace(m_card);
-  m_card = -1;
-  ShowCard(shown);
-  if (previous != nullptr && previous != face) previous->setFocusPolicy(Qt::NoFocus);
+  ShowCard(picFace(m_card)->isHidden() ? first : m_card);
   m_search->setFocus();
 }
 
@@ -263,10 +257,6 @@ int CardGuide::FaceToward(int from, int key) const {
     if (visible(slot)) return CardAtSlot(slot);
   }
   return from;
-}
-
-void CardGuide::keyPressEvent(QKeyEvent* event) {
-  QMainWindow::keyPressEvent(event);
 }
 
 CardGuide* ShowCardGuide(QWidget* owner, int card) {

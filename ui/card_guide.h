@@ -38,9 +38,6 @@ class CardGuide : public QMainWindow {
   // Whether the card's name or keywords, in the program's language, contain `text` folded.
   static bool Matches(int card, const QString& text);
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   // The visible face reached from `from` by an arrow, Home or End.

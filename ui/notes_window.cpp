@@ -57,9 +57,9 @@ NotesWindow::NotesWindow(QWidget* owner, const QString& whose, const QString& no
   m_keep.setInterval(kKeepDelayMs);
   connect(&m_keep, &QTimer::timeout, this, [this] { KeepNow(); });
   connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
-    KeepWithinLimit();
+    const QString typed = KeepWithinLimit();
     m_pending = true;
-    if (m_changed) m_changed(m_editor->toPlainText());
+    if (m_changed) m_changed(typed);
     m_keep.start();
   });
 }
@@ -75,7 +75,7 @@ void NotesWindow::KeepNow() {
   KeepNotes(m_key, m_editor->toPlainText());
 }
 
-void NotesWindow::KeepWithinLimit() {
+QString NotesWindow::KeepWithinLimit() {
   const QString text = m_editor->toPlainText();
   const qsizetype excess = text.size() - m_maxLength;
   const bool atLimit = excess >= 0;
@@ -98,6 +98,7 @@ void NotesWindow::KeepWithinLimit() {
     // A screen reader hears it with the notes, too.
     m_editor->setAccessibleDescription(atLimit ? m_limit->text() : QString());
   }
+  return excess > 0 ? m_editor->toPlainText() : text;
 }
 
 void NotesWindow::closeEvent(QCloseEvent* event) {

@@ -40,8 +40,9 @@ class NotesWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Takes back what went past kMaxLength, the last text put in, and says so.
-  void KeepWithinLimit();
+  // Takes back what went past kMaxLength, the last text put in, and says so. Returns the notes
+  // as they then stand: the whole text is copied out once a keystroke.
+  QString KeepWithinLimit();
 
   QPlainTextEdit* m_editor = nullptr;
   QLabel* m_limit = nullptr;

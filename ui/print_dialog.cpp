@@ -37,8 +37,8 @@ QString PrintWithDialog(QWidget* parent, const PagePainter& paint, const QString
   notes->setObjectName(QStringLiteral("chkIncludeNotes"));
   (new QVBoxLayout(options))->addWidget(notes);
   dialog.setOptionTabs({options});
-  if (dialog.exec() != QDialog::Accepted) return {};
-  g_notesChosen = notes->isChecked();  // cancelled: nothing printed, nothing said
+  if (dialog.exec() != QDialog::Accepted) return {};  // cancelled: nothing printed, nothing said
+  g_notesChosen = notes->isChecked();
   if (!paint(printer))
     return Tr(QT_TRANSLATE_NOOP("PrintDialog", "the printer could not be started"));
   if (printer.printerState() == QPrinter::Error)

@@ -29,18 +29,13 @@
 #include "catalogue.h"
 #include "language_choice.h"
 #include "look.h"
+#include "own_cards_picker.h"
 #include "save_file.h"
 #include "seams.h"
 
 namespace baralune {
 
 namespace {
-
-// The suits in the deck's order, Oros, Copas, Espadas, Bastos, by the first card index of each.
-constexpr int kSuitFirstCard[journal::kSuitCount] = {10, 20, 30, 0};
-// The ranks in the deck's order, 1 to 7, Sota, Caballo, Rey, by their offset within a suit
-// (the card indices put the Rey before the Caballo).
-constexpr int kRankOffset[journal::kCardsPerSuit] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 8};
 
 QString SuitName(int suit) {
   switch (suit) {
@@ -222,7 +217,7 @@ QChart* StatisticsWindow::CardsChart() {
   for (int suit = 0; suit < journal::kSuitCount; ++suit) {
     auto* set = new QBarSet(SuitName(suit), bars);
     for (int rank = 0; rank < journal::kCardsPerSuit; ++rank) {
-      const int count = m_statistics.cardCounts[kSuitFirstCard[suit] + kRankOffset[rank]];
+      const int count = m_statistics.cardCounts[OwnCardsPicker::CardAt(suit, rank)];
       set->append(count);
       highest = std::max(highest, count);
     }
@@ -256,7 +251,7 @@ QChart* StatisticsWindow::CardsChart() {
   const QString chanceText = locale.toString(m_statistics.chancePerCard, 'f', 1);
   for (int suit = 0; suit < journal::kSuitCount; ++suit) {
     for (int rank = 0; rank < journal::kCardsPerSuit; ++rank) {
-      const int card = kSuitFirstCard[suit] + kRankOffset[rank];
+      const int card = OwnCardsPicker::CardAt(suit, rank);
       rows.push_back({CardName(card), locale.toString(m_statistics.cardCounts[card]), chanceText});
     }
   }
@@ -272,7 +267,8 @@ QChart* StatisticsWindow::SuitsChart() {
   std::vector<QStringList> rows;
   const QLocale locale;
   for (int suit = 0; suit < journal::kSuitCount; ++suit) {
-    const int count = m_statistics.suitCounts[kSuitFirstCard[suit] / journal::kCardsPerSuit];
+    const int count =
+        m_statistics.suitCounts[OwnCardsPicker::CardAt(suit, 0) / journal::kCardsPerSuit];
     const QString share = Percent(count, dealt);
     QPieSlice* slice = pie->append(SuitName(suit) + QStringLiteral(": ") + share, count);
     slice->setLabelVisible(dealt > 0);
