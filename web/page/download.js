@@ -1,4 +1,4 @@
-// A file handed to the reader as a download: the CSV, the journal file.
+// A file handed to the reader as a download: the report, the CSV, the journal file.
 const pad2 = (n) => String(n).padStart(2, "0");
 
 // Today's date as file names carry it (2026-03-14).

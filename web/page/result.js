@@ -7,6 +7,7 @@ import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
 import { record } from "./journal.js";
 import { shapeOf } from "./spreads.js";
+import { download } from "./download.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -254,14 +255,7 @@ function suggestedFileName() {
 function save() {
   const fileName = suggestedFileName();
   try {
-    const url = URL.createObjectURL(new Blob([shown.rtf], { type: "application/rtf" }));
-    const link = document.createElement("a");
-    link.href = url;
-    link.download = fileName;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 60000);
+    download(shown.rtf, "application/rtf", fileName);
   } catch (error) {
     showNotice(tr("baralune::MDI", "The report could not be saved to %1: %2", fileName, error.message || String(error)), "alert");
     console.error(error);
