@@ -7,7 +7,7 @@ import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
 import { record } from "./journal.js";
 import { shapeOf } from "./spreads.js";
-import { download } from "./download.js";
+import { download, fileDay } from "./download.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -245,11 +245,9 @@ function suggestedFileName() {
   }
   name = name.trim();
   if (name === "" || name.startsWith(".")) name = "Baralune" + name;
-  const d = shown.dealt;
-  const day = `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, "0")}-${String(d.getDate()).padStart(2, "0")}`;
   // A reader's spread may be named with anything; its name too stays one file name.
   const spread = shapeOf(shown.details).listText.replace(/[/\\:*?"<>|]/g, " ").replace(/\s+/g, " ").trim();
-  return `${name} - ${spread} - ${day}.rtf`;
+  return `${name} - ${spread} - ${fileDay(shown.dealt)}.rtf`;
 }
 
 function save() {
