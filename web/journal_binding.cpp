@@ -73,23 +73,12 @@ void AppendReading(std::string& out, const interchange::Reading& reading) {
 
 }  // namespace
 
-std::string& PageBuffer() {
-  static std::string buffer;
-  return buffer;
-}
-
 }  // namespace baralune::web
 
 using namespace baralune;
 using namespace baralune::web;
 
 extern "C" {
-
-// Room for `size` bytes the page writes in before calling one of the functions below.
-EMSCRIPTEN_KEEPALIVE char* baralune_buffer(int size) {
-  PageBuffer().assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  return PageBuffer().data();
-}
 
 // Reads the journal file in the buffer: {"refusal":"" or why,"readings":[...],"skipped":[n per
 // reason, in the reader's order]}.

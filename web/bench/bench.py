@@ -144,4 +144,5 @@ def main():
             server.terminate()
 
 
-main()
+if __name__ == "__main__":
+    main()

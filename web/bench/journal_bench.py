@@ -5,31 +5,18 @@ test: it prints the figures.
 
     web/bench/journal_bench.py [SITE_FOLDER]      (default build/web)
 """
-import os
 import statistics
-import subprocess
-import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from bench import browser, serve
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SITE = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "build", "web")
 COUNT = 10_000
 
 
 def main():
-    server = subprocess.Popen([sys.executable, os.path.join(HERE, "..", "serve.py"), SITE,
-                               "--port", "0", "--quiet"], stdout=subprocess.PIPE, text=True)
-    url = server.stdout.readline().split(": ", 1)[1].strip()
+    server, url = serve(compress=False)
     with tempfile.TemporaryDirectory() as profile:
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1366,768",
-                    "--user-data-dir=" + profile):
-            options.add_argument(arg)
-        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        driver = browser(profile)
         try:
             driver.get(url)
             driver.execute_async_script("""

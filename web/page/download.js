@@ -1,11 +1,12 @@
-// A file handed to the reader as a download: the CSV, the journal file.
+// A file handed to the reader as a download: the report, the CSV, the journal file.
 const pad2 = (n) => String(n).padStart(2, "0");
 
-// Today's date as file names carry it (2026-03-14).
-export function today() {
-  const d = new Date();
+// The day of `d` as file names carry it (2026-03-14).
+export function fileDay(d) {
   return `${d.getFullYear()}-${pad2(d.getMonth() + 1)}-${pad2(d.getDate())}`;
 }
+
+export const today = () => fileDay(new Date());
 
 export function download(text, type, fileName) {
   const url = URL.createObjectURL(new Blob([text], { type }));

@@ -7,6 +7,7 @@ import { sayFailure, showNotice } from "./notice.js";
 import { siteAddress } from "./texts.js";
 import { record } from "./journal.js";
 import { shapeOf } from "./spreads.js";
+import { download, fileDay } from "./download.js";
 
 const $ = (id) => document.getElementById(id);
 // The part of the display's panel the cards and captions use, in twips: the spread display
@@ -244,24 +245,15 @@ function suggestedFileName() {
   }
   name = name.trim();
   if (name === "" || name.startsWith(".")) name = "Baralune" + name;
-  const d = shown.dealt;
-  const day = `${d.getFullYear()}-${String(d.getMonth() + 1).padStart(2, "0")}-${String(d.getDate()).padStart(2, "0")}`;
   // A reader's spread may be named with anything; its name too stays one file name.
   const spread = shapeOf(shown.details).listText.replace(/[/\\:*?"<>|]/g, " ").replace(/\s+/g, " ").trim();
-  return `${name} - ${spread} - ${day}.rtf`;
+  return `${name} - ${spread} - ${fileDay(shown.dealt)}.rtf`;
 }
 
 function save() {
   const fileName = suggestedFileName();
   try {
-    const url = URL.createObjectURL(new Blob([shown.rtf], { type: "application/rtf" }));
-    const link = document.createElement("a");
-    link.href = url;
-    link.download = fileName;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 60000);
+    download(shown.rtf, "application/rtf", fileName);
   } catch (error) {
     showNotice(tr("baralune::MDI", "The report could not be saved to %1: %2", fileName, error.message || String(error)), "alert");
     console.error(error);
